@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every file the program writes goes through here: the content is written whole to a temporary
+// file in the target's folder, flushed to disk and renamed over the target, so a crash leaves
+// either the old file or the new one, never half of either.
+namespace vorbix::text {
+
+// False, with a reason in `error`, when the file cannot be written. A target that exists but is
+// marked read-only (no write permission bits) is refused, as the user marked it so on purpose;
+// this holds for root too. The new file keeps the old file's permissions.
+[[nodiscard]] bool writeFileAtomically(const std::string& path, std::string_view content, std::string& error);
+
+// Clears every write permission bit (the backups are kept read-only).
+[[nodiscard]] bool setReadOnly(const std::string& path);
+
+// True when the file exists and has no write permission bit.
+bool isReadOnly(const std::string& path);
+
+} // namespace vorbix::text
