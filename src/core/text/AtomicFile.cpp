@@ -46,7 +46,9 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
 {
     error.clear();
     mode_t mode = defaultMode();
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) {
             error = "not a regular file";
@@ -85,7 +87,9 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
 
 bool setReadOnly(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.c_str(), &st) != 0) {
         return false;
     }
@@ -94,7 +98,9 @@ bool setReadOnly(const std::string& path)
 
 bool isReadOnly(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 

@@ -17,7 +17,9 @@ TEST(AtomicFileTest, ReplacesContentAndLeavesNoTemporaryFile)
     ASSERT_TRUE(text::writeFileAtomically(path, "new", error)) << error;
     EXPECT_EQ(dir.read("a.txt"), "new");
 
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     int files = 0;

@@ -9,7 +9,7 @@ TEST(Cp1250Test, CzechLettersRoundTrip)
 {
     const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy ŘŠČŽÝÁÍÉŮÚĚŤĎŇ";
     const std::string cp = cp1250::fromUtf8(utf8);
-    EXPECT_EQ(cp.size(), 53u); // one byte per letter
+    EXPECT_EQ(cp.size(), 53u);                          // one byte per letter
     EXPECT_EQ(static_cast<unsigned char>(cp[1]), 0xF8); // ř
     EXPECT_EQ(cp1250::toUtf8(cp), utf8);
 }
@@ -44,10 +44,12 @@ TEST(Cp1250Test, UnmappableAndMalformedBecomeQuestionMarks)
         const char* utf8;
         const char* cp;
     } cases[] = {
-        {"日本", "??"},            // not in the code page
-        {"a\xC3", "a?"},           // truncated sequence
-        {"\xFF" "b", "?b"},        // invalid lead byte
-        {"x\xE2\x82y", "x?y"},     // sequence broken by an ASCII byte, which survives
+        {"日本", "??"},  // not in the code page
+        {"a\xC3", "a?"}, // truncated sequence
+        {"\xFF"
+         "b",
+         "?b"},                // invalid lead byte
+        {"x\xE2\x82y", "x?y"}, // sequence broken by an ASCII byte, which survives
         {"€ß", "\x80\xDF"},
     };
     for (const auto& c : cases) {
