@@ -11,7 +11,9 @@ TEST(ChecksumTest, KnownRecords)
         const char* record;
         const char* checksum;
     } cases[] = {
-        {":0300000401" "0F00", "E9"},
+        {":0300000401"
+         "0F00",
+         "E9"},
         {":00000001", "FF"}, // the Intel HEX end-of-file record
         {":", "00"},
         {":0600000B050100001000", "D9"},
