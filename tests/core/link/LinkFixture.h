@@ -14,9 +14,9 @@
 namespace vorbix::link::test {
 
 // Language texts "text 0" ... "text 199", so a message names the text it came from.
-inline PopisType numberedTexts()
+inline vorbix::PopisType numberedTexts()
 {
-    PopisType texts;
+    vorbix::PopisType texts;
     for (int i = 0; i < 200; ++i) {
         texts.push_back("text " + std::to_string(i));
     }
@@ -48,7 +48,7 @@ protected:
         return std::chrono::duration_cast<std::chrono::milliseconds>(clock.now() - start);
     }
 
-    PopisType texts = numberedTexts();
+    vorbix::PopisType texts = numberedTexts();
     FakeClock clock;
     FakeReceiver receiver;
     TKomunikace link{texts};
