@@ -2,6 +2,8 @@
 
 #include "core/link/Checksum.h"
 
+#include <algorithm>
+
 using namespace vorbix::link;
 using namespace vorbix::link::test;
 
@@ -207,6 +209,11 @@ TEST_F(LinkSendTest, FailuresGiveTheirCodeAfterTheVariantsAttempts)
         EXPECT_EQ(link.LastError(), c.code);
         EXPECT_EQ(receiver.records.size(), c.attempts);
         EXPECT_EQ(receiver.resyncBytes, c.resyncBytes);
+        if (c.resyncBytes > 0) {
+            // The dump variant resynchronises once, between the third and the fourth attempt.
+            const auto resync = receiver.received.find('\xAA');
+            EXPECT_EQ(std::count(receiver.received.begin(), receiver.received.begin() + resync, ':'), 3);
+        }
     }
     EXPECT_TRUE(errors.empty()) << errors.front();
 }

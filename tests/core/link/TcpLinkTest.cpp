@@ -4,10 +4,12 @@
 #include "core/link/Checksum.h"
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <cerrno>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace vorbix::link;
@@ -343,5 +345,37 @@ TEST_F(TcpLinkTest, ConnectThatNeverCompletesEndsAfterTheWait)
     EXPECT_EQ(errors, std::vector<std::string>{"Can't connect"});
     for (int fd : fillers) {
         ::close(fd);
+    }
+}
+
+// The owner's keep-alive runs while a worker sends: it must wait its turn, never cut into a
+// command.
+TEST_F(TcpLinkTest, KeepAliveFromTheOwnerNeverSplitsAWorkersCommand)
+{
+    Listener listener("127.0.0.1", 0);
+    ASSERT_TRUE(listener.valid());
+    connect(listener, false);
+    std::atomic<bool> done{false};
+    int sent = 0;
+    std::thread worker([&] {
+        for (int i = 0; i < 40; ++i) {
+            sent += link.PosliPrikaz(kErase) ? 1 : 0;
+        }
+        done = true;
+    });
+    int keepAlives = 0;
+    while (!done) {
+        link.KeepAlive();
+        ++keepAlives;
+        ::poll(nullptr, 0, 1);
+    }
+    worker.join();
+    peer->stop();
+    EXPECT_EQ(sent, 40);
+    EXPECT_GT(keepAlives, 0);
+    const auto& records = peer->receiver().records;
+    EXPECT_EQ(records.size(), 40u);
+    for (const auto& record : records) {
+        EXPECT_EQ(record, kErase + Checksum(kErase));
     }
 }
