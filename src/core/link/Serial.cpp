@@ -1,5 +1,7 @@
 #include "core/link/Serial.h"
 
+#include "core/link/LineSpeed.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -91,8 +93,9 @@ TSerial::~TSerial()
 bool TSerial::SetBaudRate(int baud)
 {
     termios tio{};
-    speed_t speed = B9600;
-    if (!speedConstant(baud, speed) || ::tcgetattr(Handle, &tio) != 0) {
+    speed_t speed = B38400;
+    const bool standard = speedConstant(baud, speed);
+    if (baud <= 0 || ::tcgetattr(Handle, &tio) != 0) {
         return false;
     }
     ::cfmakeraw(&tio);
@@ -104,7 +107,10 @@ bool TSerial::SetBaudRate(int baud)
     tio.c_cc[VTIME] = 11;
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
-    return ::tcsetattr(Handle, TCSANOW, &tio) == 0;
+    if (::tcsetattr(Handle, TCSANOW, &tio) != 0) {
+        return false;
+    }
+    return standard || SetArbitrarySpeed(Handle, baud);
 }
 
 bool TSerial::ReadByte(unsigned char& byte)
@@ -132,6 +138,11 @@ int TSerial::BytesWaiting() const
         return 0;
     }
     return count;
+}
+
+int TSerial::speed() const
+{
+    return CurrentSpeed(Handle);
 }
 
 void TSerial::PurgeInput()

@@ -39,7 +39,8 @@ public:
     // One byte; waits at most about 1.1 s when nothing has arrived. True only when a byte was read.
     [[nodiscard]] bool ReadByte(unsigned char& byte);
     [[nodiscard]] bool WriteByte(unsigned char byte);
-    // Applies the complete line settings with this speed; false for a speed the system lacks.
+    // Applies the complete line settings with this speed (any speed in bit/s, 28800 included);
+    // false when the system refuses it.
     bool SetBaudRate(int baud);
     // Received bytes waiting to be read.
     int BytesWaiting() const;
@@ -56,6 +57,9 @@ public:
 
     // The descriptor of the open port, for poll().
     int Handle = -1;
+
+    // The output speed the line runs at, in bit/s.
+    int speed() const;
 
 private:
     void open(int baud);

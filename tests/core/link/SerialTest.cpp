@@ -99,8 +99,12 @@ TEST_F(SerialTest, LineSettingsAreRaw8N1AtTheRequestedSpeed)
     EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_TRUE(port.SetBaudRate(57600));
-    EXPECT_FALSE(port.SetBaudRate(12345));
+    EXPECT_EQ(port.speed(), 2400);
+    for (int baud : {4800, 9600, 19200, 28800, 38400, 57600}) {
+        EXPECT_TRUE(port.SetBaudRate(baud));
+        EXPECT_EQ(port.speed(), baud);
+    }
+    EXPECT_FALSE(port.SetBaudRate(0));
 }
 
 TEST_F(SerialTest, ReadByteOnAnEmptyQueueGivesUpInsteadOfBlocking)
