@@ -20,6 +20,8 @@ TKomunikace::TKomunikace(const PopisType& languageTable) : m_languageTable(langu
 
 TKomunikace::~TKomunikace()
 {
+    // The owner's event processing may already be gone.
+    m_pump = nullptr;
     Zavri();
 }
 

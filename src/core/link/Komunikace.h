@@ -2,6 +2,7 @@
 
 #include "core/app/PopisType.h"
 #include "core/link/ConnectionSettings.h"
+#include "core/link/ConnectionSetup.h"
 #include "core/link/IcmpEcho.h"
 #include "core/link/LinkTimings.h"
 #include "core/link/Serial.h"
@@ -12,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorbix::link {
 
@@ -67,6 +69,10 @@ public:
 
     // Rebuilds ConnectionText from Settings.
     void NastavIni();
+    // The setup dialog's port list: the COM ports 1..32 that can be opened now. The dialog itself
+    // (Nastav) closes the link first, shows FormFromSettings(Settings), accepts through
+    // CheckSetup(form, Settings) and then calls NastavIni.
+    std::vector<SerialPortEntry> InitForm() const { return ListSerialPorts(SerialPorts); }
 
     bool IsOpen() const { return m_isOpen; }
     // Result of the last PosliPrikaz: 0 success or cancelled, 1 no wake-up answer or no ':',

@@ -106,3 +106,15 @@ TEST_F(SerialLinkTest, PortThatCannotBeOpenedShowsText120)
     link.Zavri();
     EXPECT_TRUE(TSerial::PortAvailable(7, link.SerialPorts));
 }
+
+TEST_F(SerialLinkTest, PortListShowsTheMappedPortOnlyWhileItIsFree)
+{
+    const auto listed = [this] {
+        const auto list = link.InitForm();
+        const int index = PortIndex(list, 7);
+        return index < 0 ? std::string() : list[static_cast<std::size_t>(index)].text;
+    };
+    EXPECT_EQ(listed(), "COM 7 (" + pty.slavePath() + ")");
+    ASSERT_TRUE(link.Otevri());
+    EXPECT_EQ(listed(), "");
+}
