@@ -2,8 +2,10 @@
 
 #include "core/link/LineSpeed.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -11,6 +13,9 @@
 
 namespace vorbix::link {
 namespace {
+
+constexpr int kWriteTimeoutConstantMs = 100;
+constexpr int kWriteTimeoutPerByteMs = 2;
 
 bool speedConstant(int baud, speed_t& speed)
 {
@@ -124,11 +129,33 @@ bool TSerial::ReadByte(unsigned char& byte)
 
 bool TSerial::WriteByte(unsigned char byte)
 {
-    ssize_t n = 0;
-    do {
-        n = ::write(Handle, &byte, 1);
-    } while (n < 0 && errno == EINTR);
-    return n == 1;
+    return WriteBytes(reinterpret_cast<const char*>(&byte), 1) == 1;
+}
+
+int TSerial::WriteBytes(const char* bytes, int count)
+{
+    // A device that stops taking data (a pseudo-terminal nobody reads) must not block the
+    // writer for ever: wait at most the write time-out for room, then write no more than the
+    // room the driver promised.
+    constexpr int kChunk = 128;
+    int written = 0;
+    while (written < count) {
+        pollfd pfd{Handle, POLLOUT, 0};
+        const int part = std::min(kChunk, count - written);
+        if (::poll(&pfd, 1, kWriteTimeoutConstantMs + kWriteTimeoutPerByteMs * part) <= 0 ||
+            (pfd.revents & POLLOUT) == 0) {
+            break;
+        }
+        const ssize_t n = ::write(Handle, bytes + written, static_cast<std::size_t>(part));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        written += static_cast<int>(n);
+    }
+    return written;
 }
 
 int TSerial::BytesWaiting() const

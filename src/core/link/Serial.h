@@ -39,6 +39,9 @@ public:
     // One byte; waits at most about 1.1 s when nothing has arrived. True only when a byte was read.
     [[nodiscard]] bool ReadByte(unsigned char& byte);
     [[nodiscard]] bool WriteByte(unsigned char byte);
+    // Writes a block; returns how many bytes went out. Each part waits at most 100 ms + 2 ms per
+    // byte for the driver to take it.
+    int WriteBytes(const char* bytes, int count);
     // Applies the complete line settings with this speed (any speed in bit/s, 28800 included);
     // false when the system refuses it.
     bool SetBaudRate(int baud);

@@ -17,17 +17,8 @@ SerialTransport::~SerialTransport() = default;
 
 bool SerialTransport::send(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(m_port->Handle, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
+    const int count = static_cast<int>(bytes.size());
+    return m_port->WriteBytes(bytes.data(), count) == count;
 }
 
 bool SerialTransport::receive(std::string& into)

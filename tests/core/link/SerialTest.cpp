@@ -113,3 +113,15 @@ TEST_F(SerialTest, ReadByteOnAnEmptyQueueGivesUpInsteadOfBlocking)
     unsigned char byte = 0;
     EXPECT_FALSE(port.ReadByte(byte));
 }
+
+TEST_F(SerialTest, WritingToADeviceThatStopsReadingGivesUp)
+{
+    TSerial port(7, 57600, ports);
+    const std::string block(4096, 'U');
+    bool stalled = false;
+    // Nobody reads the other side: the queues fill up, and then a write must fail, not block.
+    for (int i = 0; i < 1024 && !stalled; ++i) {
+        stalled = port.WriteBytes(block.data(), static_cast<int>(block.size())) < static_cast<int>(block.size());
+    }
+    EXPECT_TRUE(stalled);
+}
