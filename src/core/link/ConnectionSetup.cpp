@@ -1,0 +1,114 @@
+#include "core/link/ConnectionSetup.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace vorbix::link {
+namespace {
+
+constexpr int kHighestPort = 32;
+
+bool parseInt(std::string_view text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+// The number of a port combo text: what follows "COM ", without the device that the list adds to
+// a mapped port.
+bool parsePortNumber(const std::string& text, int& number)
+{
+    if (text.size() < 5) {
+        return false;
+    }
+    std::string_view rest = std::string_view(text).substr(4);
+    const auto suffix = rest.find(" (");
+    if (suffix != std::string_view::npos && rest.back() == ')') {
+        rest = rest.substr(0, suffix);
+    }
+    return parseInt(rest, number);
+}
+
+} // namespace
+
+std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available)
+{
+    std::vector<SerialPortEntry> list;
+    for (int n = 1; n <= kHighestPort; ++n) {
+        const bool present = available ? available(n) : TSerial::PortAvailable(n, ports);
+        if (!present) {
+            continue;
+        }
+        SerialPortEntry entry{n, SerialDevicePath(n, ports), "COM " + std::to_string(n)};
+        if (ports.count(n) != 0) {
+            entry.text += " (" + entry.device + ")";
+        }
+        list.push_back(std::move(entry));
+    }
+    return list;
+}
+
+int PortIndex(const std::vector<SerialPortEntry>& list, int number)
+{
+    const auto it = std::find_if(list.begin(), list.end(), [number](const auto& e) { return e.number == number; });
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+const std::vector<std::string>& SpeedList()
+{
+    static const std::vector<std::string> speeds = {"2400", "4800", "9600", "19200", "28800", "38400", "57600"};
+    return speeds;
+}
+
+int SpeedIndex(int speed)
+{
+    const auto& speeds = SpeedList();
+    const auto it = std::find(speeds.begin(), speeds.end(), std::to_string(speed));
+    return it == speeds.end() ? -1 : static_cast<int>(it - speeds.begin());
+}
+
+SetupForm FormFromSettings(const ConnectionSettings& settings)
+{
+    SetupForm form;
+    form.ConnectionType = settings.ConnectionType;
+    form.PortText = "COM " + std::to_string(settings.ComNumber);
+    form.SpeedText = std::to_string(settings.ComSpeed);
+    form.AddressText = settings.IPAddress;
+    form.IPPortText = settings.IPPort;
+    form.DumpReadBox = false;
+    return form;
+}
+
+SetupCheck CheckSetup(const SetupForm& form, ConnectionSettings& settings)
+{
+    int port = settings.ComNumber;
+    int speed = settings.ComSpeed;
+    if (form.ConnectionType == 0) {
+        if (!parsePortNumber(form.PortText, port)) {
+            return {false, 135, SetupField::Port};
+        }
+        if (!parseInt(form.SpeedText, speed)) {
+            return {false, 136, SetupField::Speed};
+        }
+    } else {
+        if (std::count(form.AddressText.begin(), form.AddressText.end(), '.') != 3) {
+            return {false, 101, SetupField::Address};
+        }
+        if (form.IPPortText.size() < 2) {
+            return {false, 102, SetupField::IPPort};
+        }
+    }
+    // The dialog copies all six values back, whichever kind of connection was chosen.
+    if (form.ConnectionType == 0) {
+        settings.ComNumber = port;
+        settings.ComSpeed = speed;
+    }
+    settings.IPAddress = form.AddressText;
+    settings.IPPort = form.IPPortText;
+    settings.DumpRead = form.DumpReadBox;
+    settings.ConnectionType = form.ConnectionType;
+    return {true, 0, SetupField::None};
+}
+
+} // namespace vorbix::link

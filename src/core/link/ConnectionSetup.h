@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/link/ConnectionSettings.h"
+#include "core/link/Serial.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The rules of the connection setup dialog, without the dialog: its lists, what it shows for a
+// set of settings, and what confirming it accepts.
+namespace vorbix::link {
+
+struct SerialPortEntry
+{
+    int number = 0;
+    std::string device; // the device COM `number` stands for
+    std::string text;   // "COM 3", or "COM 3 (/dev/ttyUSB0)" when the port is mapped
+};
+
+// The port list: every COM 1..32 that `available` accepts (by default TSerial::PortAvailable),
+// with mapped devices named after the number.
+std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports,
+                                             const std::function<bool(int)>& available = {});
+// Index of COM `number` in the list; -1 when it is not there (the dialog then selects no port).
+int PortIndex(const std::vector<SerialPortEntry>& list, int number);
+
+// "2400" ... "57600", the speeds the dialog offers; SpeedIndex is -1 for any other speed.
+const std::vector<std::string>& SpeedList();
+int SpeedIndex(int speed);
+
+// What the dialog's controls hold.
+struct SetupForm
+{
+    int ConnectionType = 0;   // radio index: 0 COM port, 1 TCP/IP
+    std::string PortText;     // port combo, "COM " + number (typed text is accepted)
+    std::string SpeedText;    // speed combo
+    std::string AddressText;  // IP address edit
+    std::string IPPortText;   // TCP port edit
+    bool DumpReadBox = false; // hidden; cleared every time the dialog is shown
+};
+
+// The controls as the dialog shows them for `settings`: the dump-read box is always cleared, so
+// confirming the dialog turns DumpRead off.
+SetupForm FormFromSettings(const ConnectionSettings& settings);
+
+enum class SetupField
+{
+    None,
+    Port,
+    Speed,
+    Address,
+    IPPort,
+};
+
+// The outcome of OK: accepted, or the language text to show and the control to focus.
+struct SetupCheck
+{
+    bool accepted = false;
+    int languageText = 0;
+    SetupField field = SetupField::None;
+};
+
+// Checks the controls as OK does; when accepted, `settings` gets the six values. COM: the port
+// number is the port text from its 5th character on (135 otherwise), the speed the speed text
+// (136). TCP/IP: the address needs exactly three '.' (101), the port text at least 2 characters
+// (102).
+SetupCheck CheckSetup(const SetupForm& form, ConnectionSettings& settings);
+
+} // namespace vorbix::link

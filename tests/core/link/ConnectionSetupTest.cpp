@@ -1,0 +1,105 @@
+#include "core/link/ConnectionSetup.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorbix::link;
+
+TEST(ConnectionSetupTest, PortListHoldsAvailablePortsWithMappedDevices)
+{
+    const SerialPortMap ports{{3, "/dev/ttyUSB0"}, {40, "/dev/ttyUSB9"}};
+    const auto list = ListSerialPorts(ports, [](int n) { return n == 1 || n == 3 || n == 32 || n == 40; });
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].text, "COM 1");
+    EXPECT_EQ(list[0].device, "/dev/ttyS0");
+    EXPECT_EQ(list[1].text, "COM 3 (/dev/ttyUSB0)");
+    EXPECT_EQ(list[2].text, "COM 32");
+    EXPECT_EQ(PortIndex(list, 3), 1);
+    EXPECT_EQ(PortIndex(list, 2), -1);
+}
+
+TEST(ConnectionSetupTest, SpeedList)
+{
+    EXPECT_EQ(SpeedList(), (std::vector<std::string>{"2400", "4800", "9600", "19200", "28800", "38400", "57600"}));
+    EXPECT_EQ(SpeedIndex(19200), 3);
+    EXPECT_EQ(SpeedIndex(115200), -1);
+}
+
+TEST(ConnectionSetupTest, ShowingTheDialogClearsDumpRead)
+{
+    ConnectionSettings settings;
+    settings.DumpRead = true;
+    settings.ComNumber = 4;
+    SetupForm form = FormFromSettings(settings);
+    EXPECT_EQ(form.PortText, "COM 4");
+    EXPECT_EQ(form.SpeedText, "9600");
+    EXPECT_FALSE(form.DumpReadBox);
+
+    ASSERT_TRUE(CheckSetup(form, settings).accepted);
+    EXPECT_FALSE(settings.DumpRead);
+    EXPECT_EQ(settings.ComNumber, 4);
+}
+
+TEST(ConnectionSetupTest, ConfirmingChecksTheFieldsOfTheChosenConnection)
+{
+    struct Case
+    {
+        int type;
+        const char* port;
+        const char* speed;
+        const char* address;
+        const char* ipPort;
+        int text; // 0 when accepted
+        SetupField field;
+    } cases[] = {
+        {0, "COM 3", "19200", "", "", 0, SetupField::None},
+        {0, "COM 3 (/dev/ttyUSB0)", "19200", "", "", 0, SetupField::None},
+        {0, "COM 12", "115200", "", "", 0, SetupField::None},
+        {0, "", "9600", "", "", 135, SetupField::Port}, // configured port not found: nothing selected
+        {0, "COM ", "9600", "", "", 135, SetupField::Port},
+        {0, "COM x", "9600", "", "", 135, SetupField::Port},
+        {0, "3", "9600", "", "", 135, SetupField::Port},
+        {0, "COM 3", "fast", "", "", 136, SetupField::Speed},
+        {0, "COM 3", "", "", "", 136, SetupField::Speed},
+        {1, "", "", "127.0.0.2", "5000", 0, SetupField::None},
+        {1, "", "", "host.example", "5000", 101, SetupField::Address},
+        {1, "", "", "1.2.3.4.5", "5000", 101, SetupField::Address},
+        {1, "", "", "127.0.0.2", "5", 102, SetupField::IPPort},
+        {1, "", "", "...", "xx", 0, SetupField::None}, // nothing else is checked
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.port) + "|" + c.speed + "|" + c.address + "|" + c.ipPort);
+        ConnectionSettings settings;
+        SetupForm form;
+        form.ConnectionType = c.type;
+        form.PortText = c.port;
+        form.SpeedText = c.speed;
+        form.AddressText = c.address;
+        form.IPPortText = c.ipPort;
+        const SetupCheck check = CheckSetup(form, settings);
+        EXPECT_EQ(check.accepted, c.text == 0);
+        EXPECT_EQ(check.languageText, c.text);
+        EXPECT_EQ(check.field, c.field);
+        if (check.accepted) {
+            EXPECT_EQ(settings.ConnectionType, c.type);
+        } else {
+            EXPECT_EQ(settings.ConnectionType, 0);
+            EXPECT_EQ(settings.IPAddress, "192.168.1.1") << "a refused dialog changes nothing";
+        }
+    }
+}
+
+TEST(ConnectionSetupTest, AcceptedValuesAreCopied)
+{
+    ConnectionSettings settings;
+    SetupForm form;
+    form.PortText = "COM 3 (/dev/ttyUSB0)";
+    form.SpeedText = "57600";
+    form.AddressText = "127.0.0.2";
+    form.IPPortText = "5000";
+    ASSERT_TRUE(CheckSetup(form, settings).accepted);
+    EXPECT_EQ(settings.ComNumber, 3);
+    EXPECT_EQ(settings.ComSpeed, 57600);
+    EXPECT_EQ(settings.IPAddress, "127.0.0.2");
+    EXPECT_EQ(settings.IPPort, "5000");
+    EXPECT_EQ(ConnectionText(settings), "COM 3:57600");
+}
