@@ -41,9 +41,12 @@ void resetUserPart(TData& record)
     for (std::string& text : record.User) {
         text.clear();
     }
+    // Assigned from strings, not literals: GCC 12 at -O3 warns falsely (-Wrestrict) on the latter.
+    static const std::string unknownType = "-";
+    static const std::string unknownPrefix = "x0";
     record.ID = 0;
-    record.TxType = "-";
-    record.Prefix = "x0";
+    record.TxType = unknownType;
+    record.Prefix = unknownPrefix;
 }
 
 char hexDigit(unsigned value)

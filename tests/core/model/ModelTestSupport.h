@@ -14,7 +14,9 @@ inline PopisType numberedTexts()
 {
     PopisType table;
     for (int n = 0; n < 200; ++n) {
-        table.push_back("T" + std::to_string(n));
+        std::string text(1, 'T'); // not "T" + ...: GCC 12 warns falsely (-Wrestrict) on that at -O3
+        text += std::to_string(n);
+        table.push_back(text);
     }
     return table;
 }
