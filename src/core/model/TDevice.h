@@ -29,6 +29,14 @@ struct TDevice
 
     // L: hex digits per record.
     int recordLength() const { return static_cast<int>(EmptyRecord.size()); }
+
+    // Whole records between MemStart and MemEnd (inclusive), as a login computes RecordCount;
+    // 0 while the record length is unknown.
+    int recordsInMemory() const
+    {
+        const int bytesPerRecord = recordLength() / 2;
+        return bytesPerRecord > 0 ? (MemEnd - MemStart + 1) / bytesPerRecord : 0;
+    }
 };
 
 // Models whose first user text is also kept by the receiver, in the E field.

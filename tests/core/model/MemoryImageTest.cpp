@@ -263,6 +263,18 @@ TEST(MemoryImageTest, FindsRecordsBySerial)
     EXPECT_EQ(FindBySerial(records, "99999"), 0);
 }
 
+TEST(MemoryImageTest, RecordsInMemoryCountsWholeRecords)
+{
+    TDevice device = smallDevice(0); // four bytes a record
+    device.MemStart = 0x1000;
+    device.MemEnd = 0x1FFF;
+    EXPECT_EQ(device.recordsInMemory(), 1024);
+    device.MemEnd = 0x1FFE;
+    EXPECT_EQ(device.recordsInMemory(), 1023);
+    device.EmptyRecord.clear();
+    EXPECT_EQ(device.recordsInMemory(), 0);
+}
+
 TEST(MemoryImageTest, UserTextsMayNotHoldTheFieldSeparator)
 {
     EXPECT_TRUE(UserTextAllowed("Gate 1"));

@@ -123,6 +123,41 @@ TEST_F(ShippedDataTest, EveryModelRoundTripsItsMemory)
     EXPECT_TRUE(log.messages.empty()) << log.messages.front();
 }
 
+TEST_F(ShippedDataTest, FunctionFilesDescribeEveryModelAlike)
+{
+    for (const TRxArray& entry : models()) {
+        SCOPED_TRACE(entry.Name);
+        TDevice device;
+        ASSERT_TRUE(LoadDefinition(DataFolder, entry.Name, device, lang, log.sink()));
+        TRxFnc us;
+        TRxFnc cz;
+        for (TRxFnc* fnc : {&us, &cz}) {
+            fnc->Folder = DataFolder;
+            fnc->RecordCount = -1; // stays when the model has no block
+            fnc->setMessages(&lang, log.sink());
+        }
+        us.FileName = TRxFnc::functionFileName(DataFolder, "US");
+        cz.FileName = TRxFnc::functionFileName(DataFolder, "CZ");
+        EXPECT_EQ(cz.FileName, "RxFncCZ.def");
+        ASSERT_TRUE(us.LoadFunctions(entry.Name, &device));
+        ASSERT_TRUE(cz.LoadFunctions(entry.Name, &device));
+        EXPECT_GT(us.RecordCount, 0);
+        EXPECT_EQ(us.RecordCount, cz.RecordCount);
+        EXPECT_EQ(us.SingleRelay, cz.SingleRelay);
+        EXPECT_EQ(us.TimeFunction, cz.TimeFunction);
+        EXPECT_EQ(us.DecoderCodes, cz.DecoderCodes);
+        EXPECT_EQ(us.FuncNames.size(), cz.FuncNames.size());
+        EXPECT_EQ(us.CheckCount, cz.CheckCount);
+        EXPECT_EQ(us.SetCount, cz.SetCount);
+        // Every function name can be stored as a code.
+        for (const std::string& name : us.FuncNames) {
+            std::string code;
+            EXPECT_TRUE(us.isSingleLayout() ? us.FuncCodeOf(name, code) : us.RelayFuncCodeOf(1, name, code)) << name;
+        }
+    }
+    EXPECT_TRUE(log.messages.empty());
+}
+
 TEST_F(ShippedDataTest, TextModelsAreDescribed)
 {
     const std::vector<TRxArray> list = models();
