@@ -41,9 +41,9 @@ struct LoadedDataFile
 // Reads a data file without touching any program state; `programFolder` holds "Rx.def".
 // Without a receiver (`receiver` null) the device in force is the file's model from "Rx.def"
 // (FindModel) with RecordCount from line 2 and EraseBlock and addresses 0, as opening a file while
-// logged out and importing need it. With a
-// receiver, the file must be of its model (text 86) and fit its RecordCount (text 87); the
-// receiver's device is the device in force and shorter files are padded with empty records.
+// logged out and importing need it. With a receiver, the file must be of its model (text 86) and
+// fit its RecordCount (text 87); the receiver's device is the device in force and shorter files
+// are padded with empty records.
 // Texts: 80 the file cannot be read, 85 the model is not in "Rx.def", 82 a bad count line, 81 a
 // memory line that is not count x L long. Record lines that do not convert give text 82 once per
 // file and reading goes on; pieces after the fifth "#" of a line A are ignored. False without a
