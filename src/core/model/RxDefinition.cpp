@@ -1,0 +1,128 @@
+#include "core/model/RxDefinition.h"
+
+#include "core/model/Layout.h"
+#include "core/model/ModelText.h"
+#include "core/text/TextFile.h"
+
+namespace vorbix::model {
+
+namespace {
+
+void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& name)
+{
+    if (onError) {
+        onError(LangText(lang, textNumber) + " - " + name);
+    }
+}
+
+void skipToBlockEnd(LineReader& reader)
+{
+    while (!reader.atEnd() && reader.next() != "#E") {
+    }
+}
+
+// Lines 2 to 6 (and 7 for the login loader) of a block whose name line has been read. Each value
+// is stored as soon as it is read; false on the first failed check.
+bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
+{
+    std::string line = reader.next();
+    if (line.empty()) {
+        return false;
+    }
+    device.Description = line;
+    if (!parseDecimal(reader.next(), device.Relays)) {
+        return false;
+    }
+    line = reader.next();
+    if (line.empty()) {
+        return false;
+    }
+    device.EmptyRecord = line;
+    device.ErasedRecord = std::string(line.size(), 'F');
+    const std::size_t layoutLength = 3 * line.size();
+    line = reader.next();
+    if (line.size() != layoutLength) {
+        return false;
+    }
+    device.ReadLayout = line;
+    line = reader.next();
+    if (line.size() != layoutLength) {
+        return false;
+    }
+    device.WriteLayout = line;
+    if (!layoutsConsistent(device.ReadLayout, device.WriteLayout, device.recordLength())) {
+        return false;
+    }
+    return !readEraseBlock || parseDecimal(reader.next(), device.EraseBlock);
+}
+
+} // namespace
+
+bool LoadDefinition(const std::string& programFolder, const std::string& model, TDevice& device, const PopisType& lang,
+                    const ErrorSink& onError)
+{
+    std::vector<std::string> lines;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
+        report(lang, onError, 80, RxDefFileName);
+        return false;
+    }
+    LineReader reader(std::move(lines));
+    bool found = false;
+    while (!reader.atEnd()) {
+        if (reader.next() == model) {
+            if (!readModelBlock(reader, device, true)) {
+                report(lang, onError, 82, RxDefFileName);
+                return false;
+            }
+            found = true;
+        }
+        skipToBlockEnd(reader);
+    }
+    return found;
+}
+
+bool FindModel(const std::string& programFolder, TDevice& device, const PopisType& lang, const ErrorSink& onError)
+{
+    std::vector<std::string> lines;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
+        report(lang, onError, 80, RxDefFileName);
+        return false;
+    }
+    LineReader reader(std::move(lines));
+    while (!reader.atEnd()) {
+        if (reader.next() == device.Model) {
+            if (!readModelBlock(reader, device, false)) {
+                report(lang, onError, 82, RxDefFileName);
+                return false;
+            }
+            return true;
+        }
+        skipToBlockEnd(reader);
+    }
+    return false;
+}
+
+bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::vector<std::string>& descriptions,
+                   const PopisType& lang, const ErrorSink& onError)
+{
+    std::vector<std::string> lines;
+    if (!text::readLines(path, lines)) {
+        report(lang, onError, 80, path);
+        return false;
+    }
+    models.clear();
+    descriptions.clear();
+    LineReader reader(std::move(lines));
+    while (!reader.atEnd()) {
+        TRxArray entry;
+        entry.Name = reader.next();
+        entry.Description = reader.next();
+        entry.ItemIndex = static_cast<int>(descriptions.size());
+        descriptions.push_back(entry.Description);
+        models.push_back(std::move(entry));
+        skipToBlockEnd(reader);
+    }
+    return true;
+}
+
+} // namespace vorbix::model

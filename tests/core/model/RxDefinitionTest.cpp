@@ -1,0 +1,128 @@
+#include "ModelTestSupport.h"
+
+#include "core/model/RxDefinition.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorbix::model;
+using vorbix::test::crlf;
+
+namespace {
+
+class RxDefinitionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { vorbix::test::copyTestData(folder, "model/Rx.def", "Rx.def"); }
+
+    vorbix::test::TempFolder folder;
+    vorbix::PopisType lang = vorbix::test::numberedTexts();
+    vorbix::test::MessageLog log;
+};
+
+TEST_F(RxDefinitionTest, LoginLoaderTakesTheLaterOfTwoBlocks)
+{
+    TDevice device;
+    ASSERT_TRUE(LoadDefinition(folder.path(), "DUP", device, lang, log.sink()));
+    EXPECT_EQ(device.Description, "Second block");
+    EXPECT_EQ(device.Relays, 3);
+    EXPECT_EQ(device.EraseBlock, 2048);
+    EXPECT_EQ(device.ErasedRecord, "FFFFFFFF");
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(RxDefinitionTest, FileLoaderTakesTheFirstBlockAndKeepsEraseBlock)
+{
+    TDevice device;
+    device.Model = "DUP";
+    device.EraseBlock = 77;
+    ASSERT_TRUE(FindModel(folder.path(), device, lang, log.sink()));
+    EXPECT_EQ(device.Description, "First block");
+    EXPECT_EQ(device.Relays, 2);
+    EXPECT_EQ(device.EraseBlock, 77);
+    EXPECT_EQ(device.EmptyRecord, "00000000");
+    EXPECT_EQ(device.ReadLayout, "S01S02S03S04S05B01O01K01");
+}
+
+TEST_F(RxDefinitionTest, UnknownModelFailsWithoutMessage)
+{
+    TDevice device;
+    device.Model = "NOPE";
+    EXPECT_FALSE(FindModel(folder.path(), device, lang, log.sink()));
+    EXPECT_FALSE(LoadDefinition(folder.path(), "NOPE", device, lang, log.sink()));
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(RxDefinitionTest, MissingFileReportsText80WithBareName)
+{
+    vorbix::test::TempFolder empty;
+    TDevice device;
+    device.Model = "SMALL";
+    EXPECT_FALSE(FindModel(empty.path(), device, lang, log.sink()));
+    EXPECT_FALSE(LoadDefinition(empty.path(), "SMALL", device, lang, log.sink()));
+    EXPECT_EQ(log.messages, (std::vector<std::string>{"T80 - Rx.def", "T80 - Rx.def"}));
+}
+
+// Blocks of a 16-digit record with one broken line; each must be refused with text 82.
+TEST_F(RxDefinitionTest, MalformedBlocksReportText82)
+{
+    const std::string layout48 = "S01S02S03S04S05B01O01K01E01E02E03E04E05E06E07E08";
+    ASSERT_EQ(layout48.size(), 48U);
+    struct Case
+    {
+        const char* what;
+        std::vector<std::string> block;
+    };
+    const std::vector<Case> cases = {
+        {"read layout of 47", {"X", "d", "1", std::string(16, '0'), layout48.substr(0, 47), layout48, "0"}},
+        {"read layout of 49", {"X", "d", "1", std::string(16, '0'), layout48 + "0", layout48, "0"}},
+        {"write layout of 47", {"X", "d", "1", std::string(16, '0'), layout48, layout48.substr(0, 47), "0"}},
+        {"write layout of 49", {"X", "d", "1", std::string(16, '0'), layout48, layout48 + "0", "0"}},
+        {"empty description", {"X", "", "1", std::string(16, '0'), layout48, layout48, "0"}},
+        {"relays not a number", {"X", "d", "one", std::string(16, '0'), layout48, layout48, "0"}},
+        {"empty record missing", {"X", "d", "1", "", "", "", "0"}},
+        {"erase block not a number", {"X", "d", "1", std::string(16, '0'), layout48, layout48, "2k"}},
+        {"write item beyond its field",
+         {"X", "d", "1", std::string(16, '0'), layout48, "S01S02S03S04S05B01O01K01E01E02E03E04E05E06E07E09", "0"}},
+        {"write item of another letter",
+         {"X", "d", "1", std::string(16, '0'), layout48, "S01S02S03S04S05B01O01X01E01E02E03E04E05E06E07E08", "0"}},
+        {"layout digits not decimal", {"X", "d", "1", std::string(16, '0'), "S0A" + layout48.substr(3), layout48, "0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> lines = c.block;
+        lines.push_back("#E");
+        folder.write("Rx.def", crlf(lines));
+        log.messages.clear();
+        TDevice device;
+        EXPECT_FALSE(LoadDefinition(folder.path(), "X", device, lang, log.sink()));
+        EXPECT_EQ(log.messages, std::vector<std::string>{"T82 - Rx.def"});
+    }
+}
+
+TEST_F(RxDefinitionTest, FileLoaderDoesNotReadLineSeven)
+{
+    folder.write("Rx.def", crlf({"X", "d", "1", "00", "S01S02", "S01S02", "not a number", "#E"}));
+    TDevice device;
+    device.Model = "X";
+    EXPECT_TRUE(FindModel(folder.path(), device, lang, log.sink()));
+    EXPECT_FALSE(LoadDefinition(folder.path(), "X", device, lang, log.sink()));
+    EXPECT_EQ(log.messages, std::vector<std::string>{"T82 - Rx.def"});
+}
+
+TEST_F(RxDefinitionTest, ModelListNamesEveryBlock)
+{
+    std::vector<TRxArray> models;
+    std::vector<std::string> descriptions{"stale"};
+    ASSERT_TRUE(LoadModelList(folder.file("Rx.def"), models, descriptions, lang, log.sink()));
+    ASSERT_EQ(models.size(), 5U);
+    EXPECT_EQ(models[1].Name, "KV1MOD-T");
+    EXPECT_EQ(models[4].Description, "Second block");
+    EXPECT_EQ(models[4].ItemIndex, 4);
+    EXPECT_EQ(descriptions.front(), "Small test receiver");
+
+    const std::string missing = folder.file("Missing.def");
+    EXPECT_FALSE(LoadModelList(missing, models, descriptions, lang, log.sink()));
+    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + missing});
+}
+
+} // namespace
