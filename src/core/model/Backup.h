@@ -16,9 +16,8 @@ std::tm systemLocalTime();
 
 inline constexpr const char* BackupFolderName = "Backup";
 
-// ProgramFolder/Backup/<model>_<yymmdd>_<hhnnss>.rxd. The time part follows the program's
-// date-and-time text, which leaves the time out at exactly 00:00:00, so a backup made then is
-// named <model>_<yymmdd>_.rxd.
+// ProgramFolder/Backup/<model>_<yymmdd>_<hhnnss>.rxd, with all six time digits also at midnight,
+// so that every backup name sorts by its moment.
 std::string BackupFileName(const std::string& programFolder, const std::string& model, const std::tm& when);
 
 } // namespace vorbix::model

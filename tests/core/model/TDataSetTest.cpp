@@ -216,7 +216,7 @@ TEST(BackupTest, NameCarriesModelDateAndTime)
     const std::pair<std::tm, const char*> cases[] = {
         {moment(2026, 12, 31, 23, 59, 58), "/p/Backup/KV1MOD-T_261231_235958.rxd"},
         {moment(2001, 1, 2, 3, 4, 5), "/p/Backup/KV1MOD-T_010102_030405.rxd"},
-        {moment(2026, 12, 10, 0, 0, 0), "/p/Backup/KV1MOD-T_261210_.rxd"},
+        {moment(2026, 12, 10, 0, 0, 0), "/p/Backup/KV1MOD-T_261210_000000.rxd"},
         {moment(2026, 12, 10, 0, 0, 1), "/p/Backup/KV1MOD-T_261210_000001.rxd"},
     };
     for (const auto& [when, name] : cases) {
