@@ -53,7 +53,9 @@ SerialCheck ValidateSerial(std::string& serial, const std::string& typeName, con
         if (!allHex(t, 1)) {
             return SerialCheck::InvalidPrefixed;
         }
-        serial = "x" + upper(t.substr(1));
+        std::string prefixed(1, 'x'); // not "x" + ...: GCC 12 warns falsely (-Wrestrict) on that at -O3
+        prefixed += upper(t.substr(1));
+        serial = prefixed;
         return SerialCheck::Valid;
     }
     if (t.size() == 7 && allHex(t, 0)) {

@@ -9,6 +9,11 @@ namespace vorbix::views {
 
 namespace {
 
+// Assigned as strings, not literals: GCC 12 warns falsely (-Wrestrict) on literal assignment at -O3.
+const std::string NoType = "-";
+const std::string NoButton = "0";
+const std::string InputButton = "F";
+
 const std::vector<std::string>& buttonCodes()
 {
     static const std::vector<std::string> codes = {"0", "1", "2", "3", "4", "5", "6", "7",
@@ -94,7 +99,7 @@ void TEditState::FormShow(const model::TData& record, const std::vector<model::T
 
     m_types = typesLoaded ? types : std::vector<model::TTx>{};
     if (!typesLoaded) {
-        c.typ = "-";
+        c.typ = NoType;
     }
     for (const model::TTx& type : m_types) {
         c.typItems.push_back(type.Name);
@@ -114,7 +119,7 @@ void TEditState::ShowTypeControls()
             c.kod[0] = prefix[0];
         }
     } else {
-        c.typ = "-";
+        c.typ = NoType;
     }
 
     const model::TTx* type = shownType();
@@ -139,7 +144,7 @@ void TEditState::ShowTypeControls()
         }
     }
     if (c.inputIndex < 0) {
-        c.btn = "0";
+        c.btn = NoButton;
     }
 }
 
@@ -147,10 +152,10 @@ void TEditState::ButtonsToCode()
 {
     const int found = typeIndexOf(m_types, c.typ);
     if (found < 0 || m_types[static_cast<std::size_t>(found)].Count == 0) {
-        c.typ = "-";
+        c.typ = NoType;
     }
     if (m_types.empty()) {
-        c.btn = "0";
+        c.btn = NoButton;
         return;
     }
     const model::TTx& type = m_types[static_cast<std::size_t>(found < 0 ? 0 : found)];
@@ -164,14 +169,14 @@ void TEditState::InputRadioClick(int index)
     if (type && index >= 0 && static_cast<std::size_t>(index) < type->Inputs.size()) {
         c.btn = hexDigit(type->Inputs[static_cast<std::size_t>(index)].Code);
     } else {
-        c.btn = "0";
+        c.btn = NoButton;
     }
 }
 
 void TEditState::BtnComboChange()
 {
     if (!c.btn.empty() && indexOf(buttonCodes(), c.btn) < 0) {
-        c.btn = "0";
+        c.btn = NoButton;
     }
     ShowTypeControls();
 }
@@ -208,7 +213,7 @@ void TEditState::UpdateFunctionList()
 {
     c.funkceItems = functionListFor(c.kod, m_functions.FuncNames);
     if (!c.kod.empty() && c.kod[0] == 'A') {
-        c.btn = "F";
+        c.btn = InputButton;
         ShowTypeControls();
     }
     UpdateTimeControls();
