@@ -1,9 +1,6 @@
 #include "ui/app/Icons.h"
 
 #include <QImageReader>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 
 // Resource initialisation lives in the global namespace.
 static void initVorbixResources()
@@ -20,33 +17,17 @@ bool svgReadable()
     return readable;
 }
 
-// The shipped picture painted by hand, for platforms without an SVG reader.
-QPixmap paintedAppIcon(int size)
+// The shipped picture: the SVG where Qt reads SVG, else its PNG renderings in the given sizes.
+QIcon shippedIcon(const QString& name, std::initializer_list<int> sizes)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1d, 0x4f, 0x91));
-    p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
-    QPen white(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(white);
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(12, 16, 40, 40), 45 * 16, 90 * 16);
-    p.drawArc(QRectF(20, 24, 24, 24), 45 * 16, 90 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xd5, 0x4a));
-    p.drawEllipse(QPointF(32, 34), 4, 4);
-    white.setWidthF(5);
-    p.setPen(white);
-    QPainterPath chevron;
-    chevron.moveTo(17, 40);
-    chevron.lineTo(32, 56);
-    chevron.lineTo(47, 40);
-    p.drawPath(chevron);
-    return pixmap;
+    if (svgReadable()) {
+        return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    }
+    QIcon icon;
+    for (const int size : sizes) {
+        icon.addFile(QStringLiteral(":/icons/png/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 } // namespace
@@ -66,10 +47,7 @@ QIcon toolIcon(const char* themeName, const char* shipped)
     if (!icon.isNull()) {
         return icon;
     }
-    if (svgReadable()) {
-        return QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(shipped)));
-    }
-    return {};
+    return shippedIcon(QString::fromLatin1(shipped), {24, 48});
 }
 
 QIcon appIcon()
@@ -77,11 +55,7 @@ QIcon appIcon()
     if (svgReadable()) {
         return QIcon(QStringLiteral(":/vorbix.svg"));
     }
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(paintedAppIcon(size));
-    }
-    return icon;
+    return shippedIcon(QStringLiteral("vorbix"), {16, 32, 48, 64, 128, 256});
 }
 
 } // namespace vorbix::ui

@@ -8,10 +8,10 @@ namespace vorbix::ui {
 void initIconResources();
 
 // A tool-bar icon: the desktop theme's icon of that name, else the icon shipped with the program
-// (":/icons/<shipped>.svg"). Null when neither can be shown; the button then shows its text.
+// (the SVG where Qt can read SVG, else its PNG renderings).
 QIcon toolIcon(const char* themeName, const char* shipped);
 
-// The program's icon, drawn from the shipped picture, or painted when the platform cannot read it.
+// The program's icon, from the shipped picture.
 QIcon appIcon();
 
 } // namespace vorbix::ui

@@ -134,6 +134,11 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
     for (QAction* a : form->actions()->toolBar()->actions()) {
         bar << (a->isSeparator() ? QStringLiteral("|") : a->objectName().mid(10));
     }
+    // Every button shows a picture: the desktop theme's or the one shipped with the program.
+    for (QAction* a : form->actions()->toolBar()->actions()) {
+        EXPECT_TRUE(a->isSeparator() || !a->icon().pixmap(23, 23).isNull()) << a->objectName().toStdString();
+    }
+    EXPECT_FALSE(form->windowIcon().pixmap(32, 32).isNull());
     EXPECT_EQ(bar.join(QLatin1Char(' ')),
               QStringLiteral("New | Open Save | Add Edit Delete | Login | Upload Download | "
                              "Online | Monitor | Logger"));
