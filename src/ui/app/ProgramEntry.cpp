@@ -1,6 +1,7 @@
 #include "ui/app/ProgramEntry.h"
 
 #include "core/app/InstanceLock.h"
+#include "ui/app/Icons.h"
 #include "ui/app/TMainForm.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ int runProgram(const text::CommandLine& commandLine)
     }
 
     QApplication::setApplicationName(QStringLiteral("Vorbix"));
+    initIconResources();
+    QApplication::setWindowIcon(appIcon());
     TMainForm form(commandLine.programFolder, commandLine.arguments);
     if (!form.create()) {
         return 1;

@@ -151,10 +151,8 @@ bool TMainForm::create()
         }
     }
 
-    m_state.FirstActivation = true;
-    m_state.StartupDone = false;
     createProgramObjects();
-    m_state = app::ShellState{};
+    m_state = app::ShellState{}; // FirstActivation set, StartupDone cleared, DataFileName empty
     const std::string startFile = app::StartFileFrom(m_arguments);
     if (!startFile.empty()) {
         m_state.DataFileName = startFile;
@@ -509,9 +507,12 @@ void TMainForm::initMonitor()
 
 bool TMainForm::runUserLogin(bool& administrator)
 {
-    // The application user login is not built yet: no account can be checked, so the start ends
-    // as if the login were cancelled.
     administrator = false;
+    if (m_userLogin) {
+        return m_userLogin(administrator);
+    }
+    // Until the accounts part sets the login no account can be checked: the start ends as if the
+    // login were cancelled.
     std::cerr << "Vorbix: the user login is not available in this build\n";
     return false;
 }

@@ -66,6 +66,9 @@ public:
     // The data set's save as the close question uses it: save to DataFileName, or ask for a name
     // when it is empty; false when the save failed or was abandoned. Set by the data-file owner.
     void setDataSetSaver(std::function<bool()> save) { m_saveDataSet = std::move(save); }
+    // The application user login, shown modally at start when the setting Login is on: false when
+    // cancelled; `administrator` gives the user's rights. Set by the accounts part.
+    void setUserLogin(std::function<bool(bool& administrator)> login) { m_userLogin = std::move(login); }
     // The monitor's marks and its save (Uloz, or UlozJako without a SetupFile). Set by the monitor.
     void setMonitorPort(std::function<app::MonitorMarks()> marks, std::function<bool()> save);
 
@@ -141,6 +144,7 @@ private:
     bool m_closed = false;
 
     std::function<bool()> m_saveDataSet;
+    std::function<bool(bool&)> m_userLogin;
     std::function<app::MonitorMarks()> m_monitorMarks;
     std::function<bool()> m_saveMonitor;
 

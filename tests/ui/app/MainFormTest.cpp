@@ -2,9 +2,11 @@
 
 #include "core/app/InstanceLock.h"
 #include "core/app/StatusView.h"
+#include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
 
 #include <QAction>
@@ -329,6 +331,61 @@ TEST_F(MainFormFixture, CommandLineFileIsTakenOnlyWhenItExists)
     EXPECT_EQ(form->state().DataFileName, file);
     // A file on the command line suppresses the welcome window: the caption names the profile.
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorbix - Default"));
+}
+
+TEST_F(MainFormFixture, UserWithoutAdministratorRightsGetsTheCutDownWindow)
+{
+    writeIni("[Setup]\r\nLogin=1\r\nWelcome=0\r\n");
+    form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
+    ASSERT_TRUE(form->create());
+    int logins = 0;
+    form->setUserLogin([&logins](bool& administrator) {
+        ++logins;
+        administrator = false;
+        return true;
+    });
+    form->show();
+    settle();
+    EXPECT_EQ(logins, 1);
+    EXPECT_FALSE(form->startRefused());
+    EXPECT_FALSE(form->state().AdminRights);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorbix")); // the login sets the caption, not the start
+    for (const int hidden : {0, 1, 4, 5}) {
+        EXPECT_FALSE(form->pageControl()->isTabVisible(hidden)) << hidden;
+    }
+    EXPECT_TRUE(form->pageControl()->isTabVisible(2));
+    EXPECT_TRUE(form->actions()->toolBar()->isHidden());
+    EXPECT_TRUE(form->onlinePanel()->isHidden());
+    for (const char* menu : {"MFile", "MEdit", "MCommunication", "MSettings"}) {
+        EXPECT_FALSE(form->actions()->menu(QString::fromLatin1(menu))->menuAction()->isVisible()) << menu;
+    }
+    EXPECT_TRUE(form->actions()->menu(QStringLiteral("MHelp"))->menuAction()->isVisible());
+    for (const char* name : {"MenuDownload", "MenuUpload", "MenuLogin", "MenuOnline", "MenuMonitor"}) {
+        EXPECT_TRUE(form->actions()->action(QString::fromLatin1(name))->shortcut().isEmpty()) << name;
+    }
+    EXPECT_FALSE(form->actions()->action(QStringLiteral("MenuOpen"))->shortcut().isEmpty());
+}
+
+TEST_F(MainFormFixture, CancelledUserLoginEndsTheProgram)
+{
+    writeIni("[Setup]\r\nLogin=1\r\n");
+    form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
+    ASSERT_TRUE(form->create());
+    form->setUserLogin([](bool&) { return false; });
+    form->show();
+    settle();
+    EXPECT_TRUE(form->startRefused());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainFormFixture, UnwritableSettingsAreReportedAndTheProgramStillEnds)
+{
+    ASSERT_TRUE(start());
+    writeIni("[Setup]\r\n");
+    ASSERT_TRUE(text::setReadOnly(folder.file("Vorbix.ini")));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(folder.file("Vorbix.ini"))});
 }
 
 TEST(ProgramEntryTest, SecondCopyFromTheSameFolderEndsAtOnce)

@@ -6,6 +6,7 @@
 #include "ui/app/TAboutForm.h"
 #include "ui/app/TInfoForm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,23 +55,26 @@ TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
 TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
 {
     ASSERT_TRUE(start());
-    form->MenuIndexClick();
-    ui::HelpWindow* help = form->helpWindow();
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
-    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
-
     // A control without its own number takes its nearest parent's: the memory page's.
     auto* inner = new QPushButton(form->page(app::Page::Memory));
     EXPECT_EQ(ui::helpContextOf(inner), 110);
     form->pageControl()->setCurrentIndex(0);
-    form->activateWindow();
+    inner->show();
+    QApplication::setActiveWindow(form.get());
     inner->setFocus();
-    help->showContext(ui::helpContextOf(inner));
-    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("memory.html")));
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), inner);
+    form->showHelpForFocus();
+    ui::HelpWindow* help = form->helpWindow();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/memory.html")));
 
     help->showContext(170);
     EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("statusbar"));
+
+    form->MenuIndexClick();
+    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
+    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
 }
 
 TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
