@@ -449,15 +449,28 @@ HelpWindow* TMainForm::helpWindow()
     return m_helpWindow;
 }
 
+bool TMainForm::helpAvailable()
+{
+    if (text::fileExists(m_helpFile)) {
+        return true;
+    }
+    Dialogs::error(this, fromCp(LangText(m_lang, 80) + " - " + m_helpFile));
+    return false;
+}
+
 void TMainForm::MenuIndexClick()
 {
-    helpWindow()->showContents();
+    if (helpAvailable()) {
+        helpWindow()->showContents();
+    }
 }
 
 void TMainForm::showHelpForFocus()
 {
-    QWidget* focus = QApplication::focusWidget();
-    helpWindow()->showContext(helpContextOf(focus != nullptr ? focus : this));
+    if (helpAvailable()) {
+        QWidget* focus = QApplication::focusWidget();
+        helpWindow()->showContext(helpContextOf(focus != nullptr ? focus : this));
+    }
 }
 
 void TMainForm::MenuAboutClick()

@@ -108,6 +108,8 @@ private:
     void applyWindowGeometry();
     void storeWindowGeometry();
     app::MonitorMarks monitorMarks() const;
+    // False, after telling the user, when the language's help is not installed.
+    bool helpAvailable();
 
     // Call sites of the steps other parts of the program build. Each does nothing (or reports
     // failure) until its owner connects it.

@@ -75,6 +75,15 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     form->MenuIndexClick();
     EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
     EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    // Without the help files the user is told which file is missing.
+    help->close();
+    std::filesystem::remove_all(folder.file("Help"));
+    form->MenuIndexClick();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(Dialogs::shownMessages(),
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html"))});
 }
 
 TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
