@@ -30,7 +30,7 @@
 namespace vorbix::ui {
 namespace {
 
-struct PageSpec
+struct PageInfo
 {
     const char* name;
     const char* caption;
@@ -38,7 +38,7 @@ struct PageSpec
 };
 
 // In page-index order (app::Page).
-constexpr PageSpec kPages[] = {
+constexpr PageInfo kPages[] = {
     {"MemoryPage", "Memory view", 110},   {"UserPage", "File view", 120},
     {"HistoryPage", "History view", 140}, {"BatteryPage", "Battery view", 130},
     {"MonitorPage", "Monitoring", 150},   {"DirectControlPage", "Direct Control", 180},
@@ -102,13 +102,13 @@ void TMainForm::buildPages()
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
     setHelpContext(m_pageControl, 100);
-    for (const PageSpec& spec : kPages) {
+    for (const PageInfo& info : kPages) {
         auto* page = new QWidget(m_pageControl);
-        page->setObjectName(QString::fromLatin1(spec.name));
-        setHelpContext(page, spec.helpContext);
+        page->setObjectName(QString::fromLatin1(info.name));
+        setHelpContext(page, info.helpContext);
         // The views of each page add themselves to this layout.
         new QVBoxLayout(page);
-        m_pageControl->addTab(page, QString::fromLatin1(spec.caption));
+        m_pageControl->addTab(page, QString::fromLatin1(info.caption));
     }
     m_pageControl->setTabVisible(static_cast<int>(app::Page::DirectControl), false);
 
