@@ -247,6 +247,15 @@ bool SimReceiver::executeWrite(const Record& record, TimePoint now, std::string&
                    " refused, outside the record memory";
             return false;
         }
+        // Flash programming only clears bits; a byte that needs a bit set again needs an erase first.
+        for (unsigned i = 0; i < record.length; ++i) {
+            const unsigned old = m_memory.at(record.address + i);
+            if ((old & record.byte(i)) != record.byte(i)) {
+                done = "write " + link::HexWord(record.address) + "-" + link::HexWord(last) + " refused, " +
+                       link::HexWord(record.address + i) + " holds " + link::HexByte(old) + " and is not erased";
+                return false;
+            }
+        }
         static_cast<void>(m_memory.setHex(record.address, record.data));
         done = "wrote " + link::HexWord(record.address) + "-" + link::HexWord(last);
         return true;
@@ -261,9 +270,10 @@ bool SimReceiver::executeWrite(const Record& record, TimePoint now, std::string&
             done = "erase at " + link::HexWord(block) + " refused, outside the record memory";
             return false;
         }
-        // Flash erases whole aligned blocks; the blocks around the record memory are kept.
-        const unsigned first = std::max(block - block % model.eraseBlock, model.memStart);
-        const unsigned last = std::min(first - first % model.eraseBlock + model.eraseBlock - 1, model.memEnd);
+        // The program steps its erase records by the erase block from MemStart on, so the block is
+        // the one that starts at the given address.
+        const unsigned first = block;
+        const unsigned last = std::min(block + model.eraseBlock - 1, model.memEnd);
         for (unsigned a = first; a <= last; ++a) {
             m_memory.set(a, 0xFF);
         }

@@ -21,7 +21,9 @@ namespace vorbix::rxsim {
 // outside a record (the gateway's connect frame, AA bytes, the keep-alive 'S', stray line ends),
 // except a 'U', which it answers with one 'U'. A record is complete once its data bytes and
 // checksum are in; a wrong checksum gets 'X'. Writes (00, 04, 0A, 0B) answer a status character
-// and CR LF: kAccepted, or 'R' when refused. Reads (01, 07, 09) wait for the CR LF after the
+// and CR LF: kAccepted, or 'R' when refused. The record memory is flash: a type-04 record erases
+// the erase block starting at its address, and a type-00 write that would have to set a cleared
+// bit is refused, so a write without the erase before it shows. Reads (01, 07, 09) wait for the CR LF after the
 // checksum, echo it and then send the read reply: address, separator, data, CR LF, kTrailer.
 // A type-09 read that ends at MemEnd is a dump: lines of 39 characters up to the line holding
 // MemEnd, then kTrailer, so a one-line dump is also a valid 16-byte read reply.

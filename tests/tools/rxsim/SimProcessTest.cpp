@@ -260,12 +260,19 @@ TEST_F(SimPtyTest, PlainAndDumpVariantsOverAPseudoTerminal)
 
 TEST_F(SimPtyTest, PlainVariantSeesARefusalAsError5)
 {
-    SimProcess sim({"--pty", m_link, "--fault-refuse", "1"});
+    const std::string log = m_folder.file("rxsim.log");
+    SimProcess sim({"--pty", m_link, "--fault-refuse", "1", "--log", log});
     ASSERT_TRUE(sim.ready()) << sim.errors();
     Fd serial(openSerial(m_link));
     LinkClient plain(serial.fd, LinkClient::Variant::Plain);
     ASSERT_TRUE(plain.posliPrikaz(":03000004011000"));
     EXPECT_EQ(plain.attemptErrors(), (std::vector<int>{5, 0}));
+    ASSERT_EQ(sim.terminate(), 0);
+    std::string logged;
+    ASSERT_TRUE(text::readFile(log, logged));
+    EXPECT_NE(logged.find("record :03000004011000E8 checksum ok: fault, write 1 refused -> R"), std::string::npos)
+        << logged;
+    EXPECT_NE(logged.find("record :03000004011000E8 checksum ok: erased 1000-17FF -> K"), std::string::npos);
 }
 
 TEST_F(SimPtyTest, EventScriptReportsOnTheLine)

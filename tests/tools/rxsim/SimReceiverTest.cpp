@@ -181,6 +181,19 @@ TEST_F(SimReceiverTest, WriteStoresBytesInTheRecordMemoryOnly)
     EXPECT_EQ(memory().hex(0x0F00, 2), "1000");
 }
 
+TEST_F(SimReceiverTest, WriteOverBytesThatAreNotErasedIsRefused)
+{
+    const std::string first = withChecksum(":021000000F0F");
+    EXPECT_EQ(exchange(first), first + "K\r\n");
+    // Clearing more bits works without an erase; setting one again does not.
+    const std::string clearing = withChecksum(":021000000300");
+    EXPECT_EQ(exchange(clearing), clearing + "K\r\n");
+    EXPECT_EQ(memory().hex(0x1000, 2), "0300");
+    const std::string setting = withChecksum(":02100000F000");
+    EXPECT_EQ(exchange(setting), setting + "R\r\n");
+    EXPECT_EQ(memory().hex(0x1000, 2), "0300");
+}
+
 TEST_F(SimReceiverTest, EraseRecordWithTheDocumentedChecksumIsEchoedExactly)
 {
     // The erase record for 0F00 carries the checksum E9; 0F00 is not record memory, so refused.
