@@ -8,6 +8,8 @@ namespace {
 constexpr std::size_t kHeader = 4;
 constexpr unsigned char kPassCode = 6;
 constexpr unsigned char kConnectCode = 7;
+// The longest frame a gateway takes: the header, the count byte and 255 bytes.
+constexpr std::size_t kMaxFrame = kHeader + 1 + 255;
 
 unsigned byteAt(const std::string& s, std::size_t i)
 {
@@ -22,8 +24,8 @@ std::string SimFrameDecoder::feed(std::string_view bytes, std::vector<std::strin
     std::string forReceiver;
     while (m_pending.size() >= kHeader) {
         const std::size_t length = byteAt(m_pending, 0) | byteAt(m_pending, 1) << 8;
-        if (length < kHeader) {
-            // No frame can be that short: the stream is out of step, so nothing after it can be trusted.
+        if (length < kHeader || length > kMaxFrame) {
+            // No frame has that length: the stream is out of step, so nothing after it can be trusted.
             notes.push_back("frame length " + std::to_string(length) + " is impossible; " +
                             std::to_string(m_pending.size()) + " bytes dropped");
             m_pending.clear();

@@ -215,8 +215,9 @@ Faults (each once; counts start at 1; positions follow --seed):
   --fault-echo K        corrupt one character of the echo of the K-th record
   --fault-refuse K      refuse ('R') the K-th write record
   --fault-drop K        drop one character of the K-th read or dump reply
-  --fault-stall K       stop answering after K records (until the TCP client reconnects)
-  --fault-close K       close the TCP connection after K bytes have been received
+  --fault-stall K       stop answering after K records, until the next TCP client connects
+                        (on a pseudo-terminal for the rest of the run)
+  --fault-close K       close the TCP connection once K bytes have been received since start
   --fault-dump-address K  give the K-th dump line a wrong address
 
 Output:
