@@ -52,7 +52,6 @@ private:
     int lineFd() const;
 
     const SimOptions& m_options;
-    SimMemory& m_memory;
     SimReceiver::LogSink m_log;
     SimReceiver m_receiver;
     SimControl m_control;
