@@ -87,13 +87,15 @@ bool SimMemory::fillRandom(unsigned count, unsigned seed, std::string& error)
         while (!used.insert(serial).second) {
             serial = serialDigits(random);
         }
-        // Serial digits, then the button code; every other digit of the record 0.
-        std::string record(2 * m_model.recordSize, '0');
+        // The empty record with the serial digits and a button code written into it.
+        std::string record =
+            m_model.emptyRecord.empty() ? std::string(2 * m_model.recordSize, '0') : m_model.emptyRecord;
         for (unsigned d = 0; d < 5; ++d) {
-            record[m_model.serialDigit + d] = digitsOf[(serial >> (4 * (4 - d))) & 0xF];
+            record[m_model.serialDigits[d]] = digitsOf[(serial >> (4 * (4 - d))) & 0xF];
         }
-        if (m_model.serialDigit + 5 < record.size()) {
-            record[m_model.serialDigit + 5] = digitsOf[buttons(random)];
+        const unsigned button = buttons(random);
+        if (m_model.buttonDigit && *m_model.buttonDigit < record.size()) {
+            record[*m_model.buttonDigit] = digitsOf[button];
         }
         if (!setHex(m_model.memStart + slot * m_model.recordSize, record)) {
             error = "internal: bad record text";
@@ -111,7 +113,11 @@ int SimMemory::slotOfSerial(std::string_view fiveDigits) const
         if (record.find_first_not_of('F') == std::string::npos) {
             continue; // an erased slot holds no transmitter
         }
-        if (record.compare(m_model.serialDigit, 5, fiveDigits) == 0) {
+        bool same = fiveDigits.size() == 5;
+        for (unsigned d = 0; d < 5 && same; ++d) {
+            same = record[m_model.serialDigits[d]] == fiveDigits[d];
+        }
+        if (same) {
             return static_cast<int>(slot);
         }
     }

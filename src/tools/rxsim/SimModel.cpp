@@ -10,14 +10,25 @@ namespace {
 constexpr unsigned kConfigAddr = 0x0F00;
 constexpr unsigned kBlockSize = 16;
 
-const std::array<SimModel, 3> kModels = {{
+SimModel makeModel(const char* name, unsigned memEnd, unsigned recordSize, unsigned eraseBlock, unsigned relays)
+{
+    SimModel model;
+    model.name = name;
+    model.memEnd = memEnd;
+    model.recordSize = recordSize;
+    model.eraseBlock = eraseBlock;
+    model.relays = relays;
+    return model;
+}
+
+const std::array<SimModel, 3> kModels = {
     // One relay, 12-byte records, erased in 2048-byte blocks.
-    {"KV1MOD-T", 0x1000, 0x2FFF, 0x0F40, 0x0F10, 0x0F20, 12, 2048, 1, 0},
+    makeModel("KV1MOD-T", 0x2FFF, 12, 2048, 1),
     // One relay for pulses, 12-byte records, small 256-byte erase blocks.
-    {"KVPMOD-T", 0x1000, 0x1FFF, 0x0F40, 0x0F10, 0x0F20, 12, 256, 1, 0},
+    makeModel("KVPMOD-T", 0x1FFF, 12, 256, 1),
     // Eight relays, one time per relay, hence 32-byte records.
-    {"KV8MOD-T", 0x1000, 0x4FFF, 0x0F40, 0x0F10, 0x0F20, 32, 2048, 8, 0},
-}};
+    makeModel("KV8MOD-T", 0x4FFF, 32, 2048, 8),
+};
 
 bool overlaps(unsigned firstA, unsigned lastA, unsigned firstB, unsigned lastB)
 {
@@ -25,6 +36,14 @@ bool overlaps(unsigned firstA, unsigned lastA, unsigned firstB, unsigned lastB)
 }
 
 } // namespace
+
+void SimModel::setSerialAt(unsigned first)
+{
+    for (unsigned i = 0; i < serialDigits.size(); ++i) {
+        serialDigits[i] = first + i;
+    }
+    buttonDigit = first + 5;
+}
 
 bool builtInModel(const std::string& name, SimModel& model)
 {
@@ -60,8 +79,22 @@ bool checkModel(const SimModel& model, std::string& error)
         error = "the record size must be between 1 and the record memory's size";
         return false;
     }
-    if (model.serialDigit + 5 > 2 * model.recordSize) {
-        error = "the five serial digits must lie inside a record";
+    const unsigned digits = 2 * model.recordSize;
+    for (std::size_t i = 0; i < model.serialDigits.size(); ++i) {
+        for (std::size_t j = i + 1; j < model.serialDigits.size(); ++j) {
+            if (model.serialDigits[i] == model.serialDigits[j]) {
+                error = "two serial digits share one record digit";
+                return false;
+            }
+        }
+        if (model.serialDigits[i] >= digits) {
+            error = "the five serial digits must lie inside a record";
+            return false;
+        }
+    }
+    if (!model.emptyRecord.empty() && (model.emptyRecord.size() != digits ||
+                                       model.emptyRecord.find_first_not_of("0123456789ABCDEF") != std::string::npos)) {
+        error = "the empty record must be " + std::to_string(digits) + " upper-case hex digits";
         return false;
     }
     if (model.eraseBlock == 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +20,15 @@ struct SimModel
     unsigned recordSize = 12; // bytes per memory slot
     unsigned eraseBlock = 2048;
     unsigned relays = 1;
-    // Hex-digit offset inside a record of the five serial digits a transmitter is looked up by.
-    unsigned serialDigit = 0;
+    // Record digits (counting from 0) that hold the serial digits S01..S05 a transmitter is looked
+    // up by, and the digit of its button code.
+    std::array<unsigned, 5> serialDigits{0, 1, 2, 3, 4};
+    std::optional<unsigned> buttonDigit = 5;
+    // Hex text of an empty record, the base of the records --fill writes; empty: all "0".
+    std::string emptyRecord;
+
+    // Serial digits side by side from `first` on, the button code right after them.
+    void setSerialAt(unsigned first);
 
     unsigned recordCount() const { return (memEnd - memStart + 1) / recordSize; }
 };

@@ -147,7 +147,9 @@ SimModel modelFromOptions(const SimOptions& options)
     apply(options.recordSize, model.recordSize);
     apply(options.eraseBlock, model.eraseBlock);
     apply(options.relays, model.relays);
-    apply(options.serialDigit, model.serialDigit);
+    if (options.serialDigit) {
+        model.setSerialAt(*options.serialDigit);
+    }
     return model;
 }
 
@@ -183,7 +185,8 @@ Receiver:
   --record-size N       bytes per memory slot
   --erase-block N       bytes erased by one erase record (2048 or 256 on the known models)
   --relays N            number of relays, 1 to 8
-  --serial-digit N      hex-digit offset of the five serial digits inside a record (default 0)
+  --serial-digit N      record digit (from 0) where the five serial digits begin, the button
+                        code following them (default 0)
   --folder DIR          take the model's layout from DIR/Rx.def        (not supported yet)
   --password TEXT       receiver password, at most 16 characters (default: none)
   --load FILE           initial records from a data file (*.rxd)       (not supported yet)

@@ -10,8 +10,9 @@ namespace vorbix::rxsim {
 // Seams to the receiver model code. Until they are wired they report "not supported yet", and
 // the model comes from the built-in defaults and the address options.
 
-// Fills the record size and relay count of `model` from the block named model.name in
-// folder/"Rx.def".
+// Fills `model` from the block named model.name in folder/"Rx.def": the record size (half the
+// empty record's length), emptyRecord, relays, eraseBlock, and from the read layout the record
+// digits of S01..S05 (serialDigits) and of B01 (buttonDigit).
 [[nodiscard]] bool loadModelFromFolder(const std::string& folder, SimModel& model, std::string& error);
 
 // Writes the records of a data file (*.rxd) into the record memory.

@@ -88,6 +88,22 @@ TEST(SimMemoryTest, FillIsDeterministicAndFindsItsTransmitters)
     EXPECT_FALSE(a.fillRandom(a.model().recordCount() + 1, 1, error));
 }
 
+TEST(SimMemoryTest, FillAndLookUpFollowTheModelsSerialDigits)
+{
+    SimModel model;
+    model.serialDigits = {23, 2, 20, 4, 6};
+    model.buttonDigit = 0;
+    model.emptyRecord = "0" + std::string(23, '1');
+    SimMemory memory{model};
+    std::string error;
+    ASSERT_TRUE(memory.fillRandom(1, 3, error)) << error;
+    const std::string record = memory.hex(0x1000, 12);
+    EXPECT_EQ(record[1], '1') << "digits outside the serial and button keep the empty record's";
+    EXPECT_NE(record[0], '0') << "the button code (1 to F) is written";
+    const std::string serial = {record[23], record[2], record[20], record[4], record[6]};
+    EXPECT_EQ(memory.slotOfSerial(serial), 0);
+}
+
 TEST(SimMemoryTest, PasswordBlockHoldsTheCodesThenZeros)
 {
     SimMemory memory{SimModel{}};

@@ -111,7 +111,9 @@ TEST(SimModelTest, RefusesOverlappingOrOversizedLayouts)
         {"end before start", [](SimModel& m) { m.memEnd = 0x0FFF; }},
         {"nine relays", [](SimModel& m) { m.relays = 9; }},
         {"no erase block", [](SimModel& m) { m.eraseBlock = 0; }},
-        {"serial beyond the record", [](SimModel& m) { m.serialDigit = 20; }},
+        {"serial beyond the record", [](SimModel& m) { m.setSerialAt(20); }},
+        {"serial digits sharing a digit", [](SimModel& m) { m.serialDigits[4] = 0; }},
+        {"short empty record", [](SimModel& m) { m.emptyRecord = "0000"; }},
         {"long name", [](SimModel& m) { m.name = "KV1MOD-TX"; }},
     };
     for (const auto& c : cases) {
