@@ -229,10 +229,11 @@ Output:
   When ready, one line "READY ..." on stdout names the line and the control port.
   SIGTERM, SIGINT and the control command quit end the simulator cleanly.
 
-Replies: writes (types 00, 04, 0A, 0B) answer 'K' or 'R', then CR LF; a wrong checksum
-gets 'X'. The record memory behaves as flash: type 04 erases the erase block starting at its
-address, and a type-00 write over bytes that are not erased is refused. Reads (01, 07, 09) answer "AAAA DATA" CR LF '>' after the echoed CR LF; a type-09
-read ending at the end of the record memory is answered with 39-character dump lines and '>'.
+Replies: writes (types 00, 04, 0A, 0B) answer 'K' or 'R', then CR LF; a wrong checksum gets
+'X'. The record memory behaves as flash: type 04 erases the erase block starting at its address,
+and a type-00 write over bytes that are not erased is refused. Reads (01, 07, 09) answer
+"AAAA DATA" CR LF '>' after the echoed CR LF; a type-09 read ending at the end of the record
+memory is answered with 39-character dump lines, then '>'.
 )";
 }
 
