@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorbix::app {
+
+// The descriptions of the receiver models in "Rx.def", for the About box. The file is read as
+// blocks: a model name line, its description line, then lines up to and including "#E".
+// False when the file cannot be opened.
+[[nodiscard]] bool ReadSupportedReceivers(const std::string& rxDefPath, std::vector<std::string>& descriptions);
+
+// The same on lines already read.
+std::vector<std::string> SupportedReceiversFromLines(const std::vector<std::string>& lines);
+
+} // namespace vorbix::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "tools/rxsim/SimFaults.h"
+#include "tools/rxsim/SimModel.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorbix::rxsim {
+
+// Everything the command line sets.
+struct SimOptions
+{
+    bool help = false;
+
+    std::string modelName = "KV1MOD-T";
+    // Set only when given, so they override the model's defaults.
+    std::optional<unsigned> memStart, memEnd, statusAddr, nameAddr, passAddr;
+    std::optional<unsigned> recordSize, eraseBlock, relays, serialDigit;
+    std::string folder;   // program folder whose "Rx.def" describes the model
+    std::string loadFile; // data file with the initial records
+    unsigned fill = 0;
+    unsigned seed = 1;
+    std::optional<std::string> password;
+    std::string saveOnExit;
+
+    std::string tcp;     // ADDR:PORT
+    std::string pty;     // path of the symbolic link to create
+    std::string control; // ADDR:PORT
+    std::string events;  // script file
+    unsigned baud = 0;
+    char report = 'U';
+    std::string logFile;
+
+    SimFaults faults;
+};
+
+// False, with the reason, on an unknown option or a value that does not convert.
+[[nodiscard]] bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+// The model the options describe: the built-in defaults of the named model (or of the first
+// built-in model for another name), then every address option given.
+SimModel modelFromOptions(const SimOptions& options);
+
+std::string helpText();
+
+} // namespace vorbix::rxsim

@@ -1,0 +1,147 @@
+#include "ui/app/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <deque>
+
+namespace vorbix::ui {
+namespace {
+
+struct Script
+{
+    bool scripted = false;
+    std::deque<app::Answer> answers;
+    std::deque<QString> fileNames;
+    QStringList shown;
+};
+
+Script& script()
+{
+    static Script s;
+    return s;
+}
+
+QString nextFileName()
+{
+    Script& s = script();
+    if (s.fileNames.empty()) {
+        return {};
+    }
+    QString name = s.fileNames.front();
+    s.fileNames.pop_front();
+    return name;
+}
+
+app::Answer nextAnswer()
+{
+    Script& s = script();
+    if (s.answers.empty()) {
+        return app::Answer::Cancel;
+    }
+    const app::Answer a = s.answers.front();
+    s.answers.pop_front();
+    return a;
+}
+
+} // namespace
+
+void Dialogs::error(QWidget* parent, const QString& text)
+{
+    script().shown << text;
+    if (script().scripted) {
+        return;
+    }
+    QMessageBox::critical(parent, QStringLiteral("Vorbix"), text);
+}
+
+app::Answer Dialogs::question(QWidget* parent, const QString& title, const QString& text)
+{
+    script().shown << text;
+    if (script().scripted) {
+        return nextAnswer();
+    }
+    const auto button = QMessageBox::question(
+        parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (button == QMessageBox::Yes) {
+        return app::Answer::Yes;
+    }
+    return button == QMessageBox::No ? app::Answer::No : app::Answer::Cancel;
+}
+
+bool Dialogs::yesNo(QWidget* parent, const QString& title, const QString& text, bool defaultNo)
+{
+    script().shown << text;
+    if (script().scripted) {
+        return nextAnswer() == app::Answer::Yes;
+    }
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 defaultNo ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString Dialogs::openFileName(QWidget* parent, const QString& filter, const QString& start)
+{
+    if (script().scripted) {
+        return nextFileName();
+    }
+    return QFileDialog::getOpenFileName(parent, {}, start, filter);
+}
+
+QString Dialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                              const QString& start)
+{
+    if (script().scripted) {
+        return nextFileName();
+    }
+    QFileDialog dialog(parent, {}, start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void Dialogs::setScripted(bool scripted)
+{
+    script().scripted = scripted;
+}
+
+bool Dialogs::scripted()
+{
+    return script().scripted;
+}
+
+void Dialogs::preloadAnswer(app::Answer answer)
+{
+    script().answers.push_back(answer);
+}
+
+void Dialogs::preloadFileName(const QString& fileName)
+{
+    script().fileNames.push_back(fileName);
+}
+
+const QStringList& Dialogs::shownMessages()
+{
+    return script().shown;
+}
+
+void Dialogs::clear()
+{
+    Script& s = script();
+    s.answers.clear();
+    s.fileNames.clear();
+    s.shown.clear();
+}
+
+QString dataFileFilter()
+{
+    return QStringLiteral("Vorbix files (*.rxd);;All files (*)");
+}
+
+QString monitorFileFilter()
+{
+    return QStringLiteral("Vorbix monitoring files (*.mon);;All files (*)");
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,76 @@
+#include "ui/app/HelpWindow.h"
+
+#include "core/app/HelpTopics.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace vorbix::ui {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Vorbix - Help"));
+    resize(640, 520);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(true);
+
+    auto* contents = new QPushButton(tr("Contents"), this);
+    auto* back = new QPushButton(tr("Back"), this);
+    auto* forward = new QPushButton(tr("Forward"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(QStringLiteral("Vorbix - ") + m_browser->documentTitle()); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+}
+
+void HelpWindow::setContentsPage(const QString& contentsPage)
+{
+    m_contentsPage = contentsPage;
+}
+
+void HelpWindow::showContents()
+{
+    showFile(m_contentsPage);
+}
+
+void HelpWindow::showContext(int context)
+{
+    showFile(QString::fromStdString(app::HelpTopicPath(m_contentsPage.toStdString(), context)));
+}
+
+void HelpWindow::showFile(const QString& pathWithAnchor)
+{
+    const qsizetype hash = pathWithAnchor.indexOf(QLatin1Char('#'));
+    QUrl url = QUrl::fromLocalFile(hash < 0 ? pathWithAnchor : pathWithAnchor.left(hash));
+    if (hash >= 0) {
+        url.setFragment(pathWithAnchor.mid(hash + 1));
+    }
+    m_browser->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,62 @@
+#include "ui/app/ProgramEntry.h"
+
+#include "core/app/InstanceLock.h"
+#include "ui/app/Icons.h"
+#include "ui/app/TMainForm.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <iostream>
+
+namespace vorbix::ui {
+namespace {
+
+void scheduleScreenshot(TMainForm& form, const QString& path)
+{
+    // Long enough for the window manager of a virtual display to map and paint the window.
+    QTimer::singleShot(1500, &form, [&form, path] {
+        const bool saved = form.grab().save(path, "PNG");
+        if (!saved) {
+            std::cerr << "Vorbix: cannot write " << path.toStdString() << "\n";
+        }
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
+
+} // namespace
+
+int runProgram(const text::CommandLine& commandLine)
+{
+    if (!commandLine.error.empty()) {
+        std::cerr << "Vorbix: " << commandLine.error << "\n";
+        return 2;
+    }
+
+    app::InstanceLock lock;
+    std::string error;
+    if (!lock.acquire(app::RuntimeFolder(), app::InstanceName(commandLine.programFolder), error)) {
+        if (error.empty()) {
+            return 0; // another copy runs from this folder
+        }
+        // Without a usable lock folder the rule cannot be enforced; the program still runs.
+        std::cerr << "Vorbix: " << error << "\n";
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Vorbix"));
+    initIconResources();
+    QApplication::setWindowIcon(appIcon());
+    TMainForm form(commandLine.programFolder, commandLine.arguments);
+    if (!form.create()) {
+        return 1;
+    }
+    form.show();
+    const QString screenshot = qEnvironmentVariable("VORBIX_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        scheduleScreenshot(form, screenshot);
+    }
+    const int code = QApplication::exec();
+    return form.startRefused() ? 1 : code;
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,93 @@
+#include "ui/link/TChangePassForm.h"
+
+#include "core/link/PasswordRules.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/QtText.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorbix::ui {
+
+TChangePassForm::TChangePassForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TChangePassForm"));
+    setModal(true);
+
+    auto named = [this](auto* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    LabelRxType = named(new QLabel(this), "LabelRxType");
+    RxType = named(new QLabel(this), "RxType");
+    LabelOldPass = named(new QLabel(this), "LabelOldPass");
+    LabelNewPass = named(new QLabel(this), "LabelNewPass");
+    LabelFirstLog = named(new QLabel(tr("No password"), this), "LabelFirstLog");
+    EditOldPass = named(new QLineEdit(this), "EditOldPass");
+    EditNewPass = named(new QLineEdit(this), "EditNewPass");
+    EditOldPass->setEchoMode(QLineEdit::Password);
+    EditNewPass->setEchoMode(QLineEdit::Password);
+
+    auto* buttons = new QDialogButtonBox(this);
+    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
+    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TChangePassForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(LabelRxType, 0, 0);
+    layout->addWidget(RxType, 0, 1);
+    layout->addWidget(LabelOldPass, 1, 0);
+    layout->addWidget(EditOldPass, 1, 1);
+    layout->addWidget(LabelFirstLog, 1, 1);
+    layout->addWidget(LabelNewPass, 2, 0);
+    layout->addWidget(EditNewPass, 2, 1);
+    layout->addWidget(buttons, 3, 0, 1, 2);
+}
+
+void TChangePassForm::showEvent(QShowEvent* event)
+{
+    setWindowTitle(fromCp(LangText(*m_lang, 65)));
+    LabelRxType->setText(fromCp(LangText(*m_lang, 61)));
+    LabelOldPass->setText(fromCp(LangText(*m_lang, 66)));
+    LabelNewPass->setText(fromCp(LangText(*m_lang, 67)));
+    RxType->setText(fromCp(RxTypeText));
+    EditOldPass->clear();
+    EditNewPass->clear();
+
+    const bool hasPassword = !RxPassword.empty();
+    EditOldPass->setVisible(hasPassword);
+    LabelFirstLog->setVisible(!hasPassword);
+    if (!hasPassword) {
+        LabelFirstLog->setText(fromCp(LangText(*m_lang, 68)));
+    }
+    (hasPassword ? EditOldPass : EditNewPass)->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TChangePassForm::OKButtonClick()
+{
+    const std::string newPassword = toCp(EditNewPass->text());
+    switch (link::CheckPasswordChange(toCp(EditOldPass->text()), newPassword, RxPassword)) {
+    case link::PasswordVerdict::Accepted:
+        RxPassword = newPassword;
+        accept();
+        break;
+    case link::PasswordVerdict::Wrong:
+        Dialogs::error(this, fromCp(LangText(*m_lang, 134)));
+        EditOldPass->setFocus();
+        break;
+    case link::PasswordVerdict::TooLong:
+        Dialogs::error(this, fromCp(LangText(*m_lang, 133)));
+        EditNewPass->setFocus();
+        break;
+    case link::PasswordVerdict::Unchanged:
+        break;
+    }
+}
+
+} // namespace vorbix::ui

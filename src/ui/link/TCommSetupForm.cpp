@@ -1,0 +1,181 @@
+#include "ui/link/TCommSetupForm.h"
+
+#include "core/link/Komunikace.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/QtText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vorbix::ui {
+
+TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TCommSetupForm"));
+    setModal(true);
+
+    auto named = [this](auto* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    ConnTypeRadio = named(new QGroupBox(this), "ConnTypeRadio");
+    ComRadio = named(new QRadioButton(tr("COM port"), ConnTypeRadio), "ComRadio");
+    TcpRadio = named(new QRadioButton(tr("TCP/IP"), ConnTypeRadio), "TcpRadio");
+    auto* radioLayout = new QHBoxLayout(ConnTypeRadio);
+    radioLayout->addWidget(ComRadio);
+    radioLayout->addWidget(TcpRadio);
+    connect(ComRadio, &QRadioButton::toggled, this, &TCommSetupForm::showTypeControls);
+
+    NumLabel = named(new QLabel(this), "NumLabel");
+    SpeedLabel = named(new QLabel(this), "SpeedLabel");
+    BitsLabel = named(new QLabel(QStringLiteral("bit/s"), this), "BitsLabel");
+    ModeLabel = named(new QLabel(this), "ModeLabel");
+    IPAddressLabel = named(new QLabel(this), "IPAddressLabel");
+    IPPortLabel = named(new QLabel(this), "IPPortLabel");
+    ComboPortNum = named(new QComboBox(this), "ComboPortNum");
+    ComboPortSpeed = named(new QComboBox(this), "ComboPortSpeed");
+    ComboPortNum->setEditable(true);
+    ComboPortSpeed->setEditable(true);
+    DumpReadBox = named(new QCheckBox(this), "DumpReadBox");
+    // The dump-read variant is chosen in the settings file only.
+    ModeLabel->hide();
+    DumpReadBox->hide();
+    IPAddressEdit = named(new QLineEdit(this), "IPAddressEdit");
+    IPPortEdit = named(new QLineEdit(this), "IPPortEdit");
+
+    auto* buttons = new QDialogButtonBox(this);
+    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
+    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TCommSetupForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(ConnTypeRadio, 0, 0, 1, 3);
+    layout->addWidget(NumLabel, 1, 0);
+    layout->addWidget(ComboPortNum, 1, 1);
+    layout->addWidget(SpeedLabel, 2, 0);
+    layout->addWidget(ComboPortSpeed, 2, 1);
+    layout->addWidget(BitsLabel, 2, 2);
+    layout->addWidget(ModeLabel, 3, 0);
+    layout->addWidget(DumpReadBox, 3, 1);
+    layout->addWidget(IPAddressLabel, 4, 0);
+    layout->addWidget(IPAddressEdit, 4, 1);
+    layout->addWidget(IPPortLabel, 5, 0);
+    layout->addWidget(IPPortEdit, 5, 1);
+    layout->addWidget(buttons, 6, 0, 1, 3);
+}
+
+void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, const link::ConnectionSettings& settings)
+{
+    m_settings = settings;
+    ComboPortNum->clear();
+    for (const auto& port : ports) {
+        ComboPortNum->addItem(fromCp(port.text));
+    }
+    ComboPortSpeed->clear();
+    for (const auto& speed : link::SpeedList()) {
+        ComboPortSpeed->addItem(QString::fromStdString(speed));
+    }
+    ComboPortNum->setCurrentIndex(link::PortIndex(ports, settings.ComNumber));
+    ComboPortSpeed->setCurrentIndex(link::SpeedIndex(settings.ComSpeed));
+
+    const link::SetupForm shown = link::FormFromSettings(settings);
+    DumpReadBox->setChecked(shown.DumpReadBox);
+    IPAddressEdit->setText(fromCp(shown.AddressText));
+    IPPortEdit->setText(fromCp(shown.IPPortText));
+    (shown.ConnectionType == 1 ? TcpRadio : ComRadio)->setChecked(true);
+    showTypeControls();
+}
+
+bool TCommSetupForm::Nastav(link::TKomunikace& link)
+{
+    link.Zavri();
+    InitForm(link.InitForm(), link.Settings);
+    if (exec() != QDialog::Accepted) {
+        return false;
+    }
+    link.Settings = m_settings;
+    link.NastavIni();
+    return true;
+}
+
+void TCommSetupForm::showEvent(QShowEvent* event)
+{
+    setWindowTitle(fromCp(LangText(*m_lang, 40)));
+    NumLabel->setText(fromCp(LangText(*m_lang, 41)));
+    SpeedLabel->setText(fromCp(LangText(*m_lang, 42)));
+    ModeLabel->setText(fromCp(LangText(*m_lang, 43)));
+    ConnTypeRadio->setTitle(fromCp(LangText(*m_lang, 147)));
+    IPAddressLabel->setText(fromCp(LangText(*m_lang, 148)));
+    IPPortLabel->setText(fromCp(LangText(*m_lang, 149)));
+    QDialog::showEvent(event);
+}
+
+void TCommSetupForm::showTypeControls()
+{
+    const bool com = ComRadio->isChecked();
+    for (QWidget* w :
+         {static_cast<QWidget*>(NumLabel), static_cast<QWidget*>(ComboPortNum), static_cast<QWidget*>(SpeedLabel),
+          static_cast<QWidget*>(ComboPortSpeed), static_cast<QWidget*>(BitsLabel)}) {
+        w->setVisible(com);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(IPAddressLabel), static_cast<QWidget*>(IPAddressEdit),
+                       static_cast<QWidget*>(IPPortLabel), static_cast<QWidget*>(IPPortEdit)}) {
+        w->setVisible(!com);
+    }
+}
+
+link::SetupForm TCommSetupForm::form() const
+{
+    link::SetupForm f;
+    f.ConnectionType = TcpRadio->isChecked() ? 1 : 0;
+    f.PortText = toCp(ComboPortNum->currentText());
+    f.SpeedText = toCp(ComboPortSpeed->currentText());
+    f.AddressText = toCp(IPAddressEdit->text());
+    f.IPPortText = toCp(IPPortEdit->text());
+    f.DumpReadBox = DumpReadBox->isChecked();
+    return f;
+}
+
+void TCommSetupForm::OKButtonClick()
+{
+    link::ConnectionSettings checked = m_settings;
+    const link::SetupCheck check = link::CheckSetup(form(), checked);
+    if (check.accepted) {
+        m_settings = checked;
+        accept();
+        return;
+    }
+    Dialogs::error(this, fromCp(LangText(*m_lang, check.languageText)));
+    switch (check.field) {
+    case link::SetupField::Port:
+        ComboPortNum->setFocus();
+        ComboPortNum->lineEdit()->selectAll();
+        break;
+    case link::SetupField::Speed:
+        ComboPortSpeed->setFocus();
+        ComboPortSpeed->lineEdit()->selectAll();
+        break;
+    case link::SetupField::Address:
+        IPAddressEdit->setFocus();
+        IPAddressEdit->selectAll();
+        break;
+    case link::SetupField::IPPort:
+        IPPortEdit->setFocus();
+        IPPortEdit->selectAll();
+        break;
+    case link::SetupField::None:
+        break;
+    }
+}
+
+} // namespace vorbix::ui

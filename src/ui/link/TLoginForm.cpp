@@ -1,0 +1,72 @@
+#include "ui/link/TLoginForm.h"
+
+#include "core/link/PasswordRules.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/QtText.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorbix::ui {
+
+TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TLoginForm"));
+    setModal(true);
+
+    auto named = [this](auto* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    LabelRxType = named(new QLabel(this), "LabelRxType");
+    RxType = named(new QLabel(this), "RxType");
+    LabelPassword = named(new QLabel(this), "LabelPassword");
+    LabelFirstLog = named(new QLabel(this), "LabelFirstLog");
+    LabelFirstLog->setWordWrap(true);
+    EditPassword = named(new QLineEdit(this), "EditPassword");
+    EditPassword->setEchoMode(QLineEdit::Password);
+
+    auto* buttons = new QDialogButtonBox(this);
+    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
+    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TLoginForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(LabelRxType, 0, 0);
+    layout->addWidget(RxType, 0, 1);
+    layout->addWidget(LabelPassword, 1, 0);
+    layout->addWidget(EditPassword, 1, 1);
+    layout->addWidget(LabelFirstLog, 2, 0, 1, 2);
+    layout->addWidget(buttons, 3, 0, 1, 2);
+}
+
+void TLoginForm::showEvent(QShowEvent* event)
+{
+    setWindowTitle(fromCp(LangText(*m_lang, 60)));
+    LabelRxType->setText(fromCp(LangText(*m_lang, 61)));
+    LabelPassword->setText(fromCp(LangText(*m_lang, 62)));
+    LabelFirstLog->setText(fromCp(LangText(*m_lang, 63)));
+    RxType->setText(fromCp(RxTypeText));
+    EditPassword->clear();
+    EditPassword->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TLoginForm::OKButtonClick()
+{
+    const auto verdict = link::CheckLoginPassword(toCp(EditPassword->text()), RxPassword);
+    if (verdict == link::PasswordVerdict::Accepted) {
+        done(kPasswordCorrect);
+        return;
+    }
+    Dialogs::error(this,
+                   fromCp(verdict == link::PasswordVerdict::TooLong ? LangText(*m_lang, 133) : LangText(*m_lang, 134)));
+    EditPassword->setFocus();
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,57 @@
+#include "core/app/HelpTopics.h"
+#include "core/app/SupportedReceivers.h"
+#include "core/text/TextFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorbix;
+using namespace vorbix::app;
+
+TEST(SupportedReceiversTest, ListsTheDescriptionOfEveryBlock)
+{
+    EXPECT_EQ(SupportedReceiversFromLines({"RX2", "Two relays", "2", "00FF", "#E", "RX4", "Four relays", "4", "#E"}),
+              (std::vector<std::string>{"Two relays", "Four relays"}));
+    // A block without its end mark runs to the end of the file.
+    EXPECT_EQ(SupportedReceiversFromLines({"RX2", "Two relays", "2", "RX4", "Four relays"}),
+              (std::vector<std::string>{"Two relays"}));
+    EXPECT_TRUE(SupportedReceiversFromLines({}).empty());
+}
+
+TEST(SupportedReceiversTest, MissingFileIsReported)
+{
+    test::TempFolder folder;
+    std::vector<std::string> list{"stale"};
+    EXPECT_FALSE(ReadSupportedReceivers(folder.file("Rx.def"), list));
+    EXPECT_TRUE(list.empty());
+    folder.write("Rx.def", "RX8\r\nEight relays\r\n#E\r\n");
+    ASSERT_TRUE(ReadSupportedReceivers(folder.file("Rx.def"), list));
+    EXPECT_EQ(list, (std::vector<std::string>{"Eight relays"}));
+}
+
+TEST(HelpTopicsTest, ContextNumbersOpenTheirPagesInTheLanguageFolder)
+{
+    EXPECT_EQ(HelpTopicForContext(110), "memory.html");
+    EXPECT_EQ(HelpTopicForContext(440), "setup.html#connections");
+    EXPECT_EQ(HelpTopicForContext(12345), "index.html");
+    EXPECT_EQ(HelpTopicPath("/p/Help/VORBIXUS/index.html", 120), "/p/Help/VORBIXUS/file.html");
+}
+
+TEST(HelpTopicsTest, EveryTopicPageShipsWithTheUsHelp)
+{
+    const int contexts[] = {100, 110, 120, 130, 140, 150, 170, 180, 210, 220, 230, 240,
+                            250, 260, 300, 310, 320, 330, 340, 410, 420, 430, 440, 450};
+    const std::string contents = std::string(VORBIX_DATA_DIR) + "/Help/VORBIXUS/index.html";
+    ASSERT_TRUE(text::fileExists(contents));
+    for (const int context : contexts) {
+        std::string path = HelpTopicPath(contents, context);
+        const auto hash = path.find('#');
+        const std::string anchor = hash == std::string::npos ? "" : path.substr(hash + 1);
+        path = path.substr(0, hash);
+        std::string page;
+        ASSERT_TRUE(text::readFile(path, page)) << path;
+        if (!anchor.empty()) {
+            EXPECT_NE(page.find("id=\"" + anchor + "\""), std::string::npos) << path << "#" << anchor;
+        }
+    }
+}

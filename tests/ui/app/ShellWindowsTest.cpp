@@ -1,0 +1,105 @@
+#include "MainFormFixture.h"
+
+#include "ui/app/Dialogs.h"
+#include "ui/app/HelpContext.h"
+#include "ui/app/HelpWindow.h"
+#include "ui/app/TAboutForm.h"
+#include "ui/app/TInfoForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <atomic>
+#include <filesystem>
+
+using namespace vorbix;
+using namespace vorbix::test;
+using ui::Dialogs;
+
+namespace {
+
+// Opens the About box modally and closes it once it shows.
+void showAboutOnce(ui::TMainForm& form)
+{
+    QTimer::singleShot(0, form.aboutForm(), [&form] { form.aboutForm()->accept(); });
+    form.MenuAboutClick();
+}
+
+} // namespace
+
+TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
+{
+    ASSERT_TRUE(start());
+    showAboutOnce(*form);
+    ui::TAboutForm* about = form->aboutForm();
+    EXPECT_EQ(about->RxEdit->toPlainText(), QStringLiteral("Two-relay receiver\nFour-relay receiver"));
+    EXPECT_EQ(about->NumberLabel->text(), QStringLiteral(VORBIX_VERSION ".0"));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("T190"));
+    EXPECT_EQ(about->CloseButton->text(), QStringLiteral("T194"));
+    EXPECT_TRUE(about->WebLabel->text().contains(QStringLiteral("https://www.example.com/")));
+    EXPECT_TRUE(about->MailLabel->text().contains(QStringLiteral("mailto:support@example.com")));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    // Rx.def gone: the error names its path and the list stays empty.
+    std::filesystem::remove(folder.file("Rx.def"));
+    showAboutOnce(*form);
+    EXPECT_TRUE(about->RxEdit->toPlainText().isEmpty());
+    EXPECT_EQ(Dialogs::shownMessages(),
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Rx.def"))});
+}
+
+TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
+{
+    ASSERT_TRUE(start());
+    // A control without its own number takes its nearest parent's: the memory page's.
+    auto* inner = new QPushButton(form->page(app::Page::Memory));
+    EXPECT_EQ(ui::helpContextOf(inner), 110);
+    form->pageControl()->setCurrentIndex(0);
+    inner->show();
+    QApplication::setActiveWindow(form.get());
+    inner->setFocus();
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), inner);
+    form->showHelpForFocus();
+    ui::HelpWindow* help = form->helpWindow();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/memory.html")));
+
+    help->showContext(170);
+    EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("statusbar"));
+
+    form->MenuIndexClick();
+    EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
+    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    // Without the help files the user is told which file is missing.
+    help->close();
+    std::filesystem::remove_all(folder.file("Help"));
+    form->MenuIndexClick();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(Dialogs::shownMessages(),
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html"))});
+}
+
+TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
+{
+    std::atomic<bool> cancel{true};
+    ui::TInfoForm info;
+    info.setCancelFlag(&cancel);
+    EXPECT_EQ(info.Label1->text(), QStringLiteral("Working ..."));
+    EXPECT_FALSE(info.CancelButton->isEnabled());
+
+    info.CancelButton->setEnabled(true);
+    info.show();
+    EXPECT_FALSE(cancel.load()); // cleared when shown with the button enabled
+    info.CancelButton->click();
+    EXPECT_TRUE(cancel.load());
+    info.close();
+    EXPECT_FALSE(cancel.load());
+    EXPECT_FALSE(info.CancelButton->isEnabled());
+}
