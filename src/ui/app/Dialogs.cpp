@@ -54,6 +54,16 @@ void Dialogs::error(QWidget* parent, const QString& text)
     QMessageBox::critical(parent, QStringLiteral("Vorbix"), text);
 }
 
+void Dialogs::message(QWidget* parent, const QString& text)
+{
+    script().shown << text;
+    if (script().scripted) {
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vorbix"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 app::Answer Dialogs::question(QWidget* parent, const QString& title, const QString& text)
 {
     script().shown << text;

@@ -17,6 +17,8 @@ class Dialogs
 public:
     // Error box: error icon, caption "Vorbix".
     static void error(QWidget* parent, const QString& text);
+    // Plain message box (no icon), caption "Vorbix".
+    static void message(QWidget* parent, const QString& text);
     // Yes/No/Cancel question with the question icon; `title` is the caption.
     static app::Answer question(QWidget* parent, const QString& title, const QString& text);
     // Yes/No question; `defaultNo` makes No the default button.

@@ -17,6 +17,7 @@
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/app/TInfoForm.h"
+#include "ui/views/ViewsPart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -484,7 +485,11 @@ void TMainForm::MenuAboutClick()
 void TMainForm::createProgramObjects()
 {
     // The link, the receiver object, the definitions, the battery and history lists and the monitor
-    // are created here, in that order, by the parts that build them.
+    // are created here, in that order, by the parts that build them. The record views own the
+    // receiver memory and the definitions until the receiver object exists.
+    if (m_viewsPart == nullptr) {
+        m_viewsPart = new ViewsPart(*this);
+    }
 }
 
 void TMainForm::tellDefinitionsFolder()
@@ -499,7 +504,7 @@ void TMainForm::tellDefinitionsFileName()
 
 void TMainForm::loadColumnConfig()
 {
-    // The record views load the user grid's column codes and visibility here.
+    m_viewsPart->loadColumnConfig();
 }
 
 void TMainForm::loadLowBattAndHistory()
@@ -535,10 +540,9 @@ void TMainForm::showWelcome()
     // The welcome window is shown here without blocking; it sets the caption when it closes.
 }
 
-bool TMainForm::openBackupFile(const std::string& /*path*/)
+bool TMainForm::openBackupFile(const std::string& path)
 {
-    // The data file opens here as the data set (OpenBackupFile) once the data files exist.
-    return false;
+    return m_viewsPart->openBackupFile(path);
 }
 
 void TMainForm::setMonitorSetupFile(const std::string& /*path*/)
@@ -575,12 +579,12 @@ std::string TMainForm::receiverDescription() const
 
 void TMainForm::saveMemoryWidths()
 {
-    // The memory grid saves its column widths here.
+    m_viewsPart->saveMemoryWidths();
 }
 
 void TMainForm::saveUserWidths()
 {
-    // The user grid saves its column widths here.
+    m_viewsPart->saveUserWidths();
 }
 
 void TMainForm::logout()

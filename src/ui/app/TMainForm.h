@@ -22,6 +22,7 @@ class StatusPanels;
 class StatusRefresher;
 class TAboutForm;
 class TInfoForm;
+class ViewsPart;
 
 // The main window: the frame every other window plugs into. It holds the shell state, the
 // settings and the language table for the whole run, runs the start-up steps (creation, first
@@ -80,6 +81,8 @@ public:
     StatusPanels* statusPanels() const { return m_statusBar; }
     TInfoForm* infoForm() const { return m_infoForm; }
     TAboutForm* aboutForm() const { return m_aboutForm; }
+    // The record views, the record edit and find commands and the data-file commands.
+    ViewsPart* viewsPart() const { return m_viewsPart; }
     HelpWindow* helpWindow();
     int statusUpdatesRun() const;
 
@@ -159,6 +162,7 @@ private:
     TInfoForm* m_infoForm = nullptr;
     TAboutForm* m_aboutForm = nullptr;
     HelpWindow* m_helpWindow = nullptr;
+    ViewsPart* m_viewsPart = nullptr;
     QTimer* m_onLineTimer = nullptr;
     QTimer* m_timeOutTimer = nullptr;
     QTimer* m_blinkTimer = nullptr;

@@ -1,0 +1,111 @@
+#include "ui/views/RecordGrid.h"
+
+#include "ui/views/RecordTableModel.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace vorbix::ui {
+
+namespace {
+
+// Keeps the red text of faulty rows when they are selected; the standard delegate would draw
+// selected text in the highlight text colour.
+class FaultyRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideRight;
+        if (index.data(RecordTableModel::FaultyRole).toBool()) {
+            option->palette.setColor(QPalette::HighlightedText, QColor(255, 0, 0));
+            option->palette.setColor(QPalette::Text, QColor(255, 0, 0));
+        }
+    }
+};
+
+constexpr int RowHeight = 20;
+
+} // namespace
+
+RecordGrid::RecordGrid(const QString& objectName, QWidget* parent)
+    : QTableView(parent), m_model(new RecordTableModel(this))
+{
+    setObjectName(objectName);
+    setModel(m_model);
+    setItemDelegate(new FaultyRowDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setDefaultSectionSize(64);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+}
+
+std::vector<int> RecordGrid::selectedRows() const
+{
+    std::vector<int> rows;
+    if (selectionModel()) {
+        for (const QModelIndex& index : selectionModel()->selectedRows()) {
+            rows.push_back(index.row());
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentIndex().isValid()) {
+        rows.push_back(currentIndex().row());
+    }
+    return rows;
+}
+
+void RecordGrid::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        return;
+    }
+    QTableView::selectRow(row);
+}
+
+int RecordGrid::currentRowOrZero() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : 0;
+}
+
+std::vector<int> RecordGrid::columnWidths() const
+{
+    std::vector<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        widths.push_back(columnWidth(column));
+    }
+    return widths;
+}
+
+void RecordGrid::setColumnWidths(const std::vector<int>& widths)
+{
+    for (int column = 0; column < m_model->columnCount() && static_cast<std::size_t>(column) < widths.size();
+         ++column) {
+        setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    }
+}
+
+void RecordGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) {
+        emit editRequested();
+    }
+}
+
+} // namespace vorbix::ui
