@@ -1,0 +1,152 @@
+#include "ui/views/TEditForm.h"
+#include "core/model/TRxFnc.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+using namespace vorbix;
+
+namespace {
+
+class TEditFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.copyData("Tx.def");
+        lang.assign(310, "");
+        for (int n = 0; n < 310; ++n) {
+            lang[static_cast<std::size_t>(n)] = "T" + std::to_string(n);
+        }
+        functions.SingleRelay = 0;
+        functions.FuncNames = {"Pulse", "Toggle", "On", "Off", "Timed"};
+        functions.TimeFunction = 4;
+        functions.DecoderCodes = {"01", "02", "03", "04", "05"};
+        functions.DecoderNames = functions.FuncNames;
+        record.Position = 7;
+        record.Empty = false;
+        record.Serial = "12345";
+        record.Prefix = "10";
+        record.TxType = "Remote 4 buttons";
+        record.Button = "8";
+        record.Function = "05";
+        record.Channels = "01";
+        record.Times = "000A";
+        record.Extra = std::string(18, '0');
+    }
+
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = form.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void show()
+    {
+        form.FormShow(record, folder.path(), 8, {"Code", "Name", "Place", "Note", "Phone"});
+        form.show();
+    }
+
+    test::TempFolder folder;
+    PopisType lang;
+    model::TRxFnc functions;
+    model::TData record;
+    std::vector<std::string> messages;
+    ui::TEditForm form{functions, lang, [this](const std::string& m) { messages.push_back(m); }};
+};
+
+TEST_F(TEditFormTest, ShowsTheRecordInItsControls)
+{
+    show();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("T50"));
+    EXPECT_EQ(child<QLineEdit>("KodEdit")->text(), QStringLiteral("1012345"));
+    EXPECT_EQ(child<QLineEdit>("MistoEdit")->text(), QStringLiteral("7"));
+    EXPECT_EQ(child<QComboBox>("TypCombo")->currentText(), QStringLiteral("Remote 4 buttons"));
+    EXPECT_EQ(child<QComboBox>("FunkceCombo")->currentText(), QStringLiteral("Timed"));
+    EXPECT_TRUE(child<QSpinBox>("SecEdit")->isEnabled());
+    EXPECT_EQ(child<QSpinBox>("SecEdit")->value(), 1);
+    EXPECT_TRUE(child<QCheckBox>("BtnBox1")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("BtnBox2")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("ChBox1")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("ChBox8")->isEnabled());
+    EXPECT_FALSE(child<QComboBox>("ReleCombo")->isEnabled());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(TEditFormTest, ButtonBoxesAndTheButtonCodeFollowEachOther)
+{
+    show();
+    child<QCheckBox>("BtnBox4")->click();
+    EXPECT_EQ(child<QComboBox>("BtnCombo")->currentText(), QStringLiteral("9"));
+    child<QComboBox>("BtnCombo")->setCurrentText(QStringLiteral("6"));
+    EXPECT_FALSE(child<QCheckBox>("BtnBox1")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("BtnBox2")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("BtnBox3")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("BtnBox4")->isChecked());
+}
+
+TEST_F(TEditFormTest, AnInputDeviceShowsItsInputs)
+{
+    record.Prefix = "A0";
+    record.TxType = "Input A/B";
+    record.Button = "6";
+    show();
+    EXPECT_TRUE(child<QGroupBox>("InputRadio")->isVisibleTo(&form));
+    EXPECT_FALSE(child<QGroupBox>("BtnGroup")->isVisibleTo(&form));
+    // A serial number beginning with "A" offers the input functions and button code F.
+    EXPECT_EQ(child<QComboBox>("FunkceCombo")->count(), 3);
+    auto* second = form.findChild<QRadioButton*>(QStringLiteral("Input2"));
+    ASSERT_NE(second, nullptr);
+    second->click();
+    EXPECT_EQ(child<QComboBox>("BtnCombo")->currentText(), QStringLiteral("6"));
+}
+
+TEST_F(TEditFormTest, LeavingTheSerialFieldCompletesIt)
+{
+    show();
+    auto* kod = child<QLineEdit>("KodEdit");
+    kod->setText(QStringLiteral("abcde"));
+    emit kod->editingFinished();
+    EXPECT_EQ(kod->text(), QStringLiteral("10ABCDE"));
+    kod->setText(QStringLiteral("abc"));
+    emit kod->editingFinished();
+    EXPECT_EQ(kod->text(), QStringLiteral("1012345"));
+    EXPECT_EQ(messages, std::vector<std::string>{"T138"});
+}
+
+TEST_F(TEditFormTest, AcceptReplacesTheRecordOnlyWhenTheRulesPass)
+{
+    show();
+    child<QLineEdit>("Edit1")->setText(QStringLiteral("Gate#1"));
+    child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    ASSERT_EQ(messages.size(), 1U);
+
+    child<QLineEdit>("Edit1")->setText(QStringLiteral("Gate \u017D"));
+    child<QSpinBox>("EditID")->setValue(42);
+    child<QSpinBox>("MinEdit")->setValue(110);
+    emit child<QSpinBox>("MinEdit")->editingFinished();
+    EXPECT_EQ(child<QSpinBox>("MinEdit")->value(), 109);
+    EXPECT_EQ(child<QSpinBox>("SecEdit")->value(), 13);
+    EXPECT_EQ(child<QSpinBox>("MilEdit")->value(), 500);
+    child<QCheckBox>("ChBox3")->click();
+    child<QPushButton>("OKButton")->click();
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    const model::TData& out = form.acceptedRecord();
+    EXPECT_EQ(out.User[0], "Gate \x8E");
+    EXPECT_EQ(out.ID, 42);
+    EXPECT_EQ(out.Times, "FFFF");
+    EXPECT_EQ(out.Channels, "05");
+    EXPECT_EQ(out.Function, "05");
+    EXPECT_EQ(out.Position, 7);
+}
+
+} // namespace
