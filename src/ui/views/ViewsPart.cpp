@@ -4,6 +4,7 @@
 #include "core/app/StatusView.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
 #include "ui/app/TInfoForm.h"
 #include "ui/app/TMainForm.h"
@@ -84,6 +85,7 @@ void ViewsPart::connectActions()
             connect(action, &QAction::triggered, this, command);
         }
     }
+    connect(m_window.onlinePanel()->BtnAdd, &QPushButton::clicked, this, &ViewsPart::BtnAddClick);
 }
 
 void ViewsPart::showError(const std::string& message)

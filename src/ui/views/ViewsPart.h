@@ -54,6 +54,8 @@ public:
     void MenuAdd();
     void MenuEdit();
     void MenuDelete();
+    // "Add" of the on-line panel: the last received transmitter into the first free slot.
+    void BtnAddClick();
     void MenuFind();
     void MenuFindNext();
     // The search of the active page; false when nothing was found (text 146 was shown).

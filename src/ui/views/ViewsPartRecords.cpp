@@ -1,12 +1,16 @@
 // The Edit menu's record commands: add, edit and delete.
 #include "core/app/StatusView.h"
 #include "core/views/RecordCommands.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/QtText.h"
 #include "ui/app/TMainForm.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/TEditForm.h"
 #include "ui/views/ViewsPart.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace vorbix::ui {
@@ -65,6 +69,29 @@ void ViewsPart::MenuAdd()
     } else {
         RebuildViews();
     }
+}
+
+void ViewsPart::BtnAddClick()
+{
+    const OnlinePanel& panel = *m_window.onlinePanel();
+    int slot = 0;
+    if (!views::prepareAddLastTx(m_memory.Device, m_memory.Records, slot, toCp(panel.EditLastTx->text()),
+                                 toCp(panel.EditLastBtn->text()), m_window.lang(),
+                                 [this](const std::string& m) { showError(m); })) {
+        return;
+    }
+    model::TData record = m_memory.Records[static_cast<std::size_t>(slot)];
+    if (!m_editForm->edit(record, m_window.programFolder(), m_memory.Device.Relays, m_window.settings().userTitles)) {
+        return; // the button stays enabled for another try
+    }
+    const bool used = views::finishAdd(record);
+    m_memory.Records[static_cast<std::size_t>(slot)] = record;
+    if (used) {
+        m_dataSet->markEdited(); // rebuilds the views
+    } else {
+        RebuildViews();
+    }
+    panel.BtnAdd->setEnabled(false);
 }
 
 void ViewsPart::MenuDelete()

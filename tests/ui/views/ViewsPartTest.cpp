@@ -5,6 +5,7 @@
 #include "core/model/MemoryImage.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
+#include "ui/app/OnlinePanel.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/TEditForm.h"
@@ -207,6 +208,63 @@ TEST_F(ViewsPartTest, AddWithSerial00000LeavesTheSlotEmpty)
     EXPECT_FALSE(part().memory().Records[6].Empty);
     EXPECT_NE(userView().rowOfSlot(6), -1);
     EXPECT_FALSE(form->state().DataSaved);
+}
+
+TEST_F(ViewsPartTest, OnlineAddTakesTheLastTransmitter)
+{
+    open();
+    ui::OnlinePanel& panel = *form->onlinePanel();
+    panel.EditLastTx->setText(QStringLiteral("10ABCDE"));
+    panel.EditLastBtn->setText(QStringLiteral("4"));
+    panel.BtnAdd->setEnabled(true);
+    whenOpen([this] { part().editForm().reject(); });
+    panel.BtnAdd->click();
+    settle();
+    EXPECT_TRUE(panel.BtnAdd->isEnabled());
+
+    whenOpen([this] {
+        EXPECT_EQ(part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->text(),
+                  QStringLiteral("10ABCDE"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    panel.BtnAdd->click();
+    settle();
+    EXPECT_FALSE(panel.BtnAdd->isEnabled());
+    const model::TData& added = part().memory().Records[6];
+    EXPECT_FALSE(added.Empty);
+    EXPECT_EQ(added.Serial, "ABCDE");
+    EXPECT_EQ(added.Prefix, "10");
+    EXPECT_EQ(added.Button, "4");
+}
+
+TEST_F(ViewsPartTest, DraggingATitleMovesTheColumnCode)
+{
+    open();
+    QHeaderView* header = userGrid().horizontalHeader();
+    header->moveSection(1, 4); // User 1 behind User 4
+    settle();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        EXPECT_EQ(header->logicalIndex(visual), visual);
+    }
+    EXPECT_EQ(userView().codeOf(4), views::code::User1);
+    EXPECT_EQ(userView().codeOf(1), views::code::User1 + 1);
+    EXPECT_EQ(userView().title(4), "T154");
+}
+
+TEST_F(ViewsPartTest, HidingAUserColumnShortensTheGrid)
+{
+    open();
+    part().views().setUserColumnVisible(views::code::User1 + 1, false);
+    part().RebuildViews();
+    // With a data set open the codes and the flags are stored together.
+    app::IniFile ini = app::IniFile::load(form->settingsPath());
+    EXPECT_FALSE(ini.readBool("Setup", "UserSingle2Visible", true));
+    EXPECT_EQ(userGrid().model()->columnCount(), 11);
+    EXPECT_EQ(userView().codes().codeAt(11), views::code::User1 + 1);
+    part().views().setUserColumnVisible(views::code::User1 + 1, true);
+    part().RebuildViews();
+    EXPECT_EQ(userGrid().model()->columnCount(), 12);
+    EXPECT_EQ(userView().codeOf(11), views::code::User1 + 1);
 }
 
 TEST_F(ViewsPartTest, TitleClicksSortAndTurnTheOrder)
