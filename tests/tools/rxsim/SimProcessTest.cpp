@@ -99,13 +99,14 @@ TEST(SimProcessTest, HelpExplainsEveryOption)
     }
 }
 
-TEST(SimProcessTest, RefusesAddressesOutsideLoopbackAndUnsupportedSeams)
+TEST(SimProcessTest, RefusesAddressesOutsideLoopbackAndMissingModelFiles)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--tcp", "192.168.1.1:10001"},
              {"--tcp", "127.0.0.1:0", "--control", "10.0.0.1:7000"},
              {"--tcp", "127.0.0.1:0", "--load", "data.rxd"},
              {"--tcp", "127.0.0.1:0", "--folder", "/nowhere"},
+             {"--tcp", "127.0.0.1:0", "--folder", VORBIX_DATA_DIR, "--model", "NOSUCH"},
          }) {
         std::string output;
         EXPECT_EQ(runSim(args, output, 5000ms), 2) << ::testing::PrintToString(args);
