@@ -96,6 +96,7 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         {"--fault-stall", count(f.stallAfterRecords)},
         {"--fault-close", count(f.closeAfterBytes)},
         {"--fault-dump-address", count(f.wrongDumpLine)},
+        {"--fault-checksum", count(f.badChecksumRecord)},
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -239,6 +240,7 @@ Faults (each once; counts start at 1; positions follow --seed):
                         (on a pseudo-terminal for the rest of the run)
   --fault-close K       close the TCP connection once K bytes have been received since start
   --fault-dump-address K  give the K-th dump line a wrong address
+  --fault-checksum K    answer the K-th record 'X', as if its checksum were wrong
 
 Output:
   --log FILE            log every record (text, checksum verdict, what was done) to FILE
