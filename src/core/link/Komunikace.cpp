@@ -173,6 +173,12 @@ bool TKomunikace::PrijemDat(int count, std::string& text)
     return complete;
 }
 
+bool TKomunikace::isConnected()
+{
+    const std::lock_guard lock(m_io);
+    return m_isOpen && m_transport && m_transport->isConnected();
+}
+
 bool TKomunikace::JeEcho(char& c)
 {
     const std::lock_guard lock(m_io);

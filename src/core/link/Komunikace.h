@@ -75,6 +75,9 @@ public:
     std::vector<SerialPortEntry> InitForm() const { return ListSerialPorts(SerialPorts); }
 
     bool IsOpen() const { return m_isOpen; }
+    // Open and, over TCP, still connected: false once the gateway has dropped the connection, so
+    // a caller can stop retrying a command that can no longer get through.
+    [[nodiscard]] bool isConnected();
     // Result of the last PosliPrikaz: 0 success or cancelled, 1 no wake-up answer or no ':',
     // 2 echo incomplete, 3 echo differs, 4 'X' after the echo, 5 'R' after the echo.
     int LastError() const { return m_lastError; }

@@ -14,6 +14,7 @@ struct SimFaults
     unsigned stallAfterRecords = 0;   // after k complete records the receiver stops answering
     unsigned closeAfterBytes = 0;     // the TCP connection is closed after k bytes have been received
     unsigned wrongDumpLine = 0;       // k-th dump line carries a wrong address
+    unsigned badChecksumRecord = 0;   // k-th record is answered 'X' as if its checksum were wrong
 };
 
 } // namespace vorbix::rxsim

@@ -96,6 +96,7 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         {"--fault-stall", count(f.stallAfterRecords)},
         {"--fault-close", count(f.closeAfterBytes)},
         {"--fault-dump-address", count(f.wrongDumpLine)},
+        {"--fault-checksum", count(f.badChecksumRecord)},
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -125,15 +126,31 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         error = "give exactly one of --tcp ADDR:PORT and --pty LINK";
         return false;
     }
+    if (!options.loadFile.empty() && options.folder.empty()) {
+        error = "--load needs --folder DIR, whose Rx.def describes the model of the data file";
+        return false;
+    }
     return true;
 }
 
 SimModel modelFromOptions(const SimOptions& options)
 {
+    SimModel model = namedModel(options);
+    applyModelOptions(options, model);
+    return model;
+}
+
+SimModel namedModel(const SimOptions& options)
+{
     SimModel model;
     if (!builtInModel(options.modelName, model)) {
         model.name = options.modelName;
     }
+    return model;
+}
+
+void applyModelOptions(const SimOptions& options, SimModel& model)
+{
     auto apply = [](const std::optional<unsigned>& given, unsigned& field) {
         if (given) {
             field = *given;
@@ -150,7 +167,6 @@ SimModel modelFromOptions(const SimOptions& options)
     if (options.serialDigit) {
         model.setSerialAt(*options.serialDigit);
     }
-    return model;
 }
 
 std::string helpText()
@@ -187,9 +203,11 @@ Receiver:
   --relays N            number of relays, 1 to 8
   --serial-digit N      record digit (from 0) where the five serial digits begin, the button
                         code following them (default 0)
-  --folder DIR          take the model's layout from DIR/Rx.def        (not supported yet)
+  --folder DIR          take the model named by --model from DIR/Rx.def: record size, empty
+                        record, relays, erase block, serial and button digits (the options
+                        above still override them)
   --password TEXT       receiver password, at most 16 characters (default: none)
-  --load FILE           initial records from a data file (*.rxd)       (not supported yet)
+  --load FILE           initial records from a data file (*.rxd) of the model; needs --folder
   --fill N              write N random transmitters into slots 1..N
   --seed S              seed for --fill and for the faults (default 1)
   --save-on-exit FILE   write the memory as a data file when the simulator ends
@@ -222,6 +240,7 @@ Faults (each once; counts start at 1; positions follow --seed):
                         (on a pseudo-terminal for the rest of the run)
   --fault-close K       close the TCP connection once K bytes have been received since start
   --fault-dump-address K  give the K-th dump line a wrong address
+  --fault-checksum K    answer the K-th record 'X', as if its checksum were wrong
 
 Output:
   --log FILE            log every record (text, checksum verdict, what was done) to FILE

@@ -42,6 +42,10 @@ struct SimOptions
 // The model the options describe: the built-in defaults of the named model (or of the first
 // built-in model for another name), then every address option given.
 SimModel modelFromOptions(const SimOptions& options);
+// The two steps of modelFromOptions, so that a model read from a folder can come between them:
+// the built-in defaults of the named model, and the options given on top of any model.
+SimModel namedModel(const SimOptions& options);
+void applyModelOptions(const SimOptions& options, SimModel& model);
 
 std::string helpText();
 

@@ -165,8 +165,11 @@ void SimReceiver::recordComplete(TimePoint now)
     m_corruptThisEcho = false;
     const std::string body = m_record.substr(0, m_record.size() - 2);
     const std::string checksum = m_record.substr(m_record.size() - 2);
-    if (link::Checksum(body) != checksum) {
-        log("record " + m_record + " checksum wrong (expected " + link::Checksum(body) + ") -> X");
+    const bool faulty = m_faults.badChecksumRecord != 0 && m_recordsStarted == m_faults.badChecksumRecord;
+    if (faulty || link::Checksum(body) != checksum) {
+        log("record " + m_record +
+            (faulty ? " checksum taken as wrong (fault)" : " checksum wrong (expected " + link::Checksum(body) + ")") +
+            " -> X");
         m_state = State::Idle;
         send(std::string(1, kBadChecksum) + "\r\n");
         finishRecord();

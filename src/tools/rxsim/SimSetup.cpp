@@ -1,35 +1,111 @@
 #include "tools/rxsim/SimSetup.h"
 
+#include "core/model/DataFile.h"
+#include "core/model/RxDefinition.h"
 #include "core/text/AtomicFile.h"
-#include "core/text/TextFile.h"
-
-#include <vector>
 
 namespace vorbix::rxsim {
+namespace {
 
-bool loadModelFromFolder(const std::string& folder, SimModel& /*model*/, std::string& error)
+// The model code reports its failures as language texts; the simulator has no language file, so
+// it names the failure itself and keeps the first detail the model code gave.
+struct Failure
 {
-    error = "--folder " + folder + ": reading Rx.def is not supported yet; use --model and the address options";
-    return false;
+    std::string detail;
+    ErrorSink sink()
+    {
+        return [this](const std::string& message) {
+            if (detail.empty()) {
+                detail = message;
+            }
+        };
+    }
+    std::string with(const std::string& what) const { return detail.empty() ? what : what + " (" + detail + ")"; }
+};
+
+// Record digit (from 0) of the read layout item `item` ("S01", "B01"), or -1 when none reads it.
+int digitOf(const std::string& readLayout, const std::string& item)
+{
+    for (std::size_t j = 0; j + 3 <= readLayout.size(); j += 3) {
+        if (readLayout.compare(j, 3, item) == 0) {
+            return static_cast<int>(j / 3);
+        }
+    }
+    return -1;
 }
 
-bool loadDataFile(const std::string& path, SimMemory& /*memory*/, std::string& error)
+} // namespace
+
+bool loadModelFromFolder(const std::string& folder, SimModel& model, std::string& error)
 {
-    error = "--load " + path + ": reading data files is not supported yet; use --fill";
-    return false;
+    // Message texts are not needed: the language table stays empty and the failure is named here.
+    const PopisType noTexts;
+    Failure failure;
+    model::TDevice device;
+    if (!model::LoadDefinition(folder, model.name, device, noTexts, failure.sink())) {
+        error = failure.with("--folder " + folder + ": no model " + model.name + " in " + model::RxDefFileName);
+        return false;
+    }
+    if (device.EmptyRecord.empty() || device.EmptyRecord.size() % 2 != 0) {
+        error = "--folder " + folder + ": the empty record of " + model.name + " is not whole bytes";
+        return false;
+    }
+    for (unsigned d = 0; d < model.serialDigits.size(); ++d) {
+        const int digit = digitOf(device.ReadLayout, "S0" + std::to_string(d + 1));
+        if (digit < 0) {
+            error = "--folder " + folder + ": the read layout of " + model.name + " has no S0" + std::to_string(d + 1);
+            return false;
+        }
+        model.serialDigits[d] = static_cast<unsigned>(digit);
+    }
+    const int button = digitOf(device.ReadLayout, "B01");
+    model.buttonDigit = button < 0 ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(button));
+    model.recordSize = static_cast<unsigned>(device.EmptyRecord.size() / 2);
+    model.emptyRecord = device.EmptyRecord;
+    model.relays = static_cast<unsigned>(std::max(device.Relays, 0));
+    model.eraseBlock = static_cast<unsigned>(std::max(device.EraseBlock, 0));
+    return true;
+}
+
+bool loadDataFile(const std::string& path, const std::string& folder, SimMemory& memory, std::string& error)
+{
+    const SimModel& simModel = memory.model();
+    const PopisType noTexts;
+    Failure failure;
+    model::TDevice receiver;
+    receiver.Model = simModel.name;
+    if (!model::LoadDefinition(folder, simModel.name, receiver, noTexts, failure.sink())) {
+        error = failure.with("--load " + path + ": no model " + simModel.name + " in " + folder + "/" +
+                             model::RxDefFileName + " (give --folder)");
+        return false;
+    }
+    if (static_cast<unsigned>(receiver.EmptyRecord.size()) != 2 * simModel.recordSize) {
+        error = "--load " + path + ": the records of " + simModel.name + " in Rx.def are not " +
+                std::to_string(simModel.recordSize) + " bytes long";
+        return false;
+    }
+    receiver.RecordCount = static_cast<int>(simModel.recordCount());
+    model::LoadedDataFile loaded;
+    if (!model::ReadDataFile(path, folder, &receiver, loaded, noTexts, failure.sink())) {
+        error = failure.with("--load " + path + ": not a data file of " + simModel.name + " with at most " +
+                             std::to_string(receiver.RecordCount) + " slots");
+        return false;
+    }
+    if (!memory.setHex(simModel.memStart, loaded.MemoryImage)) {
+        error = "--load " + path + ": the memory line is not hex";
+        return false;
+    }
+    return true;
 }
 
 bool saveDataFile(const SimMemory& memory, const std::string& path, std::string& error)
 {
-    const unsigned slots = memory.model().recordCount();
-    std::vector<std::string> lines = {memory.model().name, std::to_string(slots), memory.recordImage()};
-    for (unsigned k = 1; k <= slots; ++k) {
-        std::string slot = std::to_string(k);
-        slot.resize(std::max<std::size_t>(slot.size(), 4), ' ');
-        lines.push_back(slot + "0#####");
-        lines.push_back("x0 -");
-    }
-    return text::writeFileAtomically(path, text::joinLinesCrLf(lines), error);
+    model::TDevice device;
+    device.Model = memory.model().name;
+    device.RecordCount = static_cast<int>(memory.model().recordCount());
+    // Slots without IDs, user texts or types: the receiver keeps none of them.
+    const model::RecordTable records(static_cast<std::size_t>(device.RecordCount) + 1);
+    return text::writeFileAtomically(path, model::formatDataFile(device, records, memory.recordImage()), error);
 }
 
 } // namespace vorbix::rxsim

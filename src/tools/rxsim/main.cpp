@@ -58,10 +58,11 @@ int main(int argc, char** argv)
         std::cout << helpText();
         return 0;
     }
-    SimModel model = modelFromOptions(options);
+    SimModel model = namedModel(options);
     if (!options.folder.empty() && !loadModelFromFolder(options.folder, model, error)) {
         return fail(error);
     }
+    applyModelOptions(options, model);
     if (!checkModel(model, error)) {
         return fail(error);
     }
@@ -69,7 +70,7 @@ int main(int argc, char** argv)
     if (options.password && !memory.setPassword(*options.password, error)) {
         return fail(error);
     }
-    if (!options.loadFile.empty() && !loadDataFile(options.loadFile, memory, error)) {
+    if (!options.loadFile.empty() && !loadDataFile(options.loadFile, options.folder, memory, error)) {
         return fail(error);
     }
     if (options.fill > 0 && !memory.fillRandom(options.fill, options.seed, error)) {

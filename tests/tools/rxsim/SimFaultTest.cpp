@@ -48,6 +48,14 @@ TEST(SimFaultTest, CorruptsOneCharacterOfTheEchoOfTheChosenRecordOnly)
     EXPECT_EQ(sim.exchange(kWrite), kWrite + "K\r\n");
 }
 
+TEST(SimFaultTest, AnswersTheChosenRecordAsIfItsChecksumWereWrong)
+{
+    FaultyReceiver sim({.badChecksumRecord = 1});
+    EXPECT_EQ(sim.exchange(kWrite), kWrite + "X\r\n");
+    EXPECT_EQ(sim.memory.hex(0x1000, 2), "FFFF") << "nothing was written";
+    EXPECT_EQ(sim.exchange(kWrite), kWrite + "K\r\n");
+}
+
 TEST(SimFaultTest, CorruptedPositionFollowsTheSeed)
 {
     FaultyReceiver a({.seed = 9, .corruptEchoOfRecord = 1});

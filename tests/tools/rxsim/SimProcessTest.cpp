@@ -92,20 +92,21 @@ TEST(SimProcessTest, HelpExplainsEveryOption)
                                "--serial-digit", "--folder",      "--password",     "--load",
                                "--fill",         "--seed",        "--save-on-exit", "--control",
                                "--events",       "--report",      "--fault-echo",   "--fault-refuse",
-                               "--fault-drop",   "--fault-stall", "--fault-close",  "--fault-dump-address",
+                               "--fault-drop",   "--fault-stall", "--fault-close",  "--fault-dump-address", "--fault-checksum",
                                "--log",          "press",         "lowbatt",        "input",
                                "temp",           "relay",         "save",           "quit"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
 
-TEST(SimProcessTest, RefusesAddressesOutsideLoopbackAndUnsupportedSeams)
+TEST(SimProcessTest, RefusesAddressesOutsideLoopbackAndMissingModelFiles)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--tcp", "192.168.1.1:10001"},
              {"--tcp", "127.0.0.1:0", "--control", "10.0.0.1:7000"},
              {"--tcp", "127.0.0.1:0", "--load", "data.rxd"},
              {"--tcp", "127.0.0.1:0", "--folder", "/nowhere"},
+             {"--tcp", "127.0.0.1:0", "--folder", VORBIX_DATA_DIR, "--model", "NOSUCH"},
          }) {
         std::string output;
         EXPECT_EQ(runSim(args, output, 5000ms), 2) << ::testing::PrintToString(args);

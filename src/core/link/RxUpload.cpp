@@ -1,0 +1,99 @@
+// Writing the record memory: erase the blocks the image covers, write it in 32-byte records,
+// stop early after the used records, and write the tail.
+#include "core/link/Checksum.h"
+#include "core/link/Komunikace.h"
+#include "core/link/Rx.h"
+#include "core/link/RxTexts.h"
+#include "core/model/RxDefinition.h"
+
+namespace vorbix::link {
+namespace {
+
+constexpr std::size_t kWriteDigits = 64; // 32 bytes per write record
+
+} // namespace
+
+bool TRx::goOnAfterCancel()
+{
+    if (!cancelRequested()) {
+        return true;
+    }
+    if (!m_question || m_question(text(rxtext::kStopUpload))) {
+        return false;
+    }
+    m_link.CancelRequested = false;
+    return true;
+}
+
+TRx::Sent TRx::sendUploadRecord(const std::string& record)
+{
+    for (;;) {
+        if (!goOnAfterCancel()) {
+            return Sent::Stopped;
+        }
+        if (m_link.PosliPrikaz(record)) {
+            return Sent::Accepted;
+        }
+        // A cancel that broke off the send is a question, not a refusal; after No the same
+        // record goes out again.
+        if (!(m_link.LastError() == 0 && cancelRequested())) {
+            report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileWriting));
+            return Sent::Refused;
+        }
+    }
+}
+
+bool TRx::UploadMemory()
+{
+    startProgress();
+    const model::TDevice& device = m_memory.Device;
+    const std::string& image = m_memory.UploadImage;
+    const std::size_t length = image.size();
+    const long long imageLength = static_cast<long long>(length);
+    const int eraseBlock = device.EraseBlock;
+    // Without an erase block the erase phase could never cover the image: the model's definition
+    // is at fault, so nothing is sent.
+    if (eraseBlock <= 0) {
+        report(text(rxtext::kFileFormat) + " - " + model::RxDefFileName);
+        return false;
+    }
+
+    int address = device.MemStart;
+    for (std::size_t done = 0; done < length && address <= 0xFFFF;) {
+        if (sendUploadRecord(":0300000401" + HexWord(static_cast<unsigned>(address))) != Sent::Accepted) {
+            return false;
+        }
+        done += 2 * static_cast<std::size_t>(eraseBlock);
+        address += eraseBlock;
+        progress(static_cast<long long>(done), 5, imageLength);
+    }
+
+    // Records beyond the used ones were just erased; writing them would change nothing.
+    const auto usedDigits =
+        static_cast<std::size_t>(device.recordLength()) * static_cast<std::size_t>(std::max(device.UsedCount, 0) + 2);
+    address = device.MemStart;
+    std::size_t q = 0;
+    while (length - q >= kWriteDigits) {
+        if (sendUploadRecord(":20" + HexWord(static_cast<unsigned>(address)) + "00" + image.substr(q, kWriteDigits)) !=
+            Sent::Accepted) {
+            return false;
+        }
+        progress(static_cast<long long>(q), 90, imageLength, 10);
+        address += 32;
+        q += kWriteDigits;
+        if (q > usedDigits) {
+            progress(1, 100, 1);
+            q = length;
+        }
+    }
+    if (q < length) {
+        const std::size_t rest = length - q;
+        if (sendUploadRecord(":" + HexByte(static_cast<unsigned>(rest / 2)) + HexWord(static_cast<unsigned>(address)) +
+                             "00" + image.substr(q)) != Sent::Accepted) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace vorbix::link
