@@ -192,6 +192,23 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool def)
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
+std::vector<std::pair<std::string, std::string>> IniFile::sectionValues(std::string_view section) const
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    SectionRange range;
+    if (!findSection(section, range)) {
+        return values;
+    }
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        std::string_view key;
+        if (keyOf(m_lines[i], key)) {
+            const std::string_view value = trimmed(std::string_view(m_lines[i]).substr(m_lines[i].find('=') + 1));
+            values.emplace_back(std::string(key), std::string(value.substr(0, kMaxStringValue)));
+        }
+    }
+    return values;
+}
+
 bool IniFile::sectionExists(std::string_view section) const
 {
     SectionRange range;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vorbix::app {
@@ -32,6 +33,9 @@ public:
     int readInteger(std::string_view section, std::string_view key, int def) const;
     // Read as an integer: any value other than 0 is true.
     bool readBool(std::string_view section, std::string_view key, bool def) const;
+
+    // Every "Key=Value" of a section, in file order, values as readString gives them.
+    std::vector<std::pair<std::string, std::string>> sectionValues(std::string_view section) const;
 
     bool sectionExists(std::string_view section) const;
     bool valueExists(std::string_view section, std::string_view key) const;

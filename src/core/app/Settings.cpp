@@ -91,6 +91,26 @@ const GridWidths* Settings::widthsOf(const std::string& section) const
     return nullptr;
 }
 
+link::SerialPortMap ReadSerialPorts(const IniFile& ini)
+{
+    link::SerialPortMap ports;
+    for (const auto& [key, device] : ini.sectionValues("SerialPorts")) {
+        if (key.size() > 3 && (key[0] == 'C' || key[0] == 'c') && (key[1] == 'O' || key[1] == 'o') &&
+            (key[2] == 'M' || key[2] == 'm') && !device.empty()) {
+            int number = 0;
+            bool digits = true;
+            for (std::size_t i = 3; i < key.size() && digits; ++i) {
+                digits = key[i] >= '0' && key[i] <= '9' && number < 1000;
+                number = number * 10 + (key[i] - '0');
+            }
+            if (digits && number > 0) {
+                ports[number] = device;
+            }
+        }
+    }
+    return ports;
+}
+
 std::string ReadLanguageCode(const IniFile& ini)
 {
     return ini.readString(kSetup, "Language", "US");
@@ -108,6 +128,7 @@ void LoadSettings(const IniFile& ini, Settings& s)
 {
     const Settings d;
     readConnection(ini, kSetup, s.connection);
+    s.serialPorts = ReadSerialPorts(ini);
 
     s.MonitorFont = ini.readString(kSetup, "MonitorFont", d.MonitorFont);
     s.Welcome = ini.readBool(kSetup, "Welcome", d.Welcome);

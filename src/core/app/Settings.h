@@ -4,6 +4,7 @@
 #include "core/app/PopisType.h"
 #include "core/app/TConnection.h"
 #include "core/link/ConnectionSettings.h"
+#include "core/link/Serial.h"
 
 #include <array>
 #include <string>
@@ -41,6 +42,9 @@ struct GridWidths
 struct Settings
 {
     link::ConnectionSettings connection; // "Setup", the link's current connection
+    // "SerialPorts": which device a COM number opens (key "COM3", value "/dev/ttyUSB0"). Kept by
+    // hand in the file; read only.
+    link::SerialPortMap serialPorts;
 
     std::string Language = "US";
     bool Welcome = true;
@@ -90,6 +94,9 @@ struct Settings
 
 // Page index of the direct control page, which is never restored at start.
 constexpr int kDirectControlPage = 5;
+
+// The "SerialPorts" section: keys COM1, COM2, ... naming device paths; other keys are ignored.
+link::SerialPortMap ReadSerialPorts(const IniFile& ini);
 
 // Reads "Setup"/"Language" only (needed before the language is loaded).
 std::string ReadLanguageCode(const IniFile& ini);

@@ -17,6 +17,7 @@
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/app/TInfoForm.h"
+#include "ui/link/CommPart.h"
 #include "ui/views/ViewsPart.h"
 
 #include <QAction>
@@ -222,6 +223,7 @@ bool TMainForm::firstShowing()
     }
 
     app::LoadSettings(app::IniFile::load(settingsPath()), m_settings);
+    m_commPart->applySettings();
     m_pageControl->setCurrentIndex(m_settings.PageControl);
     applyWindowGeometry();
     loadColumnConfig();
@@ -314,6 +316,11 @@ void TMainForm::activated()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // A communication sequence is waiting for the receiver on this thread; it ends first.
+    if (m_commPart != nullptr && m_commPart->busy()) {
+        event->ignore();
+        return;
+    }
     if (!m_closed && !closeQuery()) {
         event->ignore();
         return;
@@ -490,6 +497,9 @@ void TMainForm::createProgramObjects()
     if (m_viewsPart == nullptr) {
         m_viewsPart = new ViewsPart(*this);
     }
+    if (m_commPart == nullptr) {
+        m_commPart = new CommPart(*this, *m_viewsPart);
+    }
 }
 
 void TMainForm::tellDefinitionsFolder()
@@ -515,6 +525,7 @@ void TMainForm::loadLowBattAndHistory()
 void TMainForm::giveDialogsLanguage()
 {
     m_aboutForm->setLanguage(&m_lang);
+    m_commPart->giveLanguage();
     // The other dialogs get the language table here as they are added.
 }
 
@@ -558,7 +569,7 @@ bool TMainForm::loadMonitorFile(const std::string& /*path*/)
 
 void TMainForm::runDownload()
 {
-    // The configured download runs here.
+    m_commPart->MenuDownloadClick();
 }
 
 void TMainForm::startOnline()
@@ -573,8 +584,7 @@ void TMainForm::enterMonitorMode()
 
 std::string TMainForm::receiverDescription() const
 {
-    // The receiver object gives the logged-in type's description here.
-    return {};
+    return m_commPart != nullptr ? m_commPart->receiverDescription() : std::string();
 }
 
 void TMainForm::saveMemoryWidths()
@@ -589,7 +599,7 @@ void TMainForm::saveUserWidths()
 
 void TMainForm::logout()
 {
-    // The receiver logout runs here; it also ends on-line mode.
+    m_commPart->Logout();
 }
 
 } // namespace vorbix::ui

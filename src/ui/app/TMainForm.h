@@ -15,6 +15,7 @@ class QTimer;
 
 namespace vorbix::ui {
 
+class CommPart;
 class HelpWindow;
 class MainActions;
 class OnlinePanel;
@@ -83,6 +84,7 @@ public:
     TAboutForm* aboutForm() const { return m_aboutForm; }
     // The record views, the record edit and find commands and the data-file commands.
     ViewsPart* viewsPart() const { return m_viewsPart; }
+    CommPart* commPart() const { return m_commPart; }
     HelpWindow* helpWindow();
     int statusUpdatesRun() const;
 
@@ -163,6 +165,7 @@ private:
     TAboutForm* m_aboutForm = nullptr;
     HelpWindow* m_helpWindow = nullptr;
     ViewsPart* m_viewsPart = nullptr;
+    CommPart* m_commPart = nullptr;
     QTimer* m_onLineTimer = nullptr;
     QTimer* m_timeOutTimer = nullptr;
     QTimer* m_blinkTimer = nullptr;

@@ -178,3 +178,11 @@ TEST(SettingsTest, SaveAndLoadRoundTripAndLastFileOnlyWhenNamed)
     EXPECT_FALSE(SaveSettingsFile(dir.file("gone/Vorbix.ini"), s, {}, error));
     EXPECT_EQ(error, "Unable to write to " + dir.file("gone/Vorbix.ini"));
 }
+
+TEST(SettingsTest, SerialPortsMapComNumbersToDevices)
+{
+    const IniFile ini("[SerialPorts]\r\nCOM3=/dev/ttyUSB0\r\ncom12 = /dev/serial/by-id/usb-x\r\nCOMx=/dev/a\r\n"
+                      "COM0=/dev/b\r\nCOM4=\r\nOther=/dev/c\r\n");
+    const Settings s = loaded(ini);
+    EXPECT_EQ(s.serialPorts, (link::SerialPortMap{{3, "/dev/ttyUSB0"}, {12, "/dev/serial/by-id/usb-x"}}));
+}
