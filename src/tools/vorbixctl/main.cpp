@@ -1,0 +1,48 @@
+// vorbixctl: log in to a receiver, read its description, download, upload, change its password.
+
+#include "tools/vorbixctl/Commands.h"
+#include "tools/vorbixctl/CtlOptions.h"
+#include "tools/vorbixctl/CtlSession.h"
+
+#include <csignal>
+#include <iostream>
+#include <map>
+
+int main(int argc, char** argv)
+{
+    using namespace vorbix::ctl;
+    std::signal(SIGPIPE, SIG_IGN);
+    GlobalOptions options;
+    std::string error;
+    if (!parseGlobalOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::cerr << "vorbixctl: " << error << "\n" << usageText();
+        return kExitUsage;
+    }
+    if (options.help) {
+        std::cout << usageText();
+        return kExitOk;
+    }
+
+    using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);
+    const std::map<std::string, ReceiverCommand> receiverCommands = {
+        {"info", runInfo},
+        {"download", runDownload},
+        {"upload", runUpload},
+        {"passwd", runPasswd},
+    };
+    // Commands that need no receiver are dispatched here, before a session is prepared.
+    // >>> show: if (options.command == "show") return runShow(programFolderOf(options), options.commandArgs);
+
+    const auto command = receiverCommands.find(options.command);
+    if (command == receiverCommands.end()) {
+        std::cerr << "vorbixctl: "
+                  << (options.command.empty() ? "no command" : "unknown command '" + options.command + "'") << "\n"
+                  << usageText();
+        return kExitUsage;
+    }
+    CtlSession session(options);
+    if (!session.prepare()) {
+        return kExitFailure;
+    }
+    return command->second(session, options.commandArgs);
+}
