@@ -5,7 +5,7 @@
 // after opening a serial port is not part of either: the link is opened over a ready transport.
 //
 //   bench_link --benchmark_filter=Pty.*/57600     (about two minutes)
-//   bench_link --benchmark_filter=Pty.*/9600      (about ten minutes)
+//   bench_link --benchmark_filter=Pty.*/9600      (about seven minutes)
 //   bench_link --benchmark_filter=Tcp
 
 #include "core/link/ByteTransport.h"
