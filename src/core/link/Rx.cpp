@@ -106,8 +106,9 @@ bool TRx::ReadConfiguration()
     const std::string failed = text(rxtext::kCommunicationFailed) + " - " + text(rxtext::kWhileIdentifying);
     std::string data;
     if (!ReadBlock('1', kConfigAddr, kBlockSize, data)) {
-        // A cancelled login needs no message.
-        if (m_link.LastError() > 0) {
+        // A cancelled login needs no message; a reply that never came complete does, although
+        // the command itself went through (LastError 0).
+        if (m_link.LastError() > 0 || !cancelRequested()) {
             report(failed);
         }
         return false;

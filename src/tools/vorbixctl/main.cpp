@@ -1,25 +1,51 @@
-// vorbixctl: the command-line companion of the program, linking the core only.
-#include "core/text/ProgramFolder.h"
+// vorbixctl: log in to a receiver, read its description, download, upload, change its password.
+
+#include "tools/vorbixctl/Commands.h"
+#include "tools/vorbixctl/CtlOptions.h"
+#include "tools/vorbixctl/CtlSession.h"
 #include "tools/vorbixctl/ShowCommand.h"
 
+#include <csignal>
 #include <iostream>
+#include <map>
 
-int main(int argc, char* argv[])
+int main(int argc, char** argv)
 {
-    const vorbix::text::CommandLine line = vorbix::text::parseCommandLine(argc, argv);
-    if (!line.error.empty()) {
-        std::cerr << line.error << "\n";
-        return 2;
+    using namespace vorbix::ctl;
+    std::signal(SIGPIPE, SIG_IGN);
+    GlobalOptions options;
+    std::string error;
+    if (!parseGlobalOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::cerr << "vorbixctl: " << error << "\n" << usageText();
+        return kExitUsage;
     }
-    if (line.arguments.empty()) {
-        std::cerr << "usage: vorbixctl [--folder DIR] show FILE.rxd [--view memory|file] [--sort N] [--desc]\n";
-        return 2;
+    if (options.help) {
+        std::cout << usageText();
+        return kExitOk;
     }
-    const std::string& command = line.arguments.front();
-    const std::vector<std::string> args(line.arguments.begin() + 1, line.arguments.end());
-    if (command == "show") {
-        return vorbix::tools::runShow(line.programFolder, args);
+
+    using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);
+    const std::map<std::string, ReceiverCommand> receiverCommands = {
+        {"info", runInfo},
+        {"download", runDownload},
+        {"upload", runUpload},
+        {"passwd", runPasswd},
+    };
+    // Commands that need no receiver are dispatched here, before a session is prepared.
+    if (options.command == "show") {
+        return vorbix::tools::runShow(programFolderOf(options), options.commandArgs);
     }
-    std::cerr << "unknown command: " << command << "\n";
-    return 2;
+
+    const auto command = receiverCommands.find(options.command);
+    if (command == receiverCommands.end()) {
+        std::cerr << "vorbixctl: "
+                  << (options.command.empty() ? "no command" : "unknown command '" + options.command + "'") << "\n"
+                  << usageText();
+        return kExitUsage;
+    }
+    CtlSession session(options);
+    if (!session.prepare()) {
+        return kExitFailure;
+    }
+    return command->second(session, options.commandArgs);
 }

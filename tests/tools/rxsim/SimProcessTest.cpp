@@ -86,45 +86,18 @@ TEST(SimProcessTest, HelpExplainsEveryOption)
 {
     std::string help;
     ASSERT_EQ(runSim({"--help"}, help, 5000ms), 0);
-    for (const char* option : {"--tcp",
-                               "--pty",
-                               "--baud",
-                               "--model",
-                               "--mem-start",
-                               "--mem-end",
-                               "--status-addr",
-                               "--name-addr",
-                               "--pass-addr",
-                               "--record-size",
-                               "--erase-block",
-                               "--relays",
-                               "--serial-digit",
-                               "--folder",
-                               "--password",
-                               "--load",
-                               "--fill",
-                               "--seed",
-                               "--save-on-exit",
-                               "--control",
-                               "--events",
-                               "--report",
-                               "--fault-echo",
-                               "--fault-refuse",
-                               "--fault-drop",
-                               "--fault-stall",
-                               "--fault-close",
-                               "--fault-dump-address",
-                               "--fault-checksum",
-                               "--log",
-                               "press",
-                               "lowbatt",
-                               "input",
-                               "temp",
-                               "relay",
-                               "save",
-                               "quit"}) {
+    for (const char* option : {"--tcp",          "--pty",         "--baud",         "--model",
+                               "--mem-start",    "--mem-end",     "--status-addr",  "--name-addr",
+                               "--pass-addr",    "--record-size", "--erase-block",  "--relays",
+                               "--serial-digit", "--folder",      "--password",     "--load",
+                               "--fill",         "--seed",        "--save-on-exit", "--control",
+                               "--events",       "--report",      "--fault-echo",   "--fault-refuse",
+                               "--fault-drop",   "--fault-stall", "--fault-close",  "--fault-dump-address",
+                               "--log",          "press",         "lowbatt",        "input",
+                               "temp",           "relay",         "save",           "quit"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
+    EXPECT_NE(help.find("--fault-checksum"), std::string::npos);
 }
 
 TEST(SimProcessTest, RefusesAddressesOutsideLoopbackAndMissingModelFiles)

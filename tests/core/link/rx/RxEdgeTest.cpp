@@ -150,6 +150,15 @@ TEST_F(RxEdgeTest, ReceiverOfAModelMissingFromRxDefIsRefused)
     EXPECT_EQ(rx.Device().Model, "") << "a failed login leaves the device as it was";
 }
 
+TEST_F(RxEdgeTest, CancelledLoginShowsNothing)
+{
+    start(Line::PlainPty, "10FF");
+    link.CancelRequested = true;
+    EXPECT_FALSE(rx.Init());
+    EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(memoryReads(*this) + logCount("checksum ok: read"), 0) << "nothing was read";
+}
+
 TEST_F(RxEdgeTest, ReadRequestsOutsideTheAddressSpaceOrOfAnotherTypeAreRefused)
 {
     std::string data;

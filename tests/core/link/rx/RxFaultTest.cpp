@@ -72,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"SilencePlain", Line::PlainPty, {"--fault-stall", "3"}, Operation::Download, 20ms, false, {1}, "", 0},
         FaultCase{"SilenceDump", Line::DumpPty, {"--fault-stall", "3"}, Operation::Download, 20ms, false, {1}, "", 0},
         FaultCase{"SilenceTcp", Line::TcpRaw, {"--fault-stall", "3"}, Operation::Download, 20ms, false, {1}, "", 0},
+        FaultCase{"SilenceUpload", Line::TcpRaw, {"--fault-stall", "3"}, Operation::Upload, 20ms, false, {1}, "", 0},
         // 2: the 'R' is skipped over TCP and the status that should follow never comes.
         FaultCase{"RefusalTcp",
                   Line::TcpRaw,
@@ -157,6 +158,17 @@ TEST_F(RxIdentifyFaultTest, SilentReceiverFailsTheLogin)
     EXPECT_FALSE(rx.Init());
     EXPECT_EQ(errors, std::vector<std::string>{"text 110 - text 112"});
     EXPECT_EQ(link.LastError(), 1);
+}
+
+TEST_F(RxIdentifyFaultTest, SilentReceiverFailsThePasswordWrite)
+{
+    // Login and the check before the write take five records; the write gets no answer.
+    start(Line::TcpRaw, "10FF", {"--fault-stall", "5"});
+    ASSERT_TRUE(rx.Init());
+    setCharTimeout(20ms);
+    EXPECT_FALSE(rx.PisPass("new"));
+    EXPECT_EQ(errors, std::vector<std::string>{"text 110"});
+    EXPECT_EQ(rx.Device().Password, "") << "nothing else changes";
 }
 
 TEST_F(RxIdentifyFaultTest, SilentReceiverFailsTheCheckBeforeAnOperation)

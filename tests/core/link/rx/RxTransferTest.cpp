@@ -120,6 +120,27 @@ TEST_P(RxTransferTest, CancelEndsADownloadAtOnce)
         << "no request after the cancel";
 }
 
+TEST_P(RxTransferTest, RecordEndsAndRefusalsAsTheReceiverSeesThem)
+{
+    start(GetParam(), "10FF");
+    ASSERT_TRUE(rx.Init());
+    std::string status;
+    // A status read (type 7) ends with CR LF, which the receiver waits for before it answers.
+    EXPECT_TRUE(rx.ReadBlock('7', 0x0F40, 16, status));
+    // A relay command (type B) is accepted with or without the line end.
+    EXPECT_TRUE(link.PosliPrikaz(":0600000B010100001000"));
+    EXPECT_EQ(logCount("relays 01 on"), 1);
+
+    // An erase outside the record memory is refused with 'R': code 5 on the plain line; elsewhere
+    // the 'R' is skipped and the status that should follow never comes (code 2).
+    setCharTimeout(std::chrono::milliseconds(100));
+    EXPECT_FALSE(link.PosliPrikaz(":03000004010F00"));
+    const Line line = GetParam();
+    EXPECT_EQ(link.LastError(), line == Line::PlainPty ? 5 : 2);
+    const int attempts = line == Line::PlainPty ? 3 : line == Line::DumpPty ? 8 : 2;
+    EXPECT_EQ(logCount("record :03000004010F00E9 checksum ok"), attempts);
+}
+
 INSTANTIATE_TEST_SUITE_P(Lines, RxTransferTest,
                          ::testing::Values(Line::PlainPty, Line::DumpPty, Line::TcpRaw, Line::TcpFramed),
                          [](const ::testing::TestParamInfo<Line>& l) { return lineName(l.param); });

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorbix::ctl {
+
+class CtlSession;
+
+// Exit statuses of vorbixctl.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1; // the message is on stderr
+inline constexpr int kExitUsage = 2;
+
+// One function per command. `args` are the command's own arguments (global options removed).
+int runInfo(CtlSession& session, const std::vector<std::string>& args);
+int runDownload(CtlSession& session, const std::vector<std::string>& args);
+int runUpload(CtlSession& session, const std::vector<std::string>& args);
+int runPasswd(CtlSession& session, const std::vector<std::string>& args);
+
+} // namespace vorbix::ctl

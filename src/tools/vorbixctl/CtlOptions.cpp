@@ -1,0 +1,139 @@
+#include "tools/vorbixctl/CtlOptions.h"
+
+#include "core/text/ProgramFolder.h"
+
+#include <charconv>
+
+namespace vorbix::ctl {
+namespace {
+
+bool parsePositive(const std::string& text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0;
+}
+
+bool takesValue(const std::string& option)
+{
+    return option == "--folder" || option == "--com" || option == "--serial" || option == "--speed" ||
+           option == "--tcp" || option == "--password";
+}
+
+} // namespace
+
+bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& options, std::string& error)
+{
+    bool onlyCommandArgs = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyCommandArgs) {
+            options.commandArgs.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyCommandArgs = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--dump-read") {
+            options.dumpRead = true;
+            continue;
+        }
+        if (takesValue(arg)) {
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            const std::string& value = args[++i];
+            int number = 0;
+            if (arg == "--folder") {
+                options.folder = value;
+            } else if (arg == "--com") {
+                if (!parsePositive(value, number)) {
+                    error = "bad port number '" + value + "' for --com";
+                    return false;
+                }
+                options.com = number;
+            } else if (arg == "--serial") {
+                options.serial = value;
+            } else if (arg == "--speed") {
+                if (!parsePositive(value, number)) {
+                    error = "bad speed '" + value + "' for --speed";
+                    return false;
+                }
+                options.speed = number;
+            } else if (arg == "--tcp") {
+                const std::size_t colon = value.rfind(':');
+                int port = 0;
+                if (colon == std::string::npos || colon == 0 || !parsePositive(value.substr(colon + 1), port) ||
+                    port > 65535) {
+                    error = "--tcp needs ADDRESS:PORT, not '" + value + "'";
+                    return false;
+                }
+                options.tcpAddress = value.substr(0, colon);
+                options.tcpPort = value.substr(colon + 1);
+            } else {
+                options.password = value;
+            }
+            continue;
+        }
+        if (options.command.empty()) {
+            if (arg.starts_with("-")) {
+                error = "unknown option '" + arg + "'";
+                return false;
+            }
+            options.command = arg;
+        } else {
+            options.commandArgs.push_back(arg);
+        }
+    }
+    if (options.tcpAddress && (options.com || options.serial || options.speed || options.dumpRead)) {
+        error = "--tcp cannot be combined with --com, --serial, --speed or --dump-read";
+        return false;
+    }
+    return true;
+}
+
+std::string programFolderOf(const GlobalOptions& options)
+{
+    return text::withoutTrailingSeparator(options.folder.empty() ? text::executableFolder() : options.folder);
+}
+
+std::string usageText()
+{
+    return R"(Usage: vorbixctl [options] COMMAND [arguments]
+
+Talks to a receiver over a serial port or a network gateway.
+
+Commands:
+  info                   log in and print the receiver's model and memory, one key=value a line
+  download -o FILE.rxd   log in, download the memory and write it as a data file
+  upload FILE.rxd        log in, upload a data file of the receiver's model, then read the
+                         memory back and compare it with what was written
+  passwd NEW             write a new receiver password (at most 16 characters; empty removes it)
+  show FILE.rxd [--view memory|file] [--sort N] [--desc]
+                         print the memory or file view of a data file as tab-separated UTF-8
+                         lines, title row first, the last column "faulty"; needs no receiver
+
+Options:
+  --folder DIR           program folder with Rx.def, the language file and Vorbix.ini
+                         (default: the folder of vorbixctl)
+  --com N                serial port COM N (/dev/ttyS(N-1) unless Vorbix.ini's [SerialPorts]
+                         maps it)
+  --serial PATH          serial device to use as the port (for example /dev/ttyUSB0)
+  --speed BPS            serial line speed
+  --dump-read            serial downloads with dump reads
+  --tcp ADDR:PORT        a network gateway; on port 5000 the data is framed
+  --password TEXT        the receiver password (or the environment variable VORBIX_PASSWORD)
+  --help                 this text
+Without connection options the connection of the folder's Vorbix.ini is used.
+
+Exit status: 0 success, 1 failure (the message on stderr), 2 usage error.
+)";
+}
+
+} // namespace vorbix::ctl

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorbix::ctl {
+
+// The global options of vorbixctl; every one is optional. Connection options given here replace
+// the connection of the folder's "Vorbix.ini".
+struct GlobalOptions
+{
+    bool help = false;
+    std::string folder;                             // --folder DIR; empty: the executable's folder
+    std::optional<int> com;                         // --com N
+    std::optional<std::string> serial;              // --serial PATH: the device of the COM port
+    std::optional<int> speed;                       // --speed BPS
+    bool dumpRead = false;                          // --dump-read
+    std::optional<std::string> tcpAddress, tcpPort; // --tcp ADDR:PORT
+    std::optional<std::string> password;            // --password TEXT (UTF-8)
+
+    std::string command;
+    std::vector<std::string> commandArgs; // everything after the command that is not a global option
+};
+
+// False, with the reason, on a usage error: an unknown option before the command, a missing or
+// malformed value, or a serial and a TCP connection at once.
+[[nodiscard]] bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& options, std::string& error);
+
+// The program folder the options name: --folder, else the folder of the executable.
+std::string programFolderOf(const GlobalOptions& options);
+
+std::string usageText();
+
+} // namespace vorbix::ctl

@@ -1,0 +1,46 @@
+// download -o FILE: the receiver memory into a data file, written as the automatic backup is.
+#include "tools/vorbixctl/Commands.h"
+#include "tools/vorbixctl/CtlSession.h"
+
+#include "core/model/DataFile.h"
+#include "core/model/MemoryImage.h"
+#include "core/model/RxDefinition.h"
+
+#include <iostream>
+
+namespace vorbix::ctl {
+namespace {
+
+constexpr int kTextDownloading = 76;
+constexpr int kTextFileFormat = 82;
+
+} // namespace
+
+int runDownload(CtlSession& session, const std::vector<std::string>& args)
+{
+    if (args.size() != 2 || args[0] != "-o" || args[1].empty()) {
+        std::cerr << "vorbixctl: usage: download -o FILE.rxd\n";
+        return kExitUsage;
+    }
+    if (!session.login()) {
+        return kExitFailure;
+    }
+    session.startProgress(kTextDownloading);
+    const bool downloaded = session.rx().DownloadMemory();
+    session.finishProgress();
+    if (!downloaded) {
+        return kExitFailure;
+    }
+    model::ReceiverMemory& memory = session.memory();
+    if (!model::DecodeMemory(memory.Device, memory.MemoryImage, memory.Records)) {
+        session.report(LangText(session.texts(), kTextFileFormat) + " - " + model::RxDefFileName);
+        return kExitFailure;
+    }
+    const ErrorSink onError = [&session](const std::string& message) { session.report(message); };
+    if (!model::SaveDataFile(args[1], memory.Device, memory.Records, memory.UploadImage, session.texts(), onError)) {
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace vorbix::ctl

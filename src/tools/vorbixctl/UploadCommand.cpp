@@ -1,0 +1,70 @@
+// upload FILE: a data file into the receiver, then read back and compared.
+#include "tools/vorbixctl/Commands.h"
+#include "tools/vorbixctl/CtlSession.h"
+
+#include "core/model/DataFile.h"
+#include "core/model/MemoryImage.h"
+#include "core/model/RxDefinition.h"
+
+#include <iostream>
+
+namespace vorbix::ctl {
+namespace {
+
+constexpr int kTextUploading = 75;
+constexpr int kTextDownloading = 76;
+constexpr int kTextFileFormat = 82;
+
+} // namespace
+
+int runUpload(CtlSession& session, const std::vector<std::string>& args)
+{
+    if (args.size() != 1 || args[0].empty() || args[0].starts_with("-")) {
+        std::cerr << "vorbixctl: usage: upload FILE.rxd\n";
+        return kExitUsage;
+    }
+    if (!session.login()) {
+        return kExitFailure;
+    }
+    model::ReceiverMemory& memory = session.memory();
+    const ErrorSink onError = [&session](const std::string& message) { session.report(message); };
+    // The file must be of the receiver's model and fit its slots, as when the program opens it
+    // while logged in.
+    model::LoadedDataFile loaded;
+    if (!model::ReadDataFile(args[0], session.programFolder(), &memory.Device, loaded, session.texts(), onError)) {
+        return kExitFailure;
+    }
+    memory.Device = std::move(loaded.Device);
+    memory.Records = std::move(loaded.Records);
+    if (!model::EncodeMemory(memory.Device, memory.Records, memory.UploadImage)) {
+        session.report(LangText(session.texts(), kTextFileFormat) + " - " + model::RxDefFileName);
+        return kExitFailure;
+    }
+
+    session.startProgress(kTextUploading);
+    bool done = session.rx().UploadMemory();
+    session.finishProgress();
+    if (!done) {
+        return kExitFailure;
+    }
+    // Read back: the user must know that the receiver holds what was sent.
+    session.startProgress(kTextDownloading);
+    done = session.rx().DownloadMemory();
+    session.finishProgress();
+    if (!done) {
+        return kExitFailure;
+    }
+    const std::string& sent = memory.UploadImage;
+    const std::string& read = memory.MemoryImage;
+    const auto recordLength = static_cast<std::size_t>(std::max(memory.Device.recordLength(), 1));
+    for (std::size_t at = 0; at < sent.size(); at += recordLength) {
+        if (read.compare(at, recordLength, sent, at, recordLength) != 0) {
+            session.report("the receiver memory differs from the uploaded data at slot " +
+                           std::to_string(at / recordLength + 1));
+            return kExitFailure;
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace vorbix::ctl

@@ -1,0 +1,350 @@
+#include "core/link/Checksum.h"
+#include "core/text/TextFile.h"
+#include "support/TempFolder.h"
+#include "tools/rxsim/SimProcess.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using vorbix::rxsim::test::connectLoopback;
+using vorbix::rxsim::test::controlCommand;
+using vorbix::rxsim::test::SimProcess;
+
+struct CtlRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const std::string& path)
+{
+    std::string text;
+    return vorbix::text::readFile(path, text) ? text : std::string();
+}
+
+// Runs vorbixctl to its end (at most 30 s) with `args` and, when given, VORBIX_PASSWORD. With
+// `terminal` its stderr is a pseudo-terminal.
+CtlRun runCtl(const std::vector<std::string>& args, const char* password = nullptr, bool terminal = false)
+{
+    int master = -1;
+    std::string slave;
+    if (terminal) {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+            return {};
+        }
+        slave = ::ptsname(master);
+    }
+    vorbix::test::TempFolder outputs;
+    const std::string outPath = outputs.file("out");
+    const std::string errPath = outputs.file("err");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = terminal ? ::open(slave.c_str(), O_RDWR | O_NOCTTY)
+                                 : ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, STDOUT_FILENO);
+        ::dup2(err, STDERR_FILENO);
+        if (password != nullptr) {
+            ::setenv("VORBIX_PASSWORD", password, 1);
+        } else {
+            ::unsetenv("VORBIX_PASSWORD");
+        }
+        std::string program = VORBIXCTL_PATH;
+        std::vector<std::string> copy = args;
+        std::vector<char*> argv{program.data()};
+        for (std::string& arg : copy) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    CtlRun run;
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    int status = 0;
+    while (std::chrono::steady_clock::now() < end) {
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            break;
+        }
+        // The terminal is read while the program runs, so that it never blocks on a full one.
+        pollfd p{master, POLLIN, 0};
+        if (master >= 0 && ::poll(&p, 1, 5) > 0) {
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                run.err.append(buffer, static_cast<std::size_t>(n));
+            }
+        } else if (master < 0) {
+            std::this_thread::sleep_for(5ms);
+        }
+    }
+    if (run.status < 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    run.out = readAll(outPath);
+    if (master >= 0) {
+        pollfd p{master, POLLIN, 0};
+        char buffer[4096];
+        ssize_t n = 0;
+        while (::poll(&p, 1, 50) > 0 && (n = ::read(master, buffer, sizeof buffer)) > 0) {
+            run.err.append(buffer, static_cast<std::size_t>(n));
+        }
+        ::close(master);
+    } else {
+        run.err = readAll(errPath);
+    }
+    return run;
+}
+
+// The memory as a data file holds it: with erase blocks other than 2048 every slot is encoded, an
+// erased one as an empty record.
+std::string asEncoded(std::string image)
+{
+    const std::size_t length = 32; // KV4MUL-M
+    for (std::size_t at = 0; at + length <= image.size(); at += length) {
+        if (image.compare(at, length, std::string(length, 'F')) == 0) {
+            image.replace(at, length, std::string(length, '0'));
+        }
+    }
+    return image;
+}
+
+// A simulated KV4MUL-M (16-byte records, erase blocks of 256) with 32 slots on loopback TCP.
+class VorbixctlTest : public ::testing::Test
+{
+protected:
+    void startSim(std::vector<std::string> extra = {}, const std::string& tcp = "127.0.0.1:0")
+    {
+        std::vector<std::string> args = {"--folder", VORBIX_DATA_DIR,       "--model",     "KV4MUL-M", "--mem-end",
+                                         "11FF",     "--control",           "127.0.0.1:0", "--tcp",    tcp,
+                                         "--log",    folder.file("sim.log")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        sim = std::make_unique<SimProcess>(args);
+        if (sim->ready()) {
+            control = connectLoopback("127.0.0.1", sim->port("control"));
+        }
+    }
+    ~VorbixctlTest() override
+    {
+        if (control >= 0) {
+            ::close(control);
+        }
+    }
+
+    std::vector<std::string> tcp() const
+    {
+        return {"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.1:" + std::to_string(sim->port("tcp"))};
+    }
+    static std::vector<std::string> with(std::vector<std::string> a, const std::vector<std::string>& b)
+    {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
+    std::string simMemory()
+    {
+        const std::string answer = controlCommand(control, "mem 1000 256");
+        const std::string rest = controlCommand(control, "mem 1100 256");
+        return answer.starts_with("OK ") && rest.starts_with("OK ") ? answer.substr(3) + rest.substr(3) : "";
+    }
+
+    vorbix::test::TempFolder folder;
+    std::unique_ptr<SimProcess> sim;
+    int control = -1;
+};
+
+TEST_F(VorbixctlTest, InfoPrintsTheReceiver)
+{
+    startSim();
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const CtlRun run = runCtl(with(tcp(), {"info"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "model=KV4MUL-M\n"
+                       "description=Receiver 4 relays, own function time per relay\n"
+                       "relays=4\n"
+                       "records=32\n"
+                       "mem_start=0x1000\n"
+                       "mem_end=0x11FF\n"
+                       "status_addr=0x0F40\n"
+                       "name_addr=0x0F10\n"
+                       "pass_addr=0x0F20\n"
+                       "erase_block=256\n"
+                       "password_set=no\n");
+    EXPECT_EQ(run.err, "") << "no progress or messages when stderr is not a terminal";
+}
+
+TEST_F(VorbixctlTest, DownloadWritesTheDataFileAndUploadPutsItBack)
+{
+    startSim({"--fill", "20", "--seed", "4"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const std::string original = simMemory();
+    const std::string file = folder.file("rx.rxd");
+    CtlRun run = runCtl(with(tcp(), {"download", "-o", file}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(file, lines));
+    ASSERT_EQ(lines.size(), 3u + 2 * 32);
+    EXPECT_EQ(lines[0], "KV4MUL-M");
+    EXPECT_EQ(lines[1], "32");
+    EXPECT_EQ(lines[2], asEncoded(original));
+    EXPECT_EQ(lines[3], "1   0#####");
+    EXPECT_EQ(lines[4], "x0 -");
+
+    // Another receiver of the model takes the file: upload, read back, compare.
+    sim.reset();
+    startSim({"--fill", "32", "--seed", "9"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    ASSERT_NE(simMemory(), original);
+    run = runCtl(with(tcp(), {"upload", file}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(simMemory(), lines[2]);
+}
+
+TEST_F(VorbixctlTest, ProgressGoesToATerminal)
+{
+    startSim({"--fill", "32"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const CtlRun run = runCtl(with(tcp(), {"download", "-o", folder.file("p.rxd")}), nullptr, true);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("\rDownloading the memory from the receiver ... 50%"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("100%"), std::string::npos) << run.err;
+}
+
+TEST_F(VorbixctlTest, UploadRefusesAFileOfAnotherModel)
+{
+    startSim();
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const std::string file = folder.write(
+        "other.rxd", vorbix::text::joinLinesCrLf({"KV2MIN-S", "1", std::string(16, '0'), "1   0#####", "x0 -"}));
+    const CtlRun run = runCtl(with(tcp(), {"upload", file}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorbixctl: This file is for a different receiver type than the connected receiver.\n");
+    EXPECT_EQ(folder.read("sim.log").find("erased"), std::string::npos) << "nothing was sent";
+}
+
+TEST_F(VorbixctlTest, PasswordIsWrittenAndThenRequired)
+{
+    startSim({"--password", "old"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    CtlRun run = runCtl(with(tcp(), {"info"}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorbixctl: Wrong password.\n");
+
+    run = runCtl(with(tcp(), {"--password", "old", "passwd", "Secret-16-chars!"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = runCtl(with(tcp(), {"info"}), "Secret-16-chars!");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("password_set=yes\n"), std::string::npos) << run.out;
+
+    run = runCtl(with(tcp(), {"passwd", "Secret-17-chars!!"}), "Secret-16-chars!");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorbixctl: The password can have at most 16 characters.\n");
+    run = runCtl(with(tcp(), {"passwd", ""}), "Secret-16-chars!");
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = runCtl(with(tcp(), {"info"}));
+    EXPECT_NE(run.out.find("password_set=no\n"), std::string::npos) << run.out;
+}
+
+TEST_F(VorbixctlTest, ConnectionComesFromTheFolderSettings)
+{
+    startSim({"--fill", "3"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    folder.copyData("Rx.def");
+    folder.copyData("US.lng");
+    folder.write("Vorbix.ini", "[Setup]\r\nConnectionType=1\r\nIPAddress=127.0.0.1\r\nIPPort=" +
+                                   std::to_string(sim->port("tcp")) + "\r\n");
+    const CtlRun run = runCtl({"--folder", folder.path(), "info"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("model=KV4MUL-M\n"), std::string::npos);
+}
+
+TEST_F(VorbixctlTest, FramedGatewayOnPort5000)
+{
+    startSim({"--fill", "5"}, "127.0.0.2:5000");
+    if (!sim->ready()) {
+        GTEST_SKIP() << "127.0.0.2:5000 is not available: " << sim->errors();
+    }
+    const std::string file = folder.file("framed.rxd");
+    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.2:5000", "download", "-o", file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(file, lines));
+    EXPECT_EQ(lines.at(2), asEncoded(simMemory()));
+}
+
+TEST_F(VorbixctlTest, SerialLineWithDumpReads)
+{
+    const std::string pty = folder.file("ttyRx");
+    sim = std::make_unique<SimProcess>(std::vector<std::string>{"--folder", VORBIX_DATA_DIR, "--model", "KV4MUL-M",
+                                                                "--mem-end", "11FF", "--fill", "7", "--pty", pty,
+                                                                "--control", "127.0.0.1:0"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    control = connectLoopback("127.0.0.1", sim->port("control"));
+    const std::string file = folder.file("dump.rxd");
+    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--com", "5", "--serial", pty, "--speed", "57600",
+                               "--dump-read", "download", "-o", file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(file, lines));
+    EXPECT_EQ(lines.at(2), asEncoded(simMemory()));
+}
+
+TEST_F(VorbixctlTest, FailuresExitWithOneAndTheMessage)
+{
+    // Nothing listens on the port: the connect is refused.
+    const CtlRun refused = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.1:1", "info"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Can't connect"), std::string::npos) << refused.err;
+
+    const CtlRun noPort = runCtl({"--folder", VORBIX_DATA_DIR, "--serial", folder.file("missing"), "info"});
+    EXPECT_EQ(noPort.status, 1);
+    EXPECT_EQ(noPort.err,
+              "vorbixctl: The serial port cannot be opened. It may not exist or may be used by another program.\n");
+
+    const CtlRun noLanguage = runCtl({"--folder", folder.path(), "--tcp", "127.0.0.1:1", "info"});
+    EXPECT_EQ(noLanguage.status, 1);
+    EXPECT_NE(noLanguage.err.find("US languge file can not be open!"), std::string::npos) << noLanguage.err;
+}
+
+TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"--bogus", "info"},
+        {"download"},
+        {"download", "x.rxd"},
+        {"upload"},
+        {"passwd"},
+        {"info", "extra"},
+        {"--com", "x", "info"},
+        {"--speed", "0", "info"},
+        {"--tcp", "127.0.0.1", "info"},
+        {"--tcp", "127.0.0.1:5000", "--com", "3", "info"},
+        {"info", "--password"},
+    };
+    for (const auto& args : cases) {
+        std::vector<std::string> full = {"--folder", VORBIX_DATA_DIR};
+        full.insert(full.end(), args.begin(), args.end());
+        const CtlRun run = runCtl(full);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args) << run.err;
+        EXPECT_FALSE(run.err.empty());
+    }
+    const CtlRun help = runCtl({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("download -o FILE.rxd"), std::string::npos);
+}
+
+} // namespace
