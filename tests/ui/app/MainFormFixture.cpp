@@ -2,6 +2,7 @@
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/StatusPanels.h"
+#include "ui/link/CommPart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +52,14 @@ bool MainFormFixture::start(const std::vector<std::string>& arguments)
     }
     form->show();
     settle();
+    // No window test reaches a real serial port or a network address: commands that open the link
+    // find a closed loopback port.
+    if (ui::CommPart* comm = form->commPart()) {
+        link::ConnectionSettings& connection = comm->link().Settings;
+        connection.ConnectionType = 1;
+        connection.IPAddress = "127.0.0.1";
+        connection.IPPort = "1";
+    }
     return true;
 }
 
