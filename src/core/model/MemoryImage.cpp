@@ -230,7 +230,9 @@ std::string HexToText(std::string_view hex)
     text.reserve(hex.size() / 2 + 1);
     for (std::size_t i = 0; i < hex.size(); i += 2) {
         const std::string_view pair = hex.substr(i, 2);
-        if (pair == "00" || pair == "FF") {
+        // A lone last digit of an erased or cleared field ("0", "F") is a blank like its full
+        // pair; a NUL character never belongs in a text.
+        if (pair == "00" || pair == "FF" || pair == "0" || pair == "F") {
             text += ' ';
             continue;
         }

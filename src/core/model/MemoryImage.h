@@ -36,8 +36,9 @@ void ClearRecord(const TDevice& device, TData& record);
 // A table of RecordCount empty slots for a new data set; UsedCount = RecordCount.
 void NewRecords(TDevice& device, RecordTable& records);
 
-// Text from byte pairs (a last single digit is a pair of its own): "00" and "FF" give a blank,
-// other pairs the code-page-1250 character of that code; trailing blanks are cut.
+// Text from byte pairs (a last single digit is a pair of its own): "00" and "FF", and a lone "0"
+// or "F", give a blank, other pairs the code-page-1250 character of that code; trailing blanks are
+// cut.
 std::string HexToText(std::string_view hex);
 
 // The first empty slot for a new record, from 1; when it lies at or beyond UsedCount, the used

@@ -1,6 +1,7 @@
 // vorbix-rxsim: a simulated receiver on a pseudo-terminal or a loopback TCP port.
 
 #include "core/text/TextFile.h"
+#include "tools/rxsim/SimFill.h"
 #include "tools/rxsim/SimLog.h"
 #include "tools/rxsim/SimOptions.h"
 #include "tools/rxsim/SimServer.h"
@@ -73,7 +74,10 @@ int main(int argc, char** argv)
     if (!options.loadFile.empty() && !loadDataFile(options.loadFile, options.folder, memory, error)) {
         return fail(error);
     }
-    if (options.fill > 0 && !memory.fillRandom(options.fill, options.seed, error)) {
+    // With the model's files at hand the transmitters are ones an installer could have taught it.
+    if (options.fill > 0 &&
+        !(options.folder.empty() ? memory.fillRandom(options.fill, options.seed, error)
+                                 : fillRealistic(options.folder, options.fill, options.seed, memory, error))) {
         return fail(error);
     }
     std::vector<std::string> script;

@@ -14,8 +14,14 @@ namespace {
 
 void scheduleScreenshot(TMainForm& form, const QString& path)
 {
-    // Long enough for the window manager of a virtual display to map and paint the window.
-    QTimer::singleShot(1500, &form, [&form, path] {
+    // Long enough for the window manager of a virtual display to map and paint the window, and for
+    // any start-up download to end; VORBIX_SCREENSHOT_DELAY (milliseconds) changes it.
+    bool ok = false;
+    int delay = qEnvironmentVariableIntValue("VORBIX_SCREENSHOT_DELAY", &ok);
+    if (!ok || delay < 0) {
+        delay = 1500;
+    }
+    QTimer::singleShot(delay, &form, [&form, path] {
         const bool saved = form.grab().save(path, "PNG");
         if (!saved) {
             std::cerr << "Vorbix: cannot write " << path.toStdString() << "\n";
@@ -51,6 +57,9 @@ int runProgram(const text::CommandLine& commandLine)
         return 1;
     }
     form.show();
+    // Without a window manager (a kiosk, a virtual display) nothing else would activate the window,
+    // and the configured start-up actions wait for its first activation.
+    form.activateWindow();
     const QString screenshot = qEnvironmentVariable("VORBIX_SCREENSHOT");
     if (!screenshot.isEmpty()) {
         scheduleScreenshot(form, screenshot);

@@ -194,7 +194,8 @@ TEST(MemoryImageTest, UserTextTravelsInTheExtraField)
 TEST(MemoryImageTest, HexToText)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"414200FF", "AB"}, {"00000000", ""}, {"FFFF", ""}, {"41004200", "A B"}, {"4", "\x04"}, {"8A", "\x8A"},
+        {"414200FF", "AB"}, {"00000000", ""}, {"FFFF", ""},    {"41004200", "A B"},
+        {"4", "\x04"},      {"41420", "AB"},  {"4142F", "AB"}, {"8A", "\x8A"},
     };
     for (const auto& [hex, text] : cases) {
         EXPECT_EQ(HexToText(hex), text) << hex;

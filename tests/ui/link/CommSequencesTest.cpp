@@ -27,8 +27,7 @@ using ui::Dialogs;
 namespace {
 
 // Acts on a modal dialog as soon as it shows: `act` runs once, on the dialog's own event loop.
-template <typename Widget, typename Act>
-void whenShown(Widget* widget, Act act)
+template <typename Widget, typename Act> void whenShown(Widget* widget, Act act)
 {
     auto* timer = new QTimer(widget);
     timer->setInterval(5);
@@ -77,10 +76,14 @@ protected:
 
     void startSimulator(const std::vector<std::string>& extra = {})
     {
-        std::vector<std::string> args = {"--folder",  VORBIX_DATA_DIR, "--model",   "KV2MIN-S",    "--mem-end",
-                                         "10FF",      "--fill",        "12",        "--seed",      "3",
-                                         "--tcp",     "127.0.0.1:0",   "--control", "127.0.0.1:0", "--log",
-                                         folder.file("sim.log")};
+        std::vector<std::string> args = {"--folder",  VORBIX_DATA_DIR,
+                                         "--model",   "KV2MIN-S",
+                                         "--mem-end", "10FF",
+                                         "--fill",    "12",
+                                         "--seed",    "3",
+                                         "--tcp",     "127.0.0.1:0",
+                                         "--control", "127.0.0.1:0",
+                                         "--log",     folder.file("sim.log")};
         args.insert(args.end(), extra.begin(), extra.end());
         sim = std::make_unique<rxsim::test::SimProcess>(args);
         ASSERT_TRUE(sim->ready()) << sim->errors();
