@@ -181,6 +181,47 @@ void CommPart::rebuildViews()
     m_window.RefreshStatus();
 }
 
+bool CommPart::loggedInOrLogin()
+{
+    if (!m_window.state().LoggedIn) {
+        MenuLoginClick();
+    }
+    return m_window.state().LoggedIn;
+}
+
+bool CommPart::openOrEnd()
+{
+    if (openLink()) {
+        return true;
+    }
+    m_window.UnlockCommCommands();
+    closeBusy();
+    m_link->Zavri();
+    return false;
+}
+
+bool CommPart::sameReceiverOrLogout()
+{
+    if (m_rx->OverHeslo()) {
+        return true;
+    }
+    // Another receiver, or another password: the user logs in again to what is connected now.
+    Logout();
+    closeBusy();
+    m_link->Zavri();
+    return false;
+}
+
+void CommPart::endSequence(bool restartOnlineMode)
+{
+    rebuildViews();
+    m_window.UnlockCommCommands();
+    m_link->Zavri();
+    if (restartOnlineMode) {
+        restartOnline();
+    }
+}
+
 // --- login and logout ---
 
 void CommPart::MenuLoginClick()
@@ -297,25 +338,13 @@ void CommPart::MenuCommSetupClick()
 void CommPart::MenuDownloadClick()
 {
     BusyScope scope(m_busy);
-    if (!m_window.state().LoggedIn) {
-        MenuLoginClick();
-        if (!m_window.state().LoggedIn) {
-            return;
-        }
+    if (!loggedInOrLogin()) {
+        return;
     }
     const bool wasOnline = m_window.state().OnLine && stopOnline();
     showBusy(false);
     m_window.LockCommCommands();
-    if (!openLink()) {
-        m_window.UnlockCommCommands();
-        closeBusy();
-        m_link->Zavri();
-        return;
-    }
-    if (!m_rx->OverHeslo()) {
-        Logout();
-        closeBusy();
-        m_link->Zavri();
+    if (!openOrEnd() || !sameReceiverOrLogout()) {
         return;
     }
 
@@ -348,12 +377,7 @@ void CommPart::MenuDownloadClick()
     if (!m_window.state().DataOpen) {
         m_window.pageControl()->setCurrentIndex(0);
     }
-    rebuildViews();
-    m_window.UnlockCommCommands();
-    m_link->Zavri();
-    if (wasOnline) {
-        restartOnline();
-    }
+    endSequence(wasOnline);
 }
 
 // --- upload ---
@@ -361,11 +385,8 @@ void CommPart::MenuDownloadClick()
 void CommPart::MenuUploadClick()
 {
     BusyScope scope(m_busy);
-    if (!m_window.state().LoggedIn) {
-        MenuLoginClick();
-        if (!m_window.state().LoggedIn) {
-            return;
-        }
+    if (!loggedInOrLogin()) {
+        return;
     }
     if (!Dialogs::yesNo(&m_window, m_window.windowTitle(), fromCp(LangText(m_window.lang(), 95)))) {
         return;
@@ -373,10 +394,7 @@ void CommPart::MenuUploadClick()
     const bool wasOnline = m_window.state().OnLine && stopOnline();
     m_window.LockCommCommands();
     showBusy(false);
-    if (!openLink()) {
-        m_window.UnlockCommCommands();
-        closeBusy();
-        m_link->Zavri();
+    if (!openOrEnd()) {
         return;
     }
     model::ReceiverMemory& memory = m_views.memory();
@@ -389,10 +407,7 @@ void CommPart::MenuUploadClick()
         m_link->Zavri();
         return;
     }
-    if (!m_rx->OverHeslo()) {
-        Logout();
-        closeBusy();
-        m_link->Zavri();
+    if (!sameReceiverOrLogout()) {
         return;
     }
 
@@ -421,12 +436,7 @@ void CommPart::MenuUploadClick()
     if (uploaded) {
         m_views.dataSet().markMemoryExchanged();
     }
-    rebuildViews();
-    m_window.UnlockCommCommands();
-    m_link->Zavri();
-    if (wasOnline) {
-        restartOnline();
-    }
+    endSequence(wasOnline);
 }
 
 // --- password change ---

@@ -63,6 +63,13 @@ private:
     void closeBusy();
     // Opens the link when it is closed; false when that failed (the link told the user why).
     bool openLink();
+    // The steps every transfer shares. Each false result has already ended the sequence: the
+    // commands are unlocked, the busy window closed and the link closed.
+    bool loggedInOrLogin();
+    bool openOrEnd();
+    bool sameReceiverOrLogout();
+    // Rebuilds the views, unlocks, closes the link and gives it back to on-line mode.
+    void endSequence(bool restartOnlineMode);
     // On-line mode is stopped before a sequence uses the link and restarted after it; both do
     // nothing until on-line mode exists. stopOnline tells whether it ran.
     bool stopOnline();

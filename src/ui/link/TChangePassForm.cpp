@@ -1,6 +1,7 @@
 #include "ui/link/TChangePassForm.h"
 
 #include "core/link/PasswordRules.h"
+#include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/QtText.h"
 
@@ -17,10 +18,6 @@ TChangePassForm::TChangePassForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TChangePassForm"));
     setModal(true);
 
-    auto named = [this](auto* widget, const char* name) {
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
     LabelRxType = named(new QLabel(this), "LabelRxType");
     RxType = named(new QLabel(this), "RxType");
     LabelOldPass = named(new QLabel(this), "LabelOldPass");
@@ -31,12 +28,10 @@ TChangePassForm::TChangePassForm(QWidget* parent) : QDialog(parent)
     EditOldPass->setEchoMode(QLineEdit::Password);
     EditNewPass->setEchoMode(QLineEdit::Password);
 
-    auto* buttons = new QDialogButtonBox(this);
-    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
-    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
-    OKButton->setDefault(true);
+    const OkCancelButtons buttons = addOkCancel(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TChangePassForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(LabelRxType, 0, 0);
@@ -46,7 +41,7 @@ TChangePassForm::TChangePassForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(LabelFirstLog, 1, 1);
     layout->addWidget(LabelNewPass, 2, 0);
     layout->addWidget(EditNewPass, 2, 1);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->addWidget(buttons.box, 3, 0, 1, 2);
 }
 
 void TChangePassForm::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 #include "ui/link/TCommSetupForm.h"
 
 #include "core/link/Komunikace.h"
+#include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/QtText.h"
 
@@ -22,10 +23,6 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TCommSetupForm"));
     setModal(true);
 
-    auto named = [this](auto* widget, const char* name) {
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
     ConnTypeRadio = named(new QGroupBox(this), "ConnTypeRadio");
     ComRadio = named(new QRadioButton(tr("COM port"), ConnTypeRadio), "ComRadio");
     TcpRadio = named(new QRadioButton(tr("TCP/IP"), ConnTypeRadio), "TcpRadio");
@@ -51,12 +48,10 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     IPAddressEdit = named(new QLineEdit(this), "IPAddressEdit");
     IPPortEdit = named(new QLineEdit(this), "IPPortEdit");
 
-    auto* buttons = new QDialogButtonBox(this);
-    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
-    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
-    OKButton->setDefault(true);
+    const OkCancelButtons buttons = addOkCancel(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TCommSetupForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(ConnTypeRadio, 0, 0, 1, 3);
@@ -71,7 +66,7 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(IPAddressEdit, 4, 1);
     layout->addWidget(IPPortLabel, 5, 0);
     layout->addWidget(IPPortEdit, 5, 1);
-    layout->addWidget(buttons, 6, 0, 1, 3);
+    layout->addWidget(buttons.box, 6, 0, 1, 3);
 }
 
 void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, const link::ConnectionSettings& settings)

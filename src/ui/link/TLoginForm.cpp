@@ -1,6 +1,7 @@
 #include "ui/link/TLoginForm.h"
 
 #include "core/link/PasswordRules.h"
+#include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/QtText.h"
 
@@ -17,10 +18,6 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TLoginForm"));
     setModal(true);
 
-    auto named = [this](auto* widget, const char* name) {
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
     LabelRxType = named(new QLabel(this), "LabelRxType");
     RxType = named(new QLabel(this), "RxType");
     LabelPassword = named(new QLabel(this), "LabelPassword");
@@ -29,12 +26,10 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent)
     EditPassword = named(new QLineEdit(this), "EditPassword");
     EditPassword->setEchoMode(QLineEdit::Password);
 
-    auto* buttons = new QDialogButtonBox(this);
-    OKButton = named(buttons->addButton(QDialogButtonBox::Ok), "OKButton");
-    CancelButton = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
-    OKButton->setDefault(true);
+    const OkCancelButtons buttons = addOkCancel(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TLoginForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(LabelRxType, 0, 0);
@@ -42,7 +37,7 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(LabelPassword, 1, 0);
     layout->addWidget(EditPassword, 1, 1);
     layout->addWidget(LabelFirstLog, 2, 0, 1, 2);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->addWidget(buttons.box, 3, 0, 1, 2);
 }
 
 void TLoginForm::showEvent(QShowEvent* event)

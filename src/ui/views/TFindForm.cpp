@@ -1,9 +1,11 @@
 #include "ui/views/TFindForm.h"
 
+#include "ui/app/DialogParts.h"
 #include "ui/app/QtText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,18 +40,9 @@ TFindForm::TFindForm(views::TFinder& finder, const PopisType& lang, QWidget* par
     m_colLayout = new QGridLayout(m_colGroup);
     m_items = new QButtonGroup(this);
     layout->addWidget(m_colGroup);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &TFindForm::OKButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons buttons = addOkCancel(this);
+    layout->addWidget(buttons.box);
+    connect(buttons.ok, &QPushButton::clicked, this, &TFindForm::OKButtonClick);
 }
 
 void TFindForm::FormShow(const std::vector<std::string>& columnItems)

@@ -1,9 +1,11 @@
 #include "ui/views/TNewForm.h"
 
 #include "core/views/RecordCommands.h"
+#include "ui/app/DialogParts.h"
 #include "ui/app/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,18 +29,9 @@ TNewForm::TNewForm(const PopisType& lang, ErrorSink onError, QWidget* parent)
     m_combo->setMinimumWidth(280);
     layout->addWidget(m_label);
     layout->addWidget(m_combo);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &TNewForm::OKButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons buttons = addOkCancel(this);
+    layout->addWidget(buttons.box);
+    connect(buttons.ok, &QPushButton::clicked, this, &TNewForm::OKButtonClick);
 }
 
 void TNewForm::FormShow(const std::string& programFolder)
