@@ -212,6 +212,15 @@ bool CommPart::sameReceiverOrLogout()
     return false;
 }
 
+bool CommPart::runTransfer(const TKom::Job& job)
+{
+    // The worker owns the link while it transfers: no keep-alive from this thread meanwhile.
+    m_keepAlive->stop();
+    const bool result = m_worker->run(*m_commForm, job);
+    m_keepAlive->start();
+    return result;
+}
+
 void CommPart::endSequence(bool restartOnlineMode)
 {
     rebuildViews();
@@ -351,7 +360,7 @@ void CommPart::MenuDownloadClick()
     m_commForm->Label1->setText(fromCp(LangText(m_window.lang(), 76)));
     closeBusy();
     QApplication::processEvents();
-    const bool downloaded = m_worker->run(*m_commForm, [this](const JobContext& context) {
+    const bool downloaded = runTransfer([this](const JobContext& context) {
         m_rx->setProgressSink(context.progress);
         const bool ok = m_rx->DownloadMemory();
         m_rx->setProgressSink({});
@@ -415,7 +424,7 @@ void CommPart::MenuUploadClick()
     closeBusy();
     QApplication::processEvents();
     bool differs = false;
-    const bool uploaded = m_worker->run(*m_commForm, [this, &memory, &differs](const JobContext& context) {
+    const bool uploaded = runTransfer([this, &memory, &differs](const JobContext& context) {
         m_rx->setProgressSink(context.progress);
         m_rx->setCancelQuestion([&context](const std::string&) { return context.confirmCancel(); });
         bool ok = m_rx->UploadMemory();

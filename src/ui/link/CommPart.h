@@ -3,6 +3,7 @@
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/Backup.h"
+#include "ui/link/TKom.h"
 
 #include <QObject>
 #include <memory>
@@ -14,7 +15,6 @@ namespace vorbix::ui {
 class TChangePassForm;
 class TCommForm;
 class TCommSetupForm;
-class TKom;
 class TLoginForm;
 class TMainForm;
 class ViewsPart;
@@ -68,6 +68,8 @@ private:
     bool loggedInOrLogin();
     bool openOrEnd();
     bool sameReceiverOrLogout();
+    // Runs a download or upload on the worker while the progress dialog shows; its result.
+    bool runTransfer(const TKom::Job& job);
     // Rebuilds the views, unlocks, closes the link and gives it back to on-line mode.
     void endSequence(bool restartOnlineMode);
     // On-line mode is stopped before a sequence uses the link and restarted after it; both do
