@@ -34,4 +34,7 @@ bash scripts/set-ini.sh "$demo/Vorbix.ini" Setup Download 1
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Setup Backup 0
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Window Width 900
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Window Height 560
+# Widths a user would have dragged the serial number and name columns to.
+bash scripts/set-ini.sh "$demo/Vorbix.ini" MemGrid_Single Col2 100
+bash scripts/set-ini.sh "$demo/Vorbix.ini" MemGrid_Single Col7 110
 shoot "$demo" memory-view.png 4000

@@ -21,7 +21,8 @@ std::string hexOf(unsigned value, std::size_t width)
     return text;
 }
 
-const char* const kPlaces[] = {"Gate", "Door", "Garage", "Barrier", "Office", "Store", "Lift", "Hall"};
+// Short enough that place and slot fit the eight characters a record keeps.
+const char* const kPlaces[] = {"Gate", "Door", "Lift", "Hall", "Shop", "Yard", "Dock", "Ramp"};
 
 } // namespace
 
