@@ -39,8 +39,11 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     IPPortLabel = named(new QLabel(this), "IPPortLabel");
     ComboPortNum = named(new QComboBox(this), "ComboPortNum");
     ComboPortSpeed = named(new QComboBox(this), "ComboPortSpeed");
-    ComboPortNum->setEditable(true);
-    ComboPortSpeed->setEditable(true);
+    // Typed values are accepted but never added to the lists, so Enter confirms the dialog.
+    for (QComboBox* combo : {ComboPortNum, ComboPortSpeed}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
     DumpReadBox = named(new QCheckBox(this), "DumpReadBox");
     // The dump-read variant is chosen in the settings file only.
     ModeLabel->hide();
