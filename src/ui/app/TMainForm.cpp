@@ -346,15 +346,22 @@ bool TMainForm::closeQuery()
     return app::CloseQuery(m_state, monitorMarks(), m_lang, ports);
 }
 
+bool TMainForm::SaveSettings()
+{
+    std::string error;
+    if (!app::SaveSettingsFile(settingsPath(), m_settings, {m_state.DataFileName, &m_lang}, error)) {
+        Dialogs::error(this, fromCp(error));
+        return false;
+    }
+    return true;
+}
+
 void TMainForm::closeSteps()
 {
     m_settings.PageControl = m_pageControl->currentIndex();
     storeWindowGeometry();
-    std::string error;
-    if (!app::SaveSettingsFile(settingsPath(), m_settings, {m_state.DataFileName, &m_lang}, error)) {
-        // The program still ends; the user was told that the settings were not written.
-        Dialogs::error(this, fromCp(error));
-    }
+    // The program still ends when this fails; the user was told that the settings were not written.
+    (void)SaveSettings();
     if (m_state.LoggedIn) {
         saveMemoryWidths();
     }

@@ -62,6 +62,9 @@ public:
     // Loads a language and applies its texts to this window; errors are shown. False on failure.
     [[nodiscard]] bool LoadLanguage(const std::string& code);
 
+    // Writes the settings batch to "Vorbix.ini"; a failure is shown and gives false.
+    bool SaveSettings();
+
     // Caption "Vorbix - " + the name of the profile matching the current connection.
     void setProfileCaption();
 

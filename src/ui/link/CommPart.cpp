@@ -1,6 +1,5 @@
 #include "ui/link/CommPart.h"
 
-#include "core/app/Settings.h"
 #include "core/model/MemoryImage.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
@@ -282,12 +281,7 @@ void CommPart::MenuLoginClick()
     }
     LoginDone();
     m_link->Zavri();
-
-    std::string error;
-    if (!app::SaveSettingsFile(m_window.settingsPath(), m_window.settings(),
-                               {m_window.state().DataFileName, &m_window.lang()}, error)) {
-        Dialogs::error(&m_window, fromCp(error));
-    }
+    (void)m_window.SaveSettings();
 }
 
 void CommPart::LoginDone()

@@ -45,11 +45,7 @@ void ViewsPart::storeUserWidthsIfShown()
 
 void ViewsPart::saveLastFile()
 {
-    std::string error;
-    if (!app::SaveSettingsFile(m_window.settingsPath(), m_window.settings(),
-                               {m_window.state().DataFileName, &m_window.lang()}, error)) {
-        showError(error);
-    }
+    (void)m_window.SaveSettings();
 }
 
 bool ViewsPart::newDataSet()

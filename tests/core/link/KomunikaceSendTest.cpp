@@ -9,16 +9,10 @@ using namespace vorbix::link::test;
 
 namespace {
 
-const std::string kStatusRead = ":05000007"
-                                "0100"
-                                "010F"
-                                "00"; // 16 bytes from 0100
 const std::string kWrite = ":10"
                            "0F20"
                            "0A"
                            "41424344000000000000000000000000"; // password
-const std::string kErase = ":0300000401"
-                           "0F00";
 const std::string kRelay = ":0600000B"
                            "050100001000";
 const std::string kWrite32 = ":02"

@@ -13,6 +13,14 @@
 
 namespace vorbix::link::test {
 
+// Records the link tests send: a read of 16 bytes from 0100, and an erase of the block at 0F00.
+inline const std::string kStatusRead = ":05000007"
+                                       "0100"
+                                       "010F"
+                                       "00";
+inline const std::string kErase = ":0300000401"
+                                  "0F00";
+
 // Language texts "text 0" ... "text 199", so a message names the text it came from.
 inline vorbix::PopisType numberedTexts()
 {

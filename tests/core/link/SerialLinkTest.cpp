@@ -10,13 +10,6 @@ using std::chrono::milliseconds;
 
 namespace {
 
-const std::string kStatusRead = ":05000007"
-                                "0100"
-                                "010F"
-                                "00";
-const std::string kErase = ":0300000401"
-                           "0F00";
-
 // The link on a COM port that is a pseudo-terminal, with a receiver on the other side and
 // short time-outs.
 class SerialLinkTest : public ::testing::Test

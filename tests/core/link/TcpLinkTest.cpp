@@ -18,12 +18,6 @@ using std::chrono::milliseconds;
 
 namespace {
 
-const std::string kStatusRead = ":05000007"
-                                "0100"
-                                "010F"
-                                "00";
-const std::string kErase = ":0300000401"
-                           "0F00";
 const std::string kConnectFrame("\x04\x00\x07\x00", 4);
 
 // A listening socket on a loopback address; port 0 picks a free one.
