@@ -1,8 +1,10 @@
 #include "core/text/TextFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vorbix::text {
 
@@ -36,30 +38,74 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines)
     return out;
 }
 
-bool readFile(const std::string& path, std::string& content)
+bool readFile(const std::string& path, std::string& content, std::string& error)
 {
     content.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    error.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = failureText(path, errno);
         return false;
     }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        content.clear();
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int reason = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        error = failureText(path, reason);
         return false;
     }
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        content.reserve(static_cast<std::size_t>(st.st_size));
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = failureText(path, errno);
+            content.clear();
+            ::close(fd);
+            return false;
+        }
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return true;
 }
 
-bool readLines(const std::string& path, std::vector<std::string>& lines)
+bool readFile(const std::string& path, std::string& content)
+{
+    std::string error;
+    return readFile(path, content, error);
+}
+
+bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error)
 {
     std::string content;
-    if (!readFile(path, content)) {
+    if (!readFile(path, content, error)) {
         lines.clear();
         return false;
     }
     lines = splitLines(content);
     return true;
+}
+
+bool readLines(const std::string& path, std::vector<std::string>& lines)
+{
+    std::string error;
+    return readLines(path, lines, error);
+}
+
+std::string failureText(const std::string& path, int errorNumber)
+{
+    return path + ": " + std::strerror(errorNumber);
 }
 
 bool fileExists(const std::string& path)

@@ -14,11 +14,19 @@ std::vector<std::string> splitLines(std::string_view content);
 // Joins lines, each followed by CR LF.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 
-// Reads a whole file. False when it cannot be opened or read; `content` is then empty.
+// Reads a whole file. False when it cannot be opened or read (missing, a folder, no permission,
+// an input/output error); `content` is then empty and `error` holds failureText(path, errno).
+// Never throws.
+[[nodiscard]] bool readFile(const std::string& path, std::string& content, std::string& error);
 [[nodiscard]] bool readFile(const std::string& path, std::string& content);
 
-// Reads a file as lines. False when it cannot be opened or read.
+// Reads a file as lines, as readFile.
+[[nodiscard]] bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
 [[nodiscard]] bool readLines(const std::string& path, std::vector<std::string>& lines);
+
+// The path and the system's reason for `errorNumber`: "/data/a.rxd: Permission denied". Error
+// texts shown to the user put this after the language text and " - ".
+std::string failureText(const std::string& path, int errorNumber);
 
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
