@@ -31,6 +31,9 @@ public:
     // The system error code with which the connection ended; 0 while connected or after an
     // orderly close.
     virtual int disconnectError() const { return 0; }
+    // The descriptor to wait on with poll() for arriving bytes; -1 when there is none (in-memory
+    // stand-ins). Only for waiting: reading and writing still go through this interface.
+    virtual int descriptor() const { return -1; }
 };
 
 } // namespace vorbix::link

@@ -179,6 +179,12 @@ bool TKomunikace::isConnected()
     return m_isOpen && m_transport && m_transport->isConnected();
 }
 
+int TKomunikace::descriptor()
+{
+    const std::lock_guard lock(m_io);
+    return m_transport ? m_transport->descriptor() : -1;
+}
+
 bool TKomunikace::JeEcho(char& c)
 {
     const std::lock_guard lock(m_io);

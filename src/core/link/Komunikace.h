@@ -85,6 +85,11 @@ public:
 
     // Where failures for the user go (error box with caption "Vorbix", or stderr).
     void setErrorSink(ErrorSink sink) { m_errorSink = std::move(sink); }
+    const ErrorSink& errorSink() const { return m_errorSink; }
+    // The open link's descriptor, for a caller that waits with poll() for spontaneous characters;
+    // -1 when closed or when the transport has none. Characters may already wait in the link's
+    // own buffer (left behind a reply): take them with JeEcho until it is false before waiting.
+    [[nodiscard]] int descriptor();
     // Runs between polls while the link waits, e.g. to process window events.
     void setPump(std::function<void()> pump) { m_pump = std::move(pump); }
     void setClock(Clock& clock) { m_clock = &clock; }

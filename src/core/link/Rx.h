@@ -35,6 +35,7 @@ public:
     TRx(TKomunikace& link, model::ReceiverMemory& memory, const PopisType& languageTable, std::string programFolder);
 
     void setErrorSink(ErrorSink sink) { m_errorSink = std::move(sink); }
+    const ErrorSink& errorSink() const { return m_errorSink; }
     void setProgressSink(ProgressSink sink) { m_progress = std::move(sink); }
     // Asked (language text 98) when a cancel is requested during an upload: Yes stops the upload,
     // No goes on. Without a question a cancel stops the upload.

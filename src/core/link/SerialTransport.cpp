@@ -50,6 +50,11 @@ void SerialTransport::waitReadable(std::chrono::milliseconds timeout)
     }
 }
 
+int SerialTransport::descriptor() const
+{
+    return m_port->Handle;
+}
+
 void SerialTransport::purgeInput()
 {
     m_port->PurgeInput();

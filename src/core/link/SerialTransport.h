@@ -24,6 +24,7 @@ public:
     void purgeInput() override;
     void purgeOutput() override;
     bool isConnected() const override { return true; }
+    int descriptor() const override;
 
     TSerial& port() { return *m_port; }
 

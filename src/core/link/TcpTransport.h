@@ -39,6 +39,7 @@ public:
     bool isConnected() const override { return m_connected; }
     int remotePort() const override { return m_port; }
     int disconnectError() const override { return m_disconnectError; }
+    int descriptor() const override { return m_fd; }
 
 private:
     void dropConnection(int errorCode);
