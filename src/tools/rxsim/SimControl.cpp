@@ -60,12 +60,24 @@ std::string SimControl::execute(std::string_view line)
         }
         return "OK saved " + w[1];
     }
+    if (command == "stall" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
+        m_receiver.setStalled(w[1] == "on");
+        return "OK stall " + w[1];
+    }
+    if (command == "drop" && w.size() <= 2 && m_dropLine) {
+        const bool decimal = w.size() == 1 || (!w[1].empty() && w[1].size() <= 6 &&
+                                               w[1].find_first_not_of("0123456789") == std::string::npos);
+        if (!decimal) {
+            return "ERR expected: drop [MS] (MS decimal, at most 999999)";
+        }
+        return m_dropLine(w.size() == 1 ? 0u : static_cast<unsigned>(std::stoul(w[1])));
+    }
     if (command == "quit" && w.size() == 1) {
         m_quit = true;
         return "OK bye";
     }
     if (command == "help") {
-        return "OK commands: press lowbatt input temp relay status mem save quit (see --help)";
+        return "OK commands: press lowbatt input temp relay status mem save stall drop quit (see --help)";
     }
     return "ERR unknown command '" + std::string(line) + "' (try help)";
 }

@@ -2,6 +2,7 @@
 
 #include "tools/rxsim/SimReceiver.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ public:
     {
     }
 
+    // What "drop MS" does to the line: the server closes the connection and refuses new ones for
+    // MS milliseconds; the answer line.
+    void setLineDropper(std::function<std::string(unsigned ms)> dropper) { m_dropLine = std::move(dropper); }
+
     // The answer, without a line end.
     std::string execute(std::string_view line);
     bool quitRequested() const { return m_quit; }
@@ -28,6 +33,7 @@ private:
     char m_defaultReport;
     std::string m_folder;
     bool m_quit = false;
+    std::function<std::string(unsigned)> m_dropLine;
 };
 
 } // namespace vorbix::rxsim

@@ -224,6 +224,10 @@ Events:
       status                     answer the status block (32 hex digits)
       mem ADDR COUNT             answer COUNT (1..256) bytes of memory from ADDR as hex
       save FILE                  write the memory as a data file
+      stall on|off               stop answering (and reporting) until "stall off" or the next
+                                 TCP client
+      drop [MS]                  TCP: close the client's connection, as a gateway that loses its
+                                 network, and close new ones at once for MS milliseconds
       quit                       end the simulator
     Each event writes the status block (button, code, temperature, low battery, memory slot of
     the transmitter or FFFF, relay byte) and sends 'U' + 9 characters (button, code, battery

@@ -313,6 +313,15 @@ void SimReceiver::resetLine()
     m_output.clear();
 }
 
+void SimReceiver::setStalled(bool stalled)
+{
+    m_stalled = stalled;
+    m_state = State::Idle;
+    m_record.clear();
+    m_spontaneous.clear();
+    log(stalled ? "stalled by the control command" : "answering again");
+}
+
 void SimReceiver::inject(const SimEvent& event)
 {
     const int slot = m_memory.slotOfSerial(std::string_view(event.code).substr(2));

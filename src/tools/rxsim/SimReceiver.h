@@ -54,6 +54,8 @@ public:
     // A new client on the line: a half-received record and a stall are forgotten.
     void resetLine();
     bool stalled() const { return m_stalled; }
+    // Stops answering anything (and reporting events) until resumed or a new client connects.
+    void setStalled(bool stalled);
 
     // Writes the status block and reports the event ('R', or 'U' + 9 characters).
     void inject(const SimEvent& event);

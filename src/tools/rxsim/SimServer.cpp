@@ -21,6 +21,7 @@ SimServer::SimServer(const SimOptions& options, SimMemory& memory, SimReceiver::
     : m_options(options), m_log(std::move(log)), m_receiver(memory, options.faults, m_log),
       m_control(m_receiver, memory, options.report, options.folder), m_pacer(options.baud)
 {
+    m_control.setLineDropper([this](unsigned refuseMs) { return dropLine(refuseMs); });
 }
 
 SimServer::~SimServer()
@@ -162,10 +163,28 @@ int SimServer::pollTimeout(TimePoint now) const
     return static_cast<int>(std::min<long long>(wait.count(), 60'000));
 }
 
+std::string SimServer::dropLine(unsigned refuseMs)
+{
+    if (!m_listener) {
+        return "ERR only a TCP gateway drops its connection";
+    }
+    const bool connected = m_client >= 0;
+    closeLineClient("dropped by the control command");
+    m_refuseUntil = SimReceiver::Clock::now() + std::chrono::milliseconds(refuseMs);
+    return std::string(connected ? "OK dropped" : "OK no client") + ", refusing clients for " +
+           std::to_string(refuseMs) + " ms";
+}
+
 void SimServer::acceptLineClient()
 {
     const int fd = m_listener->accept();
     if (fd < 0) {
+        return;
+    }
+    if (SimReceiver::Clock::now() < m_refuseUntil) {
+        // A gateway whose receiver side is down: the connect completes, then the line closes.
+        ::close(fd);
+        m_log("client refused: the gateway is down");
         return;
     }
     m_client = fd;

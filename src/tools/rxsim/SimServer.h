@@ -40,6 +40,7 @@ private:
     };
     using TimePoint = SimReceiver::TimePoint;
 
+    std::string dropLine(unsigned refuseMs);
     void acceptLineClient();
     void closeLineClient(const std::string& why);
     void readLine(TimePoint now);
@@ -69,6 +70,7 @@ private:
     std::string m_lineOut;
     unsigned long long m_received = 0;
     bool m_closeFaultDone = false;
+    TimePoint m_refuseUntil{}; // the gateway takes no client before this
 };
 
 } // namespace vorbix::rxsim

@@ -6,7 +6,10 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vorbix::rxsim::test {
@@ -201,6 +204,52 @@ TEST(SimProcessTest, SecondClientIsServedAfterTheFirstLeaves)
         link.connectFrame();
         EXPECT_TRUE(link.readBlock('1', 0x0F00, 16, data)) << client;
     }
+    EXPECT_EQ(sim.terminate(), 0);
+}
+
+// Waits at most 1 s for the peer to close the connection.
+bool closedByPeer(int fd)
+{
+    const auto end = std::chrono::steady_clock::now() + 1s;
+    char buffer[256];
+    while (std::chrono::steady_clock::now() < end) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 50) > 0 && ::recv(fd, buffer, sizeof buffer, 0) <= 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(SimProcessTest, ControlStallsTheReceiverAndDropsTheGateway)
+{
+    SimProcess sim({"--tcp", "127.0.0.1:0", "--control", "127.0.0.1:0"});
+    ASSERT_TRUE(sim.ready()) << sim.errors();
+    Fd control(connectLoopback("127.0.0.1", sim.port("control")));
+    std::string data;
+    {
+        Fd line(connectLoopback("127.0.0.1", sim.port("tcp")));
+        LinkClient link(line.fd, LinkClient::Variant::Tcp, false, 100ms);
+        link.connectFrame();
+        EXPECT_EQ(controlCommand(control.fd, "stall on"), "OK stall on");
+        EXPECT_FALSE(link.readBlock('1', 0x0F00, 16, data));
+        EXPECT_EQ(controlCommand(control.fd, "stall off"), "OK stall off");
+        EXPECT_TRUE(link.readBlock('1', 0x0F00, 16, data));
+        EXPECT_EQ(controlCommand(control.fd, "drop 600"), "OK dropped, refusing clients for 600 ms");
+        EXPECT_TRUE(closedByPeer(line.fd));
+    }
+    const auto dropped = std::chrono::steady_clock::now();
+    {
+        Fd refused(connectLoopback("127.0.0.1", sim.port("tcp")));
+        ASSERT_GE(refused.fd, 0) << "the connect itself completes";
+        EXPECT_TRUE(closedByPeer(refused.fd));
+    }
+    std::this_thread::sleep_until(dropped + 700ms);
+    Fd line(connectLoopback("127.0.0.1", sim.port("tcp")));
+    LinkClient link(line.fd, LinkClient::Variant::Tcp);
+    link.connectFrame();
+    EXPECT_TRUE(link.readBlock('1', 0x0F00, 16, data));
+    EXPECT_EQ(controlCommand(control.fd, "drop x"), "ERR expected: drop [MS] (MS decimal, at most 999999)");
     EXPECT_EQ(sim.terminate(), 0);
 }
 
