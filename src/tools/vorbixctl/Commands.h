@@ -17,5 +17,7 @@ int runInfo(CtlSession& session, const std::vector<std::string>& args);
 int runDownload(CtlSession& session, const std::vector<std::string>& args);
 int runUpload(CtlSession& session, const std::vector<std::string>& args);
 int runPasswd(CtlSession& session, const std::vector<std::string>& args);
+int runWatch(CtlSession& session, const std::vector<std::string>& args);
+int runRelay(CtlSession& session, const std::vector<std::string>& args);
 
 } // namespace vorbix::ctl

@@ -117,6 +117,15 @@ Commands:
                          memory back and compare it with what was written; a file with
                          format warnings is refused unless --force is given
   passwd NEW             write a new receiver password (at most 16 characters; empty removes it)
+  watch [--count N] [--seconds S] [--json]
+                         go on-line and print a line for each event the receiver reports (its
+                         status block), each relay report and each change of the link, until N
+                         events, S seconds, or Ctrl+C
+  relay on|off RELAYS    switch relays on or off (RELAYS: a list like 1,3, or all)
+  relay pulse RELAYS --time SECONDS
+                         switch relays on for SECONDS (0.5 to 6553.5, in tenths; the time used
+                         is printed)
+  relay status           print each relay of the receiver with its state, "N<TAB>on|off"
   show FILE.rxd [--view memory|file] [--sort N] [--desc]
                          print the memory or file view of a data file as tab-separated UTF-8
                          lines, title row first, the last column "faulty"; needs no receiver

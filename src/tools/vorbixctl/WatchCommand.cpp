@@ -1,0 +1,89 @@
+// watch: on-line mode on the command line, one line per status read, relay report or link change.
+#include "tools/vorbixctl/Commands.h"
+#include "tools/vorbixctl/CtlOnline.h"
+#include "tools/vorbixctl/CtlSession.h"
+#include "tools/vorbixctl/WatchLines.h"
+
+#include <charconv>
+#include <ctime>
+#include <iostream>
+
+namespace vorbix::ctl {
+namespace {
+
+constexpr const char* kUsage = "vorbixctl: usage: watch [--count N] [--seconds S] [--json]\n";
+
+bool parsePositive(const std::string& text, long long& value)
+{
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0;
+}
+
+void printLine(const std::string& line)
+{
+    std::cout << line << std::endl;
+}
+
+} // namespace
+
+int runWatch(CtlSession& session, const std::vector<std::string>& args)
+{
+    std::optional<long long> count;
+    std::optional<long long> seconds;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        long long value = 0;
+        if (args[i] == "--json") {
+            json = true;
+        } else if ((args[i] == "--count" || args[i] == "--seconds") && i + 1 < args.size() &&
+                   parsePositive(args[i + 1], value)) {
+            (args[i] == "--count" ? count : seconds) = value;
+            ++i;
+        } else {
+            std::cerr << kUsage;
+            return kExitUsage;
+        }
+    }
+    if (!session.login()) {
+        return kExitFailure;
+    }
+    const auto deadline =
+        seconds ? std::optional(std::chrono::steady_clock::now() + std::chrono::seconds(*seconds)) : std::nullopt;
+
+    CtlOnline online(session);
+    const WatchLines lines(json);
+    long long events = 0;
+    std::atomic<bool> enough{false};
+    online::OnlineCallbacks callbacks;
+    // The callbacks run on the session's thread, one at a time; the main thread only waits.
+    callbacks.statusShown = [&](const online::StatusBlock& block) {
+        if (enough) {
+            return;
+        }
+        printLine(lines.event(block, std::time(nullptr)));
+        if (count && ++events >= *count) {
+            enough = true;
+            online.wake();
+        }
+    };
+    callbacks.relaysShown = [&](online::RelaySource source, std::uint8_t relays) {
+        // A status read after a report shows its relays on its own event line.
+        if (!enough && source != online::RelaySource::Event) {
+            printLine(lines.relays(relays, std::time(nullptr)));
+        }
+    };
+    callbacks.linkState = [&](online::LinkState state, int attempt) {
+        if (!enough) {
+            printLine(lines.link(state, attempt, std::time(nullptr)));
+        }
+    };
+    if (!online.start(std::move(callbacks))) {
+        return kExitFailure;
+    }
+    const CtlOnline::Outcome outcome = online.waitUntil([&enough] { return enough.load(); }, deadline);
+    online.stop();
+    return outcome == CtlOnline::Outcome::Ended ? kExitFailure : kExitOk;
+}
+
+} // namespace vorbix::ctl

@@ -1,0 +1,258 @@
+// watch and relay, run as a user runs them, against the simulated receiver.
+#include "core/link/Checksum.h"
+#include "core/text/TextFile.h"
+#include "support/TempFolder.h"
+#include "tools/rxsim/SimProcess.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <regex>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using vorbix::rxsim::test::connectLoopback;
+using vorbix::rxsim::test::controlCommand;
+using vorbix::rxsim::test::SimProcess;
+
+// vorbixctl running in the background, its output going to files.
+class CtlProcess
+{
+public:
+    CtlProcess(const std::vector<std::string>& args, const vorbix::test::TempFolder& folder)
+        : m_out(folder.file("ctl.out")), m_err(folder.file("ctl.err"))
+    {
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            const int out = ::open(m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(out, STDOUT_FILENO);
+            ::dup2(err, STDERR_FILENO);
+            ::unsetenv("VORBIX_PASSWORD");
+            std::string program = VORBIXCTL_PATH;
+            std::vector<std::string> copy = args;
+            std::vector<char*> argv{program.data()};
+            for (std::string& arg : copy) {
+                argv.push_back(arg.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(program.c_str(), argv.data());
+            ::_exit(127);
+        }
+    }
+    ~CtlProcess()
+    {
+        if (m_pid > 0 && m_status < 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    std::string out() const { return read(m_out); }
+    std::string err() const { return read(m_err); }
+    // Waits at most `wait` for `text` to appear on stdout.
+    bool waitForOutput(const std::string& text, std::chrono::milliseconds wait = 10s) const
+    {
+        const auto end = std::chrono::steady_clock::now() + wait;
+        while (std::chrono::steady_clock::now() < end) {
+            if (out().find(text) != std::string::npos) {
+                return true;
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
+    }
+    void signal(int number) const { ::kill(m_pid, number); }
+    // The exit status, or -1 when it did not end within `wait`.
+    int wait(std::chrono::milliseconds wait = 10s)
+    {
+        const auto end = std::chrono::steady_clock::now() + wait;
+        int status = 0;
+        while (m_status < 0 && std::chrono::steady_clock::now() < end) {
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            } else {
+                std::this_thread::sleep_for(10ms);
+            }
+        }
+        return m_status;
+    }
+
+private:
+    static std::string read(const std::string& path)
+    {
+        std::string text;
+        return vorbix::text::readFile(path, text) ? text : std::string();
+    }
+
+    pid_t m_pid = -1;
+    int m_status = -1;
+    std::string m_out;
+    std::string m_err;
+};
+
+// A simulated KV4MUL-M (4 relays, 16-byte records) with 8 transmitters on loopback TCP.
+class OnlineCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        sim = std::make_unique<SimProcess>(std::vector<std::string>{
+            "--folder", VORBIX_DATA_DIR, "--model", "KV4MUL-M", "--mem-end", "11FF", "--fill", "8", "--control",
+            "127.0.0.1:0", "--tcp", "127.0.0.1:0", "--log", folder.file("sim.log")});
+        ASSERT_TRUE(sim->ready()) << sim->errors();
+        control = connectLoopback("127.0.0.1", sim->port("control"));
+        ASSERT_GE(control, 0);
+    }
+    ~OnlineCommandsTest() override
+    {
+        if (control >= 0) {
+            ::close(control);
+        }
+    }
+
+    std::vector<std::string> ctl(const std::vector<std::string>& args) const
+    {
+        std::vector<std::string> all = {"--folder", VORBIX_DATA_DIR, "--tcp",
+                                        "127.0.0.1:" + std::to_string(sim->port("tcp"))};
+        all.insert(all.end(), args.begin(), args.end());
+        return all;
+    }
+    // Runs vorbixctl to its end; the exit status, with stdout in `out`.
+    int run(const std::vector<std::string>& args, std::string& out)
+    {
+        vorbix::test::TempFolder outputs;
+        CtlProcess process(ctl(args), outputs);
+        const int status = process.wait();
+        out = process.out();
+        lastErr = process.err();
+        return status;
+    }
+    // The code of the transmitter in slot k (from 1): "01" and its five serial digits.
+    std::string codeOfSlot(int k)
+    {
+        const std::string address = vorbix::link::HexWord(static_cast<unsigned>(0x1000 + 16 * (k - 1)));
+        const std::string answer = controlCommand(control, "mem " + address + " 16");
+        return answer.starts_with("OK ") ? "01" + answer.substr(3 + 2, 5) : "";
+    }
+
+    vorbix::test::TempFolder folder;
+    std::unique_ptr<SimProcess> sim;
+    int control = -1;
+    std::string lastErr;
+};
+
+TEST_F(OnlineCommandsTest, WatchJsonPrintsTheInjectedEvents)
+{
+    const std::string tx = codeOfSlot(2);
+    ASSERT_EQ(tx.size(), 7u);
+    ASSERT_EQ(controlCommand(control, "relay 05"), "OK 05");
+    CtlProcess watch(ctl({"watch", "--json", "--count", "3"}), folder);
+    ASSERT_TRUE(watch.waitForOutput("\"kind\":\"relays\"")) << watch.err();
+    for (const std::string& event : {"lowbatt " + tx + " 2", std::string("input A123456 9"),
+                                     std::string("temp B000001 5118 R"), std::string("press 0100001 1")}) {
+        ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
+        // One report at a time, so that each gets its own status read.
+        std::this_thread::sleep_for(700ms);
+    }
+    EXPECT_EQ(watch.wait(), 0) << watch.err();
+
+    std::string out = watch.out();
+    const std::regex time("\"time\":\"\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\",");
+    EXPECT_EQ(std::distance(std::sregex_iterator(out.begin(), out.end(), time), std::sregex_iterator()), 4) << out;
+    out = std::regex_replace(out, time, "");
+    EXPECT_EQ(out, "{\"kind\":\"relays\",\"relays\":[1,3]}\n"
+                   "{\"kind\":\"event\",\"tx\":\"" +
+                       tx +
+                       "\",\"button\":\"2\",\"slot\":2,\"lowbatt\":true,\"temp\":null,\"relays\":[1,3]}\n"
+                       "{\"kind\":\"event\",\"tx\":\"A123456\",\"button\":\"A=0,B=1\",\"slot\":null,\"lowbatt\":false,"
+                       "\"temp\":null,\"relays\":[1,3]}\n"
+                       "{\"kind\":\"event\",\"tx\":\"B000001\",\"button\":\"0\",\"slot\":null,\"lowbatt\":false,"
+                       "\"temp\":20.3,\"relays\":[1,3]}\n")
+        << "three events, then the end";
+    EXPECT_EQ(watch.err(), "");
+}
+
+TEST_F(OnlineCommandsTest, WatchEndsCleanlyOnASignalOrAfterItsSeconds)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        CtlProcess watch(ctl({"watch"}), folder);
+        ASSERT_TRUE(watch.waitForOutput("  relays  -\n")) << watch.err();
+        ASSERT_TRUE(controlCommand(control, "relay 08").starts_with("OK"));
+        ASSERT_TRUE(watch.waitForOutput("  relays  4\n")) << watch.out();
+        watch.signal(signal);
+        EXPECT_EQ(watch.wait(3s), 0) << signal;
+        ASSERT_TRUE(controlCommand(control, "relay 00").starts_with("OK"));
+    }
+    std::string out;
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(run({"watch", "--seconds", "1"}, out), 0) << lastErr;
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 5s);
+}
+
+TEST_F(OnlineCommandsTest, RelayPulseSendsTheRecordWithItsChecksum)
+{
+    std::string out;
+    EXPECT_EQ(run({"relay", "pulse", "2", "--time", "1.5"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "pulse time 1.5 s\n");
+    EXPECT_NE(folder.read("sim.log").find("record :0600000B0203000F1000CB checksum ok: relays 02 pulse for 15 tenths"),
+              std::string::npos)
+        << folder.read("sim.log");
+
+    // The time goes through the rounding and the limits of the direct control page.
+    EXPECT_EQ(run({"relay", "pulse", "1", "--time", "1.25"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "pulse time 1.2 s\n");
+    EXPECT_EQ(run({"relay", "pulse", "1", "--time", "0"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "pulse time 0.5 s\n");
+    EXPECT_EQ(run({"relay", "pulse", "1", "--time", "99999"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "pulse time 6553.5 s\n");
+}
+
+TEST_F(OnlineCommandsTest, RelayOnOffAndStatus)
+{
+    std::string out;
+    EXPECT_EQ(run({"relay", "on", "1,3"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(run({"relay", "status"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "1\ton\n2\toff\n3\ton\n4\toff\n");
+    EXPECT_EQ(controlCommand(control, "status").substr(3 + 22, 2), "05");
+
+    EXPECT_EQ(run({"relay", "off", "all"}, out), 0) << lastErr;
+    EXPECT_EQ(run({"relay", "status"}, out), 0) << lastErr;
+    EXPECT_EQ(out, "1\toff\n2\toff\n3\toff\n4\toff\n");
+}
+
+TEST_F(OnlineCommandsTest, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"relay"},
+        {"relay", "flip", "1"},
+        {"relay", "on"},
+        {"relay", "on", "0"},
+        {"relay", "on", "9"},
+        {"relay", "on", "1,,2"},
+        {"relay", "on", "1", "--time", "2"},
+        {"relay", "pulse", "1"},
+        {"relay", "pulse", "1", "--time", "x"},
+        {"relay", "pulse", "1", "--time", "1.2345"},
+        {"relay", "status", "1"},
+        {"relay", "on", "5"}, // the model has relays 1 to 4
+        {"watch", "--count", "0"},
+        {"watch", "--seconds"},
+        {"watch", "--bogus"},
+    };
+    for (const auto& args : cases) {
+        std::string out;
+        EXPECT_EQ(run(args, out), 2) << ::testing::PrintToString(args) << lastErr;
+        EXPECT_FALSE(lastErr.empty()) << ::testing::PrintToString(args);
+    }
+    EXPECT_EQ(folder.read("sim.log").find(":0600000B"), std::string::npos) << "no relay record was sent";
+}
+
+} // namespace
