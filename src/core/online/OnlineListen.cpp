@@ -26,7 +26,9 @@ void OnlineSession::run()
         if (m_lost) {
             // An event whose read was cut off by the loss is read once the receiver is back; then
             // its status shows the relays as well.
-            online = reconnect() && (m_pollDue || refreshRelays(RelaySource::Start));
+            online = reconnect();
+            discardRequests();
+            online = online && (m_pollDue || refreshRelays(RelaySource::Start));
             continue;
         }
         listen();
@@ -220,6 +222,9 @@ bool OnlineSession::runRequests()
             return false;
         }
         if (!linkUsable()) {
+            if (request.send && m_callbacks.relaysSent) {
+                m_callbacks.relaysSent(false);
+            }
             noteLinkLost();
             return true;
         }

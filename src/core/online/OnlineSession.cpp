@@ -20,8 +20,13 @@ OnlineSession::~OnlineSession()
 
 bool OnlineSession::start()
 {
-    if (m_running || m_thread.joinable() || !m_wake.valid()) {
+    if (m_running || !m_wake.valid()) {
         return false;
+    }
+    if (m_thread.joinable()) {
+        // On-line mode ended by itself; its thread is done.
+        m_thread.join();
+        restoreSinks();
     }
     if (!m_link.IsOpen() && !m_link.Otevri()) {
         return false;
@@ -83,6 +88,20 @@ void OnlineSession::requestRefresh()
         m_requests.push_back({false, {}});
     }
     m_wake.wake();
+}
+
+void OnlineSession::discardRequests()
+{
+    std::deque<Request> dropped;
+    {
+        const std::lock_guard lock(m_requestsMutex);
+        dropped.swap(m_requests);
+    }
+    for (const Request& request : dropped) {
+        if (request.send && m_callbacks.relaysSent) {
+            m_callbacks.relaysSent(false);
+        }
+    }
 }
 
 void OnlineSession::cancelWait()

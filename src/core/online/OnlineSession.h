@@ -113,15 +113,16 @@ public:
     // Then the listening thread starts with the read of the relay states. False when the link
     // cannot be opened or the receiver is another one; the link is then left as it is.
     [[nodiscard]] bool start();
-    // StopOnline: ends the thread and closes the link. Safe when not started or already ended.
-    // Not from a callback.
+    // StopOnline: ends the thread and closes the link. Safe when not started or already ended
+    // (then it only collects the thread; start() does that as well). Not from a callback.
     void stop();
     // Asks the thread to end, without waiting; from any thread, callbacks included.
     void requestStop();
     // True from start() until on-line mode ended, by stop() or by itself.
     bool running() const { return m_running; }
 
-    // The direct control page's Send: the records of `selection`, each up to three times.
+    // The direct control page's Send: the records of `selection`, each up to three times. Asked
+    // while the link is lost, it is not sent (relaysSent(false)).
     void requestSend(const RelaySelection& selection);
     // The direct control page's Refresh: the relay states read from the status block.
     void requestRefresh();
@@ -157,6 +158,9 @@ private:
     bool refreshRelays(RelaySource source);
     // The owner's sends and refreshes; false when on-line mode ended.
     bool runRequests();
+    // Drops what was asked while the link was lost: a relay command sent long after its click
+    // would surprise whoever stands at the gate. Each dropped send reports relaysSent(false).
+    void discardRequests();
     // Reads the status block: up to seven reads, a wait of 30 s after each of the first six
     // failures.
     Read readStatus(StatusBlock& block);

@@ -180,6 +180,12 @@ TEST_F(OnlineSessionTest, CancelInTheWaitEndsOnlineModeWithoutTheMessage)
     EXPECT_EQ(recorder.count("wait 2"), 0);
     EXPECT_EQ(recorder.count("error"), 0);
     EXPECT_FALSE(link.IsOpen());
+
+    // On-line mode can be started again, as the communication sequences restart it.
+    ASSERT_EQ(command("stall off"), "OK stall off");
+    const std::size_t from = recorder.size();
+    ASSERT_TRUE(session.start()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(recorder.waitFor("relays Start", from), "relays Start 00");
 }
 
 TEST_F(OnlineSessionTest, DroppedGatewayIsReconnectedAndOnlineModeGoesOn)
@@ -190,6 +196,10 @@ TEST_F(OnlineSessionTest, DroppedGatewayIsReconnectedAndOnlineModeGoesOn)
     const std::size_t beforeDrop = recorder.size();
     ASSERT_TRUE(command("drop 400").starts_with("OK dropped"));
     EXPECT_EQ(recorder.waitFor("link lost", 0, 2s), "link lost");
+    // A relay command asked for while the link is down is not sent later.
+    RelaySelection on;
+    on.on = 0x01;
+    session.requestSend(on);
     const std::string restored = recorder.waitFor("link restored", 0, 10s);
     ASSERT_FALSE(restored.empty()) << ::testing::PrintToString(recorder.lines());
     const int attempts = std::stoi(restored.substr(std::string("link restored ").size()));
@@ -201,6 +211,8 @@ TEST_F(OnlineSessionTest, DroppedGatewayIsReconnectedAndOnlineModeGoesOn)
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
     EXPECT_EQ(recorder.waitFor("status", from), "status 0100001 1 - 0 -");
     EXPECT_EQ(recorder.count("error"), 0) << ::testing::PrintToString(recorder.lines());
+    EXPECT_EQ(recorder.count("sent failed"), 1);
+    EXPECT_EQ(logCount(":0600000B"), 0);
     EXPECT_TRUE(session.running());
 }
 
