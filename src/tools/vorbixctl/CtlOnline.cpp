@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <poll.h>
+#include <pthread.h>
 
 namespace vorbix::ctl {
 namespace {
@@ -59,7 +60,16 @@ bool CtlOnline::start(online::OnlineCallbacks callbacks)
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
-    return m_online.start();
+    // The session's thread inherits a mask without the two signals, so they reach this thread,
+    // which waits for them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    const bool started = m_online.start();
+    ::pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+    return started;
 }
 
 CtlOnline::Outcome CtlOnline::waitUntil(const std::function<bool()>& done,

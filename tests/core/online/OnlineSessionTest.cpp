@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+
 namespace vorbix::online::test {
 namespace {
 
@@ -77,13 +79,21 @@ TEST_F(OnlineSessionTest, StartShowsTheRelaysAndStopClosesTheLink)
 
 TEST_F(OnlineSessionTest, EventsAreReadDecodedAndHandedOver)
 {
+    // The data set holds one transmitter; the lookup runs on the session's thread.
+    std::mutex dataSetMutex;
     std::string inDataSet;
     session.setLevels({3, 3});
-    session.setDataSetLookup([&inDataSet](std::string_view serial) { return serial == inDataSet.substr(2); });
+    session.setDataSetLookup([&](std::string_view serial) {
+        const std::lock_guard lock(dataSetMutex);
+        return inDataSet.size() == 7 && serial == inDataSet.substr(2);
+    });
     goOnline();
     ASSERT_FALSE(HasFatalFailure());
     const std::string tx = codeOfSlot(3);
-    inDataSet = tx; // written before the first event, read on the session's thread after it
+    {
+        const std::lock_guard lock(dataSetMutex);
+        inDataSet = tx;
+    }
 
     const struct
     {

@@ -25,8 +25,8 @@ using vorbix::rxsim::test::SimProcess;
 class CtlProcess
 {
 public:
-    CtlProcess(const std::vector<std::string>& args, const vorbix::test::TempFolder& folder)
-        : m_out(folder.file("ctl.out")), m_err(folder.file("ctl.err"))
+    explicit CtlProcess(const std::vector<std::string>& args)
+        : m_out(m_folder.file("ctl.out")), m_err(m_folder.file("ctl.err"))
     {
         m_pid = ::fork();
         if (m_pid == 0) {
@@ -91,6 +91,7 @@ private:
         return vorbix::text::readFile(path, text) ? text : std::string();
     }
 
+    vorbix::test::TempFolder m_folder; // of its own, so that no output of an earlier run is seen
     pid_t m_pid = -1;
     int m_status = -1;
     std::string m_out;
@@ -127,8 +128,7 @@ protected:
     // Runs vorbixctl to its end; the exit status, with stdout in `out`.
     int run(const std::vector<std::string>& args, std::string& out)
     {
-        vorbix::test::TempFolder outputs;
-        CtlProcess process(ctl(args), outputs);
+        CtlProcess process(ctl(args));
         const int status = process.wait();
         out = process.out();
         lastErr = process.err();
@@ -153,7 +153,7 @@ TEST_F(OnlineCommandsTest, WatchJsonPrintsTheInjectedEvents)
     const std::string tx = codeOfSlot(2);
     ASSERT_EQ(tx.size(), 7u);
     ASSERT_EQ(controlCommand(control, "relay 05"), "OK 05");
-    CtlProcess watch(ctl({"watch", "--json", "--count", "3"}), folder);
+    CtlProcess watch(ctl({"watch", "--json", "--count", "3"}));
     ASSERT_TRUE(watch.waitForOutput("\"kind\":\"relays\"")) << watch.err();
     for (const std::string& event : {"lowbatt " + tx + " 2", std::string("input A123456 9"),
                                      std::string("temp B000001 5118 R"), std::string("press 0100001 1")}) {
@@ -182,7 +182,7 @@ TEST_F(OnlineCommandsTest, WatchJsonPrintsTheInjectedEvents)
 TEST_F(OnlineCommandsTest, WatchEndsCleanlyOnASignalOrAfterItsSeconds)
 {
     for (const int signal : {SIGTERM, SIGINT}) {
-        CtlProcess watch(ctl({"watch"}), folder);
+        CtlProcess watch(ctl({"watch"}));
         ASSERT_TRUE(watch.waitForOutput("  relays  -\n")) << watch.err();
         ASSERT_TRUE(controlCommand(control, "relay 08").starts_with("OK"));
         ASSERT_TRUE(watch.waitForOutput("  relays  4\n")) << watch.out();
