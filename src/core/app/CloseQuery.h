@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/PopisType.h"
 #include "core/app/ShellState.h"
+#include "core/base/LanguageTable.h"
 
 #include <functional>
 #include <string>

@@ -22,7 +22,8 @@ std::string colKey(std::size_t column)
 void readConnection(const IniFile& ini, const std::string& section, link::ConnectionSettings& c)
 {
     const link::ConnectionSettings d;
-    c.ConnectionType = ini.readInteger(section, "ConnectionType", d.ConnectionType);
+    c.ConnectionType = static_cast<link::ConnectionKind>(
+        ini.readInteger(section, "ConnectionType", static_cast<int>(d.ConnectionType)));
     c.ComNumber = ini.readInteger(section, "ComNumber", d.ComNumber);
     c.ComSpeed = ini.readInteger(section, "ComSpeed", d.ComSpeed);
     c.IPAddress = ini.readString(section, "IPAddress", d.IPAddress);
@@ -32,7 +33,7 @@ void readConnection(const IniFile& ini, const std::string& section, link::Connec
 
 void writeConnection(IniFile& ini, const std::string& section, const link::ConnectionSettings& c)
 {
-    ini.writeInteger(section, "ConnectionType", c.ConnectionType);
+    ini.writeInteger(section, "ConnectionType", static_cast<int>(c.ConnectionType));
     ini.writeString(section, "IPAddress", c.IPAddress);
     ini.writeString(section, "IPPort", c.IPPort);
     ini.writeInteger(section, "ComNumber", c.ComNumber);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/app/IniFile.h"
-#include "core/app/PopisType.h"
 #include "core/app/TConnection.h"
+#include "core/base/LanguageTable.h"
 #include "core/link/ConnectionSettings.h"
-#include "core/link/Serial.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/PopisType.h"
 #include "core/app/Settings.h"
 #include "core/app/ShellState.h"
+#include "core/base/LanguageTable.h"
 
 #include <string>
 #include <vector>

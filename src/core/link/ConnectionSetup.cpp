@@ -84,7 +84,7 @@ SetupCheck CheckSetup(const SetupForm& form, ConnectionSettings& settings)
 {
     int port = settings.ComNumber;
     int speed = settings.ComSpeed;
-    if (form.ConnectionType == 0) {
+    if (form.ConnectionType == ConnectionKind::ComPort) {
         if (!parsePortNumber(form.PortText, port)) {
             return {false, 135, SetupField::Port};
         }
@@ -100,7 +100,7 @@ SetupCheck CheckSetup(const SetupForm& form, ConnectionSettings& settings)
         }
     }
     // The dialog copies all six values back, whichever kind of connection was chosen.
-    if (form.ConnectionType == 0) {
+    if (form.ConnectionType == ConnectionKind::ComPort) {
         settings.ComNumber = port;
         settings.ComSpeed = speed;
     }

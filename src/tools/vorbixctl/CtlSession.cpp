@@ -65,7 +65,7 @@ bool CtlSession::prepare()
     m_link->SerialPorts = readSerialPorts(ini);
     link::ConnectionSettings& c = m_link->Settings;
     if (m_options.com || m_options.serial || m_options.speed || m_options.dumpRead) {
-        c.ConnectionType = 0;
+        c.ConnectionType = link::ConnectionKind::ComPort;
     }
     if (m_options.com) {
         c.ComNumber = *m_options.com;
@@ -80,7 +80,7 @@ bool CtlSession::prepare()
         c.DumpRead = true;
     }
     if (m_options.tcpAddress) {
-        c.ConnectionType = 1;
+        c.ConnectionType = link::ConnectionKind::TcpIp;
         c.IPAddress = *m_options.tcpAddress;
         c.IPPort = *m_options.tcpPort;
     }

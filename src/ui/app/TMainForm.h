@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/app/PopisType.h"
 #include "core/app/Settings.h"
 #include "core/app/ShellState.h"
 #include "core/app/StatusView.h"
+#include "core/base/LanguageTable.h"
 
 #include <QMainWindow>
 #include <functional>

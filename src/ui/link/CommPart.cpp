@@ -376,7 +376,7 @@ void CommPart::MenuDownloadClick()
         m_link->Zavri();
         return;
     }
-    (void)m_views.dataSet().afterDownload(m_window.settings().Backup, m_clock);
+    (void)m_views.dataSet().afterDownload(m_window.settings().Backup, *m_clock);
     if (!m_window.state().DataOpen) {
         m_window.pageControl()->setCurrentIndex(0);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Clock.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/Backup.h"
@@ -44,7 +45,7 @@ public:
     void storeSettings();
     void giveLanguage();
     // Backup names follow this clock (tests fix the moment).
-    void setClock(model::Clock clock) { m_clock = std::move(clock); }
+    void setClock(Clock& clock) { m_clock = &clock; }
     // True while a sequence runs; the window does not close meanwhile.
     bool busy() const { return m_busy > 0; }
     std::string receiverDescription() const;
@@ -90,7 +91,7 @@ private:
     TLoginForm* m_loginForm = nullptr;
     TChangePassForm* m_changePassForm = nullptr;
     QTimer* m_keepAlive = nullptr;
-    model::Clock m_clock;
+    Clock* m_clock = &Clock::system();
     int m_busy = 0;
 };
 

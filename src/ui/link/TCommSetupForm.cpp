@@ -90,7 +90,7 @@ void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, c
     DumpReadBox->setChecked(shown.DumpReadBox);
     IPAddressEdit->setText(fromCp(shown.AddressText));
     IPPortEdit->setText(fromCp(shown.IPPortText));
-    (shown.ConnectionType == 1 ? TcpRadio : ComRadio)->setChecked(true);
+    (shown.ConnectionType == link::ConnectionKind::TcpIp ? TcpRadio : ComRadio)->setChecked(true);
     showTypeControls();
 }
 
@@ -135,7 +135,7 @@ void TCommSetupForm::showTypeControls()
 link::SetupForm TCommSetupForm::form() const
 {
     link::SetupForm f;
-    f.ConnectionType = TcpRadio->isChecked() ? 1 : 0;
+    f.ConnectionType = TcpRadio->isChecked() ? link::ConnectionKind::TcpIp : link::ConnectionKind::ComPort;
     f.PortText = toCp(ComboPortNum->currentText());
     f.SpeedText = toCp(ComboPortSpeed->currentText());
     f.AddressText = toCp(IPAddressEdit->text());

@@ -56,7 +56,7 @@ bool MainFormFixture::start(const std::vector<std::string>& arguments)
     // find a closed loopback port.
     if (ui::CommPart* comm = form->commPart()) {
         link::ConnectionSettings& connection = comm->link().Settings;
-        connection.ConnectionType = 1;
+        connection.ConnectionType = link::ConnectionKind::TcpIp;
         connection.IPAddress = "127.0.0.1";
         connection.IPPort = "1";
     }

@@ -1,6 +1,7 @@
 #include "core/link/Checksum.h"
 #include "core/model/MemoryImage.h"
 #include "core/text/AtomicFile.h"
+#include "support/FakeClock.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
@@ -104,7 +105,8 @@ protected:
         ASSERT_TRUE(form->create());
         form->show();
         QApplication::processEvents();
-        comm().setClock(fixedMoment);
+        clock.local = fixedMoment();
+        comm().setClock(clock);
     }
 
     void start(const std::vector<std::string>& extra = {})
@@ -147,6 +149,7 @@ protected:
     }
 
     test::TempFolder folder;
+    test::FakeClock clock;
     std::unique_ptr<rxsim::test::SimProcess> sim;
     int control = -1;
     std::unique_ptr<ui::TMainForm> form;
