@@ -4,7 +4,9 @@
 #include "core/app/StatusView.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
+#include "ui/accounts/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
+#include "ui/app/Feature.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
@@ -27,6 +29,24 @@ QStringList messages()
 {
     return Dialogs::shownMessages();
 }
+
+// A feature with something unsaved, as the monitor's setup will be; its save counts and succeeds.
+class UnsavedFeature : public ui::Feature
+{
+public:
+    UnsavedFeature(ui::Shell& shell, std::string question, int& saves)
+        : Feature(shell), m_question(std::move(question)), m_saves(saves)
+    {
+    }
+    std::optional<app::UnsavedItem> unsavedItem() override
+    {
+        return app::UnsavedItem{m_question, [this] { return ++m_saves > 0; }};
+    }
+
+private:
+    std::string m_question;
+    int& m_saves;
+};
 
 } // namespace
 
@@ -284,12 +304,6 @@ TEST_F(MainFormFixture, CloseQuestionPaths)
     form->pageControl()->setCurrentIndex(2);
     form->state().DataOpen = true;
     form->state().DataSaved = false;
-    int saves = 0;
-    bool saveWorks = false;
-    form->setDataSetSaver([&] {
-        ++saves;
-        return saveWorks;
-    });
 
     Dialogs::clear();
     Dialogs::preloadAnswer(app::Answer::Cancel);
@@ -298,19 +312,19 @@ TEST_F(MainFormFixture, CloseQuestionPaths)
     EXPECT_EQ(messages(), QStringList{QStringLiteral("T84")});
     EXPECT_FALSE(text::fileExists(folder.file("Vorbix.ini")));
 
-    Dialogs::preloadAnswer(app::Answer::Yes); // the save fails
+    Dialogs::preloadAnswer(app::Answer::Yes); // the set has no file and its save-as dialog is abandoned
     EXPECT_FALSE(form->close());
-    EXPECT_EQ(saves, 1);
     EXPECT_TRUE(form->isVisible());
 
-    // Both questions are asked when both apply.
-    form->setMonitorPort([] { return app::MonitorMarks{true, false}; }, [] { return true; });
-    saveWorks = true;
+    // Both questions are asked when both apply: the data set's and another feature's.
+    int monitorSaves = 0;
+    form->addFeature(new UnsavedFeature(*form, app::MonitorSetupCloseQuestion(form->lang()), monitorSaves));
     Dialogs::clear();
-    Dialogs::preloadAnswer(app::Answer::Yes);
+    Dialogs::preloadAnswer(app::Answer::No);
     Dialogs::preloadAnswer(app::Answer::Yes);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages(), (QStringList{QStringLiteral("T84"), QStringLiteral("T84 - T231")}));
+    EXPECT_EQ(monitorSaves, 1);
     EXPECT_FALSE(form->isVisible());
 
     // The close steps stored the settings, the active page among them.
@@ -339,7 +353,7 @@ TEST_F(MainFormFixture, UserWithoutAdministratorRightsGetsTheCutDownWindow)
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     ASSERT_TRUE(form->create());
     int logins = 0;
-    form->setUserLogin([&logins](bool& administrator) {
+    form->feature<ui::UserLoginFeature>()->setLogin([&logins](bool& administrator) {
         ++logins;
         administrator = false;
         return true;
@@ -371,7 +385,7 @@ TEST_F(MainFormFixture, CancelledUserLoginEndsTheProgram)
     writeIni("[Setup]\r\nLogin=1\r\n");
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     ASSERT_TRUE(form->create());
-    form->setUserLogin([](bool&) { return false; });
+    form->feature<ui::UserLoginFeature>()->setLogin([](bool&) { return false; });
     form->show();
     settle();
     EXPECT_TRUE(form->startRefused());

@@ -2,6 +2,7 @@
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
+#include "ui/app/HelpFeature.h"
 #include "ui/app/HelpWindow.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/app/TInfoForm.h"
@@ -25,8 +26,9 @@ namespace {
 // Opens the About box modally and closes it once it shows.
 void showAboutOnce(ui::TMainForm& form)
 {
-    QTimer::singleShot(0, form.aboutForm(), [&form] { form.aboutForm()->accept(); });
-    form.MenuAboutClick();
+    ui::HelpFeature& help = *form.feature<ui::HelpFeature>();
+    QTimer::singleShot(0, help.aboutForm(), [&help] { help.aboutForm()->accept(); });
+    help.MenuAboutClick();
 }
 
 } // namespace
@@ -35,7 +37,7 @@ TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
 {
     ASSERT_TRUE(start());
     showAboutOnce(*form);
-    ui::TAboutForm* about = form->aboutForm();
+    ui::TAboutForm* about = form->feature<ui::HelpFeature>()->aboutForm();
     EXPECT_EQ(about->RxEdit->toPlainText(), QStringLiteral("Two-relay receiver\nFour-relay receiver"));
     EXPECT_EQ(about->NumberLabel->text(), QStringLiteral(VORBIX_VERSION ".0"));
     EXPECT_EQ(about->windowTitle(), QStringLiteral("T190"));
@@ -64,15 +66,16 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     inner->setFocus();
     settle();
     ASSERT_EQ(QApplication::focusWidget(), inner);
-    form->showHelpForFocus();
-    ui::HelpWindow* help = form->helpWindow();
+    ui::HelpFeature& feature = *form->feature<ui::HelpFeature>();
+    feature.showHelpForFocus();
+    ui::HelpWindow* help = feature.helpWindow();
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/memory.html")));
 
     help->showContext(170);
     EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("statusbar"));
 
-    form->MenuIndexClick();
+    feature.MenuIndexClick();
     EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
     EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
@@ -80,7 +83,7 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     // Without the help files the user is told which file is missing.
     help->close();
     std::filesystem::remove_all(folder.file("Help"));
-    form->MenuIndexClick();
+    feature.MenuIndexClick();
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(Dialogs::shownMessages(),
               QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html"))});

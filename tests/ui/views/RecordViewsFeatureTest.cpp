@@ -6,12 +6,13 @@
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/OnlinePanel.h"
+#include "ui/app/RecordData.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TEditForm.h"
 #include "ui/views/TFindForm.h"
 #include "ui/views/TNewForm.h"
-#include "ui/views/ViewsPart.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,7 +46,7 @@ std::string rec(const std::string& function, const std::string& serial, const st
     return function + serial + button + channels + time + Zeros18;
 }
 
-class ViewsPartTest : public test::MainFormFixture
+class RecordViewsFeatureTest : public test::MainFormFixture
 {
 protected:
     void SetUp() override
@@ -78,7 +79,8 @@ protected:
         ASSERT_TRUE(form->state().DataOpen);
     }
 
-    ui::ViewsPart& part() { return *form->viewsPart(); }
+    ui::RecordViewsFeature& part() { return *form->feature<ui::RecordViewsFeature>(); }
+    model::ReceiverMemory& memory() { return form->records().memory; }
     ui::RecordGrid& userGrid() { return *part().views().userGrid(); }
     const views::UserView& userView() { return part().views().userView(); }
 
@@ -106,7 +108,7 @@ protected:
     std::string dataFile;
 };
 
-TEST_F(ViewsPartTest, OpenShowsTheDataSetInTheFileView)
+TEST_F(RecordViewsFeatureTest, OpenShowsTheDataSetInTheFileView)
 {
     open();
     EXPECT_TRUE(form->state().DataSaved);
@@ -120,7 +122,7 @@ TEST_F(ViewsPartTest, OpenShowsTheDataSetInTheFileView)
     EXPECT_TRUE(part().views().memGrid()->isHidden());         // not logged in
 }
 
-TEST_F(ViewsPartTest, MemoryGridShowsWhileLoggedIn)
+TEST_F(RecordViewsFeatureTest, MemoryGridShowsWhileLoggedIn)
 {
     open();
     form->state().LoggedIn = true;
@@ -138,7 +140,7 @@ TEST_F(ViewsPartTest, MemoryGridShowsWhileLoggedIn)
     EXPECT_TRUE(part().views().MemoryViewEmpty());
 }
 
-TEST_F(ViewsPartTest, EditThroughTheDialogSaveAndReadBack)
+TEST_F(RecordViewsFeatureTest, EditThroughTheDialogSaveAndReadBack)
 {
     open();
     selectSlots({2});
@@ -166,7 +168,7 @@ TEST_F(ViewsPartTest, EditThroughTheDialogSaveAndReadBack)
     EXPECT_EQ(reread.Records[static_cast<std::size_t>(slot)].Prefix, "x0");
 }
 
-TEST_F(ViewsPartTest, CancellingTheEditLeavesTheRecord)
+TEST_F(RecordViewsFeatureTest, CancellingTheEditLeavesTheRecord)
 {
     open();
     selectSlots({1});
@@ -176,20 +178,20 @@ TEST_F(ViewsPartTest, CancellingTheEditLeavesTheRecord)
     });
     trigger("MenuEdit");
     EXPECT_TRUE(form->state().DataSaved);
-    EXPECT_EQ(part().memory().Records[1].User[0], "Gate");
+    EXPECT_EQ(memory().Records[1].User[0], "Gate");
 }
 
-TEST_F(ViewsPartTest, DeleteClearsTheSelectedRows)
+TEST_F(RecordViewsFeatureTest, DeleteClearsTheSelectedRows)
 {
     open();
     selectSlots({1, 3, 5}); // rows 0-2 in ID order
     trigger("MenuDelete");
     EXPECT_EQ(shownSlots(), (std::vector<int>{4, 2}));
-    EXPECT_TRUE(part().memory().Records[3].Empty);
+    EXPECT_TRUE(memory().Records[3].Empty);
     EXPECT_FALSE(form->state().DataSaved);
 }
 
-TEST_F(ViewsPartTest, AddWithSerial00000LeavesTheSlotEmpty)
+TEST_F(RecordViewsFeatureTest, AddWithSerial00000LeavesTheSlotEmpty)
 {
     open();
     whenOpen([this] {
@@ -197,7 +199,7 @@ TEST_F(ViewsPartTest, AddWithSerial00000LeavesTheSlotEmpty)
         part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
     trigger("MenuAdd");
-    EXPECT_TRUE(part().memory().Records[6].Empty);
+    EXPECT_TRUE(memory().Records[6].Empty);
     EXPECT_TRUE(form->state().DataSaved);
 
     whenOpen([this] {
@@ -205,12 +207,12 @@ TEST_F(ViewsPartTest, AddWithSerial00000LeavesTheSlotEmpty)
         part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
     trigger("MenuAdd");
-    EXPECT_FALSE(part().memory().Records[6].Empty);
+    EXPECT_FALSE(memory().Records[6].Empty);
     EXPECT_NE(userView().rowOfSlot(6), -1);
     EXPECT_FALSE(form->state().DataSaved);
 }
 
-TEST_F(ViewsPartTest, OnlineAddTakesTheLastTransmitter)
+TEST_F(RecordViewsFeatureTest, OnlineAddTakesTheLastTransmitter)
 {
     open();
     ui::OnlinePanel& panel = *form->onlinePanel();
@@ -230,14 +232,14 @@ TEST_F(ViewsPartTest, OnlineAddTakesTheLastTransmitter)
     panel.BtnAdd->click();
     settle();
     EXPECT_FALSE(panel.BtnAdd->isEnabled());
-    const model::TData& added = part().memory().Records[6];
+    const model::TData& added = memory().Records[6];
     EXPECT_FALSE(added.Empty);
     EXPECT_EQ(added.Serial, "ABCDE");
     EXPECT_EQ(added.Prefix, "10");
     EXPECT_EQ(added.Button, "4");
 }
 
-TEST_F(ViewsPartTest, DraggingATitleMovesTheColumnCode)
+TEST_F(RecordViewsFeatureTest, DraggingATitleMovesTheColumnCode)
 {
     open();
     QHeaderView* header = userGrid().horizontalHeader();
@@ -251,7 +253,7 @@ TEST_F(ViewsPartTest, DraggingATitleMovesTheColumnCode)
     EXPECT_EQ(userView().title(4), "T154");
 }
 
-TEST_F(ViewsPartTest, HidingAUserColumnShortensTheGrid)
+TEST_F(RecordViewsFeatureTest, HidingAUserColumnShortensTheGrid)
 {
     open();
     part().views().setUserColumnVisible(views::code::User1 + 1, false);
@@ -267,7 +269,7 @@ TEST_F(ViewsPartTest, HidingAUserColumnShortensTheGrid)
     EXPECT_EQ(userView().codeOf(11), views::code::User1 + 1);
 }
 
-TEST_F(ViewsPartTest, TitleClicksSortAndTurnTheOrder)
+TEST_F(RecordViewsFeatureTest, TitleClicksSortAndTurnTheOrder)
 {
     open();
     QHeaderView* header = userGrid().horizontalHeader();
@@ -284,7 +286,7 @@ TEST_F(ViewsPartTest, TitleClicksSortAndTurnTheOrder)
     EXPECT_FALSE(form->settings().SortUpSingle);
 }
 
-TEST_F(ViewsPartTest, DraggingAColumnKeepsTheSortOnIt)
+TEST_F(RecordViewsFeatureTest, DraggingAColumnKeepsTheSortOnIt)
 {
     open();
     const int sortColumn = form->settings().SortColSingle;
@@ -296,7 +298,7 @@ TEST_F(ViewsPartTest, DraggingAColumnKeepsTheSortOnIt)
     EXPECT_EQ(sortColumn, 0);
 }
 
-TEST_F(ViewsPartTest, FindWalksDownAndWrapsAfterText146)
+TEST_F(RecordViewsFeatureTest, FindWalksDownAndWrapsAfterText146)
 {
     open();
     whenOpen([this] {
@@ -319,7 +321,7 @@ TEST_F(ViewsPartTest, FindWalksDownAndWrapsAfterText146)
     EXPECT_EQ(userView().slotOfRow(userGrid().currentIndex().row()), 5);
 }
 
-TEST_F(ViewsPartTest, CloseAsksAboutUnsavedChanges)
+TEST_F(RecordViewsFeatureTest, CloseAsksAboutUnsavedChanges)
 {
     open();
     selectSlots({1});
@@ -337,7 +339,7 @@ TEST_F(ViewsPartTest, CloseAsksAboutUnsavedChanges)
     EXPECT_EQ(form->pageControl()->currentIndex(), static_cast<int>(app::Page::Memory));
 }
 
-TEST_F(ViewsPartTest, NewAsksForTheModelAndSaveAsWritesIt)
+TEST_F(RecordViewsFeatureTest, NewAsksForTheModelAndSaveAsWritesIt)
 {
     whenOpen([this] {
         auto* combo = part().newForm().findChild<QComboBox*>(QStringLiteral("ComboRxTyp"));
@@ -346,7 +348,7 @@ TEST_F(ViewsPartTest, NewAsksForTheModelAndSaveAsWritesIt)
     });
     trigger("MenuNew");
     ASSERT_TRUE(form->state().DataOpen);
-    EXPECT_EQ(part().memory().Device.Model, "KV2MIN-S");
+    EXPECT_EQ(memory().Device.Model, "KV2MIN-S");
     EXPECT_TRUE(userView().isEmpty());
 
     const std::string target = folder.file("new.rxd");
@@ -360,7 +362,7 @@ TEST_F(ViewsPartTest, NewAsksForTheModelAndSaveAsWritesIt)
     EXPECT_EQ(lines[1], "2048");
 }
 
-TEST_F(ViewsPartTest, OpenAsksBeforeReplacingUnsavedChanges)
+TEST_F(RecordViewsFeatureTest, OpenAsksBeforeReplacingUnsavedChanges)
 {
     open();
     selectSlots({1});
@@ -378,7 +380,7 @@ TEST_F(ViewsPartTest, OpenAsksBeforeReplacingUnsavedChanges)
     EXPECT_EQ(shownSlots().size(), 4U);
 }
 
-TEST_F(ViewsPartTest, ImportAsksFirstAndFillsOnlyEmptyComments)
+TEST_F(RecordViewsFeatureTest, ImportAsksFirstAndFillsOnlyEmptyComments)
 {
     open();
     selectSlots({1});
@@ -388,11 +390,11 @@ TEST_F(ViewsPartTest, ImportAsksFirstAndFillsOnlyEmptyComments)
     trigger("MenuImport");
     EXPECT_EQ(Dialogs::shownMessages().back(), QStringLiteral("T96"));
 
-    part().memory().Records[2].User[0] = "";
+    memory().Records[2].User[0] = "";
     Dialogs::preloadAnswer(app::Answer::Yes);
     trigger("MenuImport");
-    EXPECT_EQ(part().memory().Records[2].User[0], "Door");
-    EXPECT_EQ(part().memory().Records[4].User[0], "ABC");
+    EXPECT_EQ(memory().Records[2].User[0], "Door");
+    EXPECT_EQ(memory().Records[4].User[0], "ABC");
 }
 
 } // namespace
