@@ -212,11 +212,13 @@ void TKomunikace::KeepAlive()
 TKomunikace::Wait TKomunikace::readChar(char& c, std::chrono::steady_clock::time_point deadline, bool honourCancel)
 {
     for (;;) {
-        if (popReceived(c)) {
-            return Wait::Got;
-        }
+        // A cancel wins over what has arrived already, so it does not depend on how fast the
+        // receiver answers.
         if (honourCancel && CancelRequested) {
             return Wait::Cancelled;
+        }
+        if (popReceived(c)) {
+            return Wait::Got;
         }
         const auto now = m_clock->now();
         // Once the connection is gone nothing more can arrive: give up without waiting.
