@@ -97,7 +97,7 @@ bool TRx::CtiPass(std::string& password)
     if (!ReadBlock('9', m_memory.Device.PassAddr, kBlockSize, data)) {
         return false;
     }
-    password = model::HexToText(data);
+    password = model::HexToPasswordText(data);
     return true;
 }
 
@@ -133,7 +133,7 @@ bool TRx::ReadConfiguration()
         report(failed);
         return false;
     }
-    device.Password = model::HexToText(data);
+    device.Password = model::HexToPasswordText(data);
     if (!model::LoadDefinition(m_programFolder, device.Model, device, m_languageTable, m_errorSink)) {
         reportText(rxtext::kModelNotSupported);
         return false;

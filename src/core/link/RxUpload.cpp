@@ -4,7 +4,7 @@
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/link/RxTexts.h"
-#include "core/model/RxDefinition.h"
+#include "core/model/UploadImageCheck.h"
 
 namespace vorbix::link {
 namespace {
@@ -51,10 +51,11 @@ bool TRx::UploadMemory()
     const std::size_t length = image.size();
     const long long imageLength = static_cast<long long>(length);
     const int eraseBlock = device.EraseBlock;
-    // Without an erase block the erase phase could never cover the image: the model's definition
-    // is at fault, so nothing is sent.
-    if (eraseBlock <= 0) {
-        report(text(rxtext::kFileFormat) + " - " + model::RxDefFileName);
+    // The erase comes first: an image that cannot be written whole must not cost the receiver the
+    // memory it holds.
+    std::string problem;
+    if (!model::CheckUploadImage(device, image, problem)) {
+        report(text(rxtext::kFileFormat) + " - " + problem);
         return false;
     }
 

@@ -6,6 +6,7 @@
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace vorbix::model {
@@ -61,6 +62,12 @@ void readTypeLine(const std::string& line, TData& record)
     record.TxType = line.size() > 3 ? line.substr(3) : std::string();
 }
 
+bool isUpperHex(std::string_view digits)
+{
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+}
+
 std::string rawKey(const std::string& raw)
 {
     return raw.size() > 2 ? raw.substr(2, 6) : std::string();
@@ -113,21 +120,19 @@ bool SaveDataFile(const std::string& path, TDevice& device, RecordTable& records
     }
     std::string error;
     if (!text::writeFileAtomically(path, formatDataFile(device, records, uploadImage), error)) {
-        report(lang, onError, 80);
+        if (onError) {
+            onError(LangText(lang, 80) + " - " + error);
+        }
         return false;
     }
     return true;
 }
 
-bool ReadDataFile(const std::string& path, const std::string& programFolder, const TDevice* receiver,
-                  LoadedDataFile& result, const PopisType& lang, const ErrorSink& onError)
+bool ParseDataFile(std::string_view content, const std::string& path, const std::string& programFolder,
+                   const TDevice* receiver, LoadedDataFile& result, const PopisType& lang, const ErrorSink& onError,
+                   const ErrorSink& onWarning)
 {
-    std::vector<std::string> lines;
-    if (!text::readLines(path, lines)) {
-        report(lang, onError, 80);
-        return false;
-    }
-    LineReader reader(std::move(lines));
+    LineReader reader(text::splitLines(content));
     TDevice fileDevice;
     fileDevice.Model = reader.next();
     if (!FindModel(programFolder, fileDevice, lang, onError)) {
@@ -159,6 +164,13 @@ bool ReadDataFile(const std::string& path, const std::string& programFolder, con
         report(lang, onError, 81);
         return false;
     }
+    // Anything else would decode into garbage and, once encoded, go to a receiver.
+    if (!isUpperHex(loaded.MemoryImage)) {
+        if (onError) {
+            onError(LangText(lang, 82) + " - " + path);
+        }
+        return false;
+    }
     const std::size_t wanted = static_cast<std::size_t>(std::max(loaded.Device.RecordCount, 0)) * length;
     loaded.MemoryImage.reserve(wanted);
     while (loaded.MemoryImage.size() < wanted) {
@@ -167,17 +179,35 @@ bool ReadDataFile(const std::string& path, const std::string& programFolder, con
     if (!DecodeMemory(loaded.Device, loaded.MemoryImage, loaded.Records)) {
         return false;
     }
-    bool reported = false;
     for (int k = 1; k <= count && !reader.atEnd(); ++k) {
         TData& record = loaded.Records[static_cast<std::size_t>(k)];
-        if (!readCommentLine(reader.next(), k, record) && !reported) {
-            report(lang, onError, 82);
-            reported = true;
+        if (!readCommentLine(reader.next(), k, record) && loaded.Warnings.empty()) {
+            loaded.Warnings.push_back(LangText(lang, 82));
         }
         readTypeLine(reader.next(), record);
     }
+    const ErrorSink& warn = onWarning ? onWarning : onError;
+    if (warn) {
+        for (const std::string& warning : loaded.Warnings) {
+            warn(warning);
+        }
+    }
     result = std::move(loaded);
     return true;
+}
+
+bool ReadDataFile(const std::string& path, const std::string& programFolder, const TDevice* receiver,
+                  LoadedDataFile& result, const PopisType& lang, const ErrorSink& onError, const ErrorSink& onWarning)
+{
+    std::string content;
+    std::string error;
+    if (!text::readFile(path, content, error)) {
+        if (onError) {
+            onError(LangText(lang, 80) + " - " + error);
+        }
+        return false;
+    }
+    return ParseDataFile(content, path, programFolder, receiver, result, lang, onError, onWarning);
 }
 
 void MergeComments(const RecordTable& source, RecordTable& records)

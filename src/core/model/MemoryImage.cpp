@@ -224,28 +224,38 @@ void NewRecords(TDevice& device, RecordTable& records)
     records = std::move(table);
 }
 
-std::string HexToText(std::string_view hex)
+namespace {
+
+// Byte pairs to text. A lone last digit is ignored: encoding never writes one, and KV8MOD-T's odd
+// text area always ends in one. Pairs that are not two hex digits, "00" and "FF" (cleared and
+// erased memory) and control characters, which would split a line of a data file, become
+// blanks; so does "#" when `keepHash` is false, as it separates the texts of a data file.
+std::string textFromPairs(std::string_view hex, bool keepHash)
 {
     std::string text;
-    text.reserve(hex.size() / 2 + 1);
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const std::string_view pair = hex.substr(i, 2);
-        // A lone last digit of an erased or cleared field ("0", "F") is a blank like its full
-        // pair; a NUL character never belongs in a text.
-        if (pair == "00" || pair == "FF" || pair == "0" || pair == "F") {
-            text += ' ';
-            continue;
-        }
-        unsigned code = 0;
-        for (char c : pair) {
-            const int digit = hexDigitValue(c);
-            code = code * 16 + static_cast<unsigned>(digit < 0 ? 0 : digit);
-        }
-        text += static_cast<char>(code);
+    text.reserve(hex.size() / 2);
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        const int high = hexDigitValue(hex[i]);
+        const int low = hexDigitValue(hex[i + 1]);
+        const int code = high < 0 || low < 0 ? 0 : high * 16 + low;
+        const bool blank = code < 0x20 || code == 0xFF || (code == '#' && !keepHash);
+        text += blank ? ' ' : static_cast<char>(code);
     }
     const std::size_t end = text.find_last_not_of(' ');
     text.erase(end == std::string::npos ? 0 : end + 1);
     return text;
+}
+
+} // namespace
+
+std::string HexToText(std::string_view hex)
+{
+    return textFromPairs(hex, false);
+}
+
+std::string HexToPasswordText(std::string_view hex)
+{
+    return textFromPairs(hex, true);
 }
 
 bool TakeFirstFreeSlot(TDevice& device, RecordTable& records, int& slot, const PopisType& lang,

@@ -36,10 +36,14 @@ void ClearRecord(const TDevice& device, TData& record);
 // A table of RecordCount empty slots for a new data set; UsedCount = RecordCount.
 void NewRecords(TDevice& device, RecordTable& records);
 
-// Text from byte pairs (a last single digit is a pair of its own): "00" and "FF", and a lone "0"
-// or "F", give a blank, other pairs the code-page-1250 character of that code; trailing blanks are
-// cut.
+// Text from byte pairs, safe to keep in a data file: "00", "FF", control characters (below 20
+// hex), "#" and pairs that are not hex digits give a blank, other pairs the code-page-1250
+// character of that code; a lone last digit is ignored and trailing blanks are cut.
 std::string HexToText(std::string_view hex);
+
+// The same for the receiver password, which never goes into a data file and may hold a "#" the
+// user chose.
+std::string HexToPasswordText(std::string_view hex);
 
 // The first empty slot for a new record, from 1; when it lies at or beyond UsedCount, the used
 // area grows by one and the next slot (if any) is marked erased. False, with language text 94

@@ -55,7 +55,7 @@ std::string SimControl::execute(std::string_view line)
     }
     if (command == "save" && w.size() == 2) {
         std::string error;
-        if (!saveDataFile(m_memory, w[1], error)) {
+        if (!saveDataFile(m_memory, m_folder, w[1], error)) {
             return "ERR " + error;
         }
         return "OK saved " + w[1];

@@ -12,8 +12,9 @@ namespace vorbix::rxsim {
 class SimControl
 {
 public:
-    SimControl(SimReceiver& receiver, SimMemory& memory, char defaultReport)
-        : m_receiver(receiver), m_memory(memory), m_defaultReport(defaultReport)
+    // `folder` holds "Rx.def" for the saved data files' user texts; it may be empty.
+    SimControl(SimReceiver& receiver, SimMemory& memory, char defaultReport, std::string folder = {})
+        : m_receiver(receiver), m_memory(memory), m_defaultReport(defaultReport), m_folder(std::move(folder))
     {
     }
 
@@ -25,6 +26,7 @@ private:
     SimReceiver& m_receiver;
     SimMemory& m_memory;
     char m_defaultReport;
+    std::string m_folder;
     bool m_quit = false;
 };
 

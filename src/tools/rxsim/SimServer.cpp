@@ -20,7 +20,7 @@ constexpr std::size_t kMaxControlLine = 4096;
 
 SimServer::SimServer(const SimOptions& options, SimMemory& memory, SimReceiver::LogSink log)
     : m_options(options), m_log(std::move(log)), m_receiver(memory, options.faults, m_log),
-      m_control(m_receiver, memory, options.report), m_pacer(options.baud)
+      m_control(m_receiver, memory, options.report, options.folder), m_pacer(options.baud)
 {
 }
 

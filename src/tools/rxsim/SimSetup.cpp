@@ -1,6 +1,7 @@
 #include "tools/rxsim/SimSetup.h"
 
 #include "core/model/DataFile.h"
+#include "core/model/MemoryImage.h"
 #include "core/model/RxDefinition.h"
 #include "core/text/AtomicFile.h"
 
@@ -98,14 +99,29 @@ bool loadDataFile(const std::string& path, const std::string& folder, SimMemory&
     return true;
 }
 
-bool saveDataFile(const SimMemory& memory, const std::string& path, std::string& error)
+bool saveDataFile(const SimMemory& memory, const std::string& folder, const std::string& path, std::string& error)
 {
     model::TDevice device;
     device.Model = memory.model().name;
     device.RecordCount = static_cast<int>(memory.model().recordCount());
-    // Slots without IDs, user texts or types: the receiver keeps none of them.
-    const model::RecordTable records(static_cast<std::size_t>(device.RecordCount) + 1);
-    return text::writeFileAtomically(path, model::formatDataFile(device, records, memory.recordImage()), error);
+    const std::string image = memory.recordImage();
+    // Slots without IDs or types: the receiver keeps none of them. The models that keep User 1 in
+    // the E field get it back, as the program's own download would, so that uploading the file
+    // does not erase the names.
+    model::RecordTable records(static_cast<std::size_t>(device.RecordCount) + 1);
+    const PopisType noTexts;
+    Failure ignored;
+    model::TDevice decoding = device;
+    if (!folder.empty() && model::LoadDefinition(folder, device.Model, decoding, noTexts, ignored.sink()) &&
+        decoding.EmptyRecord.size() == 2 * memory.model().recordSize) {
+        model::RecordTable decoded;
+        if (model::DecodeMemory(decoding, image, decoded)) {
+            for (std::size_t k = 1; k < records.size() && k < decoded.size(); ++k) {
+                records[k].User[0] = decoded[k].User[0];
+            }
+        }
+    }
+    return text::writeFileAtomically(path, model::formatDataFile(device, records, image), error);
 }
 
 } // namespace vorbix::rxsim

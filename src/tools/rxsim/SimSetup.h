@@ -23,7 +23,9 @@ namespace vorbix::rxsim {
                                 std::string& error);
 
 // Writes the record memory as a data file: model, slot count, the records as hex, then two lines
-// per slot (no IDs or user texts: the receiver has none).
-[[nodiscard]] bool saveDataFile(const SimMemory& memory, const std::string& path, std::string& error);
+// per slot. No IDs, types or user texts (the receiver has none), except User 1 of the models that
+// keep it in the E field, decoded as the program does when `folder` holds the model's "Rx.def".
+[[nodiscard]] bool saveDataFile(const SimMemory& memory, const std::string& folder, const std::string& path,
+                                std::string& error);
 
 } // namespace vorbix::rxsim

@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     std::cout << "READY " << server.description() << " model=" << model.name << std::endl;
     server.run(g_stopPipe[0]);
     if (!options.saveOnExit.empty()) {
-        if (!saveDataFile(memory, options.saveOnExit, error)) {
+        if (!saveDataFile(memory, options.folder, options.saveOnExit, error)) {
             return fail(error);
         }
         log.write("memory saved to " + options.saveOnExit);

@@ -112,8 +112,10 @@ Talks to a receiver over a serial port or a network gateway.
 Commands:
   info                   log in and print the receiver's model and memory, one key=value a line
   download -o FILE.rxd   log in, download the memory and write it as a data file
-  upload FILE.rxd        log in, upload a data file of the receiver's model, then read the
-                         memory back and compare it with what was written
+  upload FILE.rxd [--force]
+                         log in, upload a data file of the receiver's model, then read the
+                         memory back and compare it with what was written; a file with
+                         format warnings is refused unless --force is given
   passwd NEW             write a new receiver password (at most 16 characters; empty removes it)
   show FILE.rxd [--view memory|file] [--sort N] [--desc]
                          print the memory or file view of a data file as tab-separated UTF-8

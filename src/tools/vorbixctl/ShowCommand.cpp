@@ -101,6 +101,9 @@ int runShow(const std::string& programFolder, const std::vector<std::string>& ar
     ErrorSink toStderr = [&options](const std::string& message) {
         std::cerr << cp1250::toUtf8(message) << " (" << options.path << ")\n";
     };
+    ErrorSink warningToStderr = [&options](const std::string& message) {
+        std::cerr << "warning: " << cp1250::toUtf8(message) << " (" << options.path << ")\n";
+    };
 
     const app::IniFile ini = app::IniFile::load(programFolder + "/Vorbix.ini");
     const std::string languageCode = app::ReadLanguageCode(ini);
@@ -113,7 +116,7 @@ int runShow(const std::string& programFolder, const std::vector<std::string>& ar
     app::LoadUserTitles(ini, lang, settings);
 
     model::LoadedDataFile loaded;
-    if (!model::ReadDataFile(options.path, programFolder, nullptr, loaded, lang, toStderr)) {
+    if (!model::ReadDataFile(options.path, programFolder, nullptr, loaded, lang, toStderr, warningToStderr)) {
         return 1;
     }
     model::TRxFnc functions;

@@ -1,4 +1,4 @@
-// upload FILE: a data file into the receiver, then read back and compared.
+// upload FILE [--force]: a data file into the receiver, then read back and compared.
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlSession.h"
 
@@ -19,8 +19,20 @@ constexpr int kTextFileFormat = 82;
 
 int runUpload(CtlSession& session, const std::vector<std::string>& args)
 {
-    if (args.size() != 1 || args[0].empty() || args[0].starts_with("-")) {
-        std::cerr << "vorbixctl: usage: upload FILE.rxd\n";
+    std::string file;
+    bool force = false;
+    for (const std::string& arg : args) {
+        if (arg == "--force") {
+            force = true;
+        } else if (file.empty() && !arg.empty() && !arg.starts_with("-")) {
+            file = arg;
+        } else {
+            file.clear();
+            break;
+        }
+    }
+    if (file.empty()) {
+        std::cerr << "vorbixctl: usage: upload FILE.rxd [--force]\n";
         return kExitUsage;
     }
     if (!session.login()) {
@@ -28,10 +40,18 @@ int runUpload(CtlSession& session, const std::vector<std::string>& args)
     }
     model::ReceiverMemory& memory = session.memory();
     const ErrorSink onError = [&session](const std::string& message) { session.report(message); };
+    const ErrorSink onWarning = [&session](const std::string& message) { session.report("warning: " + message); };
     // The file must be of the receiver's model and fit its slots, as when the program opens it
     // while logged in.
     model::LoadedDataFile loaded;
-    if (!model::ReadDataFile(args[0], session.programFolder(), &memory.Device, loaded, session.texts(), onError)) {
+    if (!model::ReadDataFile(file, session.programFolder(), &memory.Device, loaded, session.texts(), onError,
+                             onWarning)) {
+        return kExitFailure;
+    }
+    // A file that did not read cleanly may not say what its owner meant; a script must not
+    // overwrite a receiver with it unless told to.
+    if (!loaded.Warnings.empty() && !force) {
+        session.report("the data file has format faults; nothing was uploaded (--force uploads it all the same)");
         return kExitFailure;
     }
     memory.Device = std::move(loaded.Device);

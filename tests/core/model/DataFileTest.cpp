@@ -7,6 +7,7 @@
 #include "core/text/TextFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vorbix::model;
 using vorbix::test::crlf;
@@ -146,10 +147,11 @@ TEST_F(DataFileTest, SaveOverAReadOnlyFileFails)
     std::string upload;
     EXPECT_FALSE(SaveDataFile(path, device, records, upload, lang, log.sink()));
     EXPECT_EQ(folder.read("backup.rxd"), "kept");
-    EXPECT_EQ(log.messages, std::vector<std::string>{"T80"});
+    ASSERT_EQ(log.messages.size(), 1U);
+    EXPECT_TRUE(log.messages[0].starts_with("T80 - ")) << log.messages[0];
 }
 
-TEST_F(DataFileTest, BrokenFilesAreRefusedWithTheirText)
+TEST_F(DataFileTest, BrokenFilesAreRefusedWithTheirTextAndLeftAsTheyWere)
 {
     const std::string image3 = A + B + "00000000";
     const std::vector<std::string> slots = {"1   0#####", "x0 -", "2   0#####", "x0 -", "3   0#####", "x0 -"};
@@ -157,6 +159,13 @@ TEST_F(DataFileTest, BrokenFilesAreRefusedWithTheirText)
         head.insert(head.end(), slots.begin(), slots.end());
         return crlf(head);
     };
+    // The memory line with one character replaced.
+    auto withDigit = [&](std::size_t at, char c) {
+        std::string image = image3;
+        image[at] = c;
+        return file({"SMALL", "3", image});
+    };
+    const std::string bad = "T82 - " + folder.file("bad.rxd");
     struct Case
     {
         const char* what;
@@ -169,19 +178,44 @@ TEST_F(DataFileTest, BrokenFilesAreRefusedWithTheirText)
         {"negative count", file({"SMALL", "-3", image3}), "T82"},
         {"memory line one short", file({"SMALL", "3", image3.substr(1)}), "T81"},
         {"memory line one long", file({"SMALL", "3", image3 + "0"}), "T81"},
+        {"lower-case digits", file({"SMALL", "3", "abcdef01" + B + "00000000"}), bad},
+        {"lower-case empty slots", file({"SMALL", "3", A + B + "0000000a"}), bad},
+        {"not hex", withDigit(3, 'Z'), bad},
+        {"a hash", withDigit(0, '#'), bad},
+        {"a blank", withDigit(20, ' '), bad},
+        {"a NUL", withDigit(9, '\0'), bad},
+        {"a control character", withDigit(9, '\x01'), bad},
+        {"a flipped bit", withDigit(2, static_cast<char>('3' ^ 0x40)), bad},
+        {"a cp1250 letter", withDigit(2, '\xC8'), bad},
+        {"cut after the model", "SMALL\r\n", "T82"},
+        {"cut in the memory line", "SMALL\r\n3\r\n" + image3.substr(0, 10), "T81"},
+        {"empty", "", "T85"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         log.messages.clear();
+        const std::string path = folder.write("bad.rxd", c.content);
         LoadedDataFile loaded;
-        EXPECT_FALSE(
-            ReadDataFile(folder.write("bad.rxd", c.content), folder.path(), nullptr, loaded, lang, log.sink()));
+        loaded.MemoryImage = "untouched";
+        EXPECT_FALSE(ReadDataFile(path, folder.path(), nullptr, loaded, lang, log.sink()));
         EXPECT_EQ(log.messages, std::vector<std::string>{c.text});
+        EXPECT_EQ(loaded.MemoryImage, "untouched") << "nothing is opened";
+        EXPECT_EQ(folder.read("bad.rxd"), c.content) << "the file is not touched";
     }
-    log.messages.clear();
-    LoadedDataFile loaded;
-    EXPECT_FALSE(ReadDataFile(folder.file("missing.rxd"), folder.path(), nullptr, loaded, lang, log.sink()));
-    EXPECT_EQ(log.messages, std::vector<std::string>{"T80"});
+
+    const std::string missing = folder.file("missing.rxd");
+    const std::string directory = folder.file("folder.rxd");
+    ASSERT_EQ(::mkdir(directory.c_str(), 0755), 0);
+    const std::pair<std::string, std::string> unreadable[] = {
+        {missing, "T80 - " + missing + ": No such file or directory"},
+        {directory, "T80 - " + directory + ": Is a directory"},
+    };
+    for (const auto& [path, text] : unreadable) {
+        log.messages.clear();
+        LoadedDataFile loaded;
+        EXPECT_FALSE(ReadDataFile(path, folder.path(), nullptr, loaded, lang, log.sink()));
+        EXPECT_EQ(log.messages, std::vector<std::string>{text});
+    }
 }
 
 TEST_F(DataFileTest, SmallerFileFillsALoggedInReceiverAndALargerOneIsRefused)
@@ -220,6 +254,13 @@ TEST_F(DataFileTest, BadRecordLinesAreReportedOnceAndReadingGoesOn)
     LoadedDataFile loaded;
     ASSERT_TRUE(ReadDataFile(path, folder.path(), nullptr, loaded, lang, log.sink()));
     EXPECT_EQ(log.messages, std::vector<std::string>{"T82"});
+    EXPECT_EQ(loaded.Warnings, std::vector<std::string>{"T82"});
+    // A caller with a warning sink of its own gets the warning there and no error.
+    vorbix::test::MessageLog warnings;
+    log.messages.clear();
+    ASSERT_TRUE(ReadDataFile(path, folder.path(), nullptr, loaded, lang, log.sink(), warnings.sink()));
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_EQ(warnings.messages, std::vector<std::string>{"T82"});
     EXPECT_EQ(loaded.Records[1].ID, 0);
     EXPECT_EQ(loaded.Records[1].User[0], "Gate");
     EXPECT_EQ(loaded.Records[1].TxType, "Remote");

@@ -191,14 +191,34 @@ TEST(MemoryImageTest, UserTextTravelsInTheExtraField)
     }
 }
 
-TEST(MemoryImageTest, HexToText)
+TEST(MemoryImageTest, HexToTextGivesTextsThatADataFileKeeps)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"414200FF", "AB"}, {"00000000", ""}, {"FFFF", ""},    {"41004200", "A B"},
-        {"4", "\x04"},      {"41420", "AB"},  {"4142F", "AB"}, {"8A", "\x8A"},
+    struct Case
+    {
+        const char* hex;
+        const char* text;
+        const char* password; // where the password differs
     };
-    for (const auto& [hex, text] : cases) {
-        EXPECT_EQ(HexToText(hex), text) << hex;
+    const Case cases[] = {
+        {"414200FF", "AB", nullptr},
+        {"00000000", "", nullptr},
+        {"FFFF", "", nullptr},
+        {"41004200", "A B", nullptr},
+        {"410A42", "A B", nullptr},    // a line feed would split the data file's line
+        {"410D0A42", "A  B", nullptr}, // CR LF
+        {"41234200", "A B", "A#B"},    // "#" separates the data file's texts
+        {"411F7F", "A \x7F", nullptr}, // 1F is a control character, 7F is not below 20
+        {"4", "", nullptr},            // a lone last digit is ignored
+        {"41420", "AB", nullptr},
+        {"4142F", "AB", nullptr},
+        {"41427", "AB", nullptr},
+        {"8A9AE8", "\x8A\x9A\xE8", nullptr}, // cp1250 letters
+        {"41ZZ42", "A B", nullptr},          // not hex digits
+        {"20204120", "  A", nullptr},        // leading blanks stay
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HexToText(c.hex), c.text) << c.hex;
+        EXPECT_EQ(HexToPasswordText(c.hex), c.password != nullptr ? c.password : c.text) << c.hex;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
@@ -26,6 +27,8 @@ pid_t spawn(const std::vector<std::string>& args, int& stdoutFd, const std::stri
     }
     const pid_t pid = ::fork();
     if (pid == 0) {
+        // A test killed by its time-out must not leave a simulator behind holding ports and files.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::dup2(out[1], STDOUT_FILENO);
         const int err = stderrPath.empty() ? -1 : ::open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (err >= 0) {

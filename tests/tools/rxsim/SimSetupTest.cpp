@@ -1,6 +1,7 @@
 #include "tools/rxsim/SimSetup.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/LinkClient.h"
+#include "tools/rxsim/SimFill.h"
 #include "tools/rxsim/SimProcess.h"
 
 #include "core/link/Checksum.h"
@@ -122,10 +123,36 @@ TEST(SimSetupTest, SavedMemoryReadsBackAsADataFile)
     ASSERT_TRUE(memory.fillRandom(2, 7, error)) << error;
     vorbix::test::TempFolder folder;
     const std::string path = folder.file("saved.rxd");
-    ASSERT_TRUE(saveDataFile(memory, path, error)) << error;
+    ASSERT_TRUE(saveDataFile(memory, VORBIX_DATA_DIR, path, error)) << error;
     SimMemory again(model);
     ASSERT_TRUE(loadDataFile(path, VORBIX_DATA_DIR, again, error)) << error;
     EXPECT_EQ(again.recordImage(), memory.recordImage());
+}
+
+TEST(SimSetupTest, SavedFilledMemoryKeepsTheNamesTheReceiverHolds)
+{
+    for (const char* name : {"KV1MOD-T", "KV8MOD-T"}) {
+        SCOPED_TRACE(name);
+        SimModel model = named(name);
+        std::string error;
+        ASSERT_TRUE(loadModelFromFolder(VORBIX_DATA_DIR, model, error)) << error;
+        model.memEnd = model.memStart + 16 * 8 - 1;
+        SimMemory memory(model);
+        ASSERT_TRUE(fillRealistic(VORBIX_DATA_DIR, 5, 11, memory, error)) << error;
+        vorbix::test::TempFolder folder;
+        const std::string path = folder.file("saved.rxd");
+        ASSERT_TRUE(saveDataFile(memory, VORBIX_DATA_DIR, path, error)) << error;
+        std::vector<std::string> lines;
+        ASSERT_TRUE(text::readLines(path, lines));
+        ASSERT_EQ(lines.size(), 3u + 2 * 8);
+        for (int slot = 1; slot <= 5; ++slot) {
+            const std::string& line = lines[static_cast<std::size_t>(1 + 2 * slot)];
+            // Line A: slot, ID 0, then User 1 as the fill named it: a place and the slot.
+            EXPECT_TRUE(line.ends_with(" " + std::to_string(slot) + "####")) << line;
+            EXPECT_GT(line.size(), std::string("1   0#####").size()) << line;
+        }
+        EXPECT_EQ(lines[1 + 2 * 6], "6   0#####") << "an erased slot has no name";
+    }
 }
 
 TEST(SimSetupTest, ProcessServesAModelFromTheFolderWithLoadedRecords)

@@ -318,6 +318,112 @@ TEST_F(VorbixctlTest, FailuresExitWithOneAndTheMessage)
     EXPECT_NE(noLanguage.err.find("US languge file can not be open!"), std::string::npos) << noLanguage.err;
 }
 
+TEST_F(VorbixctlTest, DamagedOrFaultyFilesNeverReachTheReceiver)
+{
+    startSim({"--fill", "20", "--seed", "3"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const std::string before = simMemory();
+    const std::string good = folder.file("good.rxd");
+    ASSERT_EQ(runCtl(with(tcp(), {"download", "-o", good})).status, 0);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(good, lines));
+
+    std::vector<std::string> lowerCase = lines;
+    lowerCase[2][5] = 'a';
+    const std::string damaged = folder.write("damaged.rxd", vorbix::text::joinLinesCrLf(lowerCase));
+    CtlRun run = runCtl(with(tcp(), {"upload", damaged}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorbixctl: Invalid file format - " + damaged + "\n");
+
+    std::vector<std::string> badComment = lines;
+    badComment[3] = "1   x#Gate####";
+    const std::string faulty = folder.write("faulty.rxd", vorbix::text::joinLinesCrLf(badComment));
+    run = runCtl(with(tcp(), {"upload", faulty}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vorbixctl: warning: Invalid file format\n"
+                       "vorbixctl: the data file has format faults; nothing was uploaded (--force uploads it all "
+                       "the same)\n");
+    EXPECT_EQ(folder.read("sim.log").find("erased"), std::string::npos) << "nothing was sent";
+    EXPECT_EQ(simMemory(), before);
+
+    run = runCtl({"--folder", VORBIX_DATA_DIR, "show", faulty});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "warning: Invalid file format (" + faulty + ")\n");
+    EXPECT_NE(run.out.find("Gate"), std::string::npos);
+
+    run = runCtl(with(tcp(), {"upload", faulty, "--force"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(simMemory(), lines[2]);
+}
+
+// Names in receiver memory may hold any byte; what a download makes of them must survive a data
+// file and an upload without breaking either.
+TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
+{
+    vorbix::test::TempFolder folder;
+    // KV1MOD-T: O O S S S S S B K K T T T T, then 18 digits of E holding the name.
+    const std::string head1 = "01123458010000";
+    const std::string head2 = "02234564010000";
+    const std::string name1 = "410A420D23431F4445"; // A LF B CR # C US D E
+    const std::string name2 = "476174650000000000"; // Gate
+    const std::string erased = std::string(32, 'F');
+    std::string image = head1 + name1 + head2 + name2;
+    for (int slot = 3; slot <= 16; ++slot) {
+        image += erased;
+    }
+    std::vector<std::string> file = {"KV1MOD-T", "16", image};
+    for (int slot = 1; slot <= 16; ++slot) {
+        file.push_back(std::to_string(slot) + std::string(slot < 10 ? 3 : 2, ' ') + "0#####");
+        file.push_back("x0 -");
+    }
+    const std::string source = folder.write("source.rxd", vorbix::text::joinLinesCrLf(file));
+    auto startSim = [&](const std::vector<std::string>& extra) {
+        std::vector<std::string> args = {"--folder",    VORBIX_DATA_DIR, "--model",   "KV1MOD-T",
+                                         "--mem-start", "1000",          "--mem-end", "10FF",
+                                         "--control",   "127.0.0.1:0",   "--tcp",     "127.0.0.1:0"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return std::make_unique<SimProcess>(args);
+    };
+    auto memoryOf = [](SimProcess& sim) {
+        const int control = connectLoopback("127.0.0.1", sim.port("control"));
+        const std::string answer = controlCommand(control, "mem 1000 256");
+        ::close(control);
+        return answer.starts_with("OK ") ? answer.substr(3) : std::string();
+    };
+    auto tcpOf = [](SimProcess& sim) {
+        return std::vector<std::string>{"--folder", VORBIX_DATA_DIR, "--tcp",
+                                        "127.0.0.1:" + std::to_string(sim.port("tcp"))};
+    };
+
+    auto original = startSim({"--load", source});
+    ASSERT_TRUE(original->ready()) << original->errors();
+    ASSERT_EQ(memoryOf(*original), image);
+    const std::string downloaded = folder.file("downloaded.rxd");
+    std::vector<std::string> args = tcpOf(*original);
+    args.insert(args.end(), {"download", "-o", downloaded});
+    CtlRun run = runCtl(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(downloaded, lines));
+    ASSERT_EQ(lines.size(), 3u + 2 * 16) << "no line was split";
+    EXPECT_EQ(lines[3], "1   0#A B  C DE####");
+    EXPECT_EQ(lines[5], "2   0#Gate####");
+
+    auto fresh = startSim({});
+    ASSERT_TRUE(fresh->ready()) << fresh->errors();
+    args = tcpOf(*fresh);
+    args.insert(args.end(), {"upload", downloaded});
+    run = runCtl(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string uploaded = memoryOf(*fresh);
+    ASSERT_EQ(uploaded.size(), image.size());
+    EXPECT_EQ(uploaded.substr(0, 14), head1) << "outside the name, slot 1 is as it was";
+    EXPECT_EQ(uploaded.substr(14, 18), "412042202043204445")
+        << "the name, with blanks for the bytes a file cannot hold";
+    EXPECT_EQ(uploaded.substr(32, 32), head2 + name2);
+    EXPECT_EQ(uploaded.substr(64), image.substr(64));
+}
+
 TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
@@ -327,6 +433,8 @@ TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)
         {"download"},
         {"download", "x.rxd"},
         {"upload"},
+        {"upload", "--force"},
+        {"upload", "a.rxd", "b.rxd"},
         {"passwd"},
         {"info", "extra"},
         {"--com", "x", "info"},

@@ -68,11 +68,11 @@ TEST_F(RxEdgeTest, UsedCountZeroWritesOneRecordAndSkipsTheRest)
 {
     start(Line::TcpRaw, "11FF", {"--fill", "64"});
     ASSERT_TRUE(rx.Init());
-    memory.UploadImage = recordsImage(64, 2);
+    memory.UploadImage = std::string(1024, 'F');
     memory.Device.UsedCount = 0;
     ASSERT_TRUE(rx.UploadMemory()) << ::testing::PrintToString(errors);
     EXPECT_EQ(logCount("wrote"), 1);
-    EXPECT_EQ(simMemory(0x1000, 0x11FF), memory.UploadImage.substr(0, 64) + std::string(1024 - 64, 'F'));
+    EXPECT_EQ(simMemory(0x1000, 0x11FF), std::string(1024, 'F'));
     EXPECT_EQ(progress.back(), 100);
 }
 
@@ -81,6 +81,7 @@ TEST_F(RxEdgeTest, TailShorterThan32BytesIsWrittenLast)
     start(Line::TcpRaw, "10FF");
     ASSERT_TRUE(rx.Init());
     memory.UploadImage = recordsImage(9, 4); // 72 bytes: two whole write records and 8 bytes
+    memory.Device.RecordCount = 9;
     memory.Device.UsedCount = 9;
     ASSERT_TRUE(rx.UploadMemory()) << ::testing::PrintToString(errors);
     EXPECT_EQ(logCount("wrote"), 3);
@@ -88,15 +89,51 @@ TEST_F(RxEdgeTest, TailShorterThan32BytesIsWrittenLast)
     EXPECT_EQ(simMemory(0x1000, 0x1047), memory.UploadImage);
 }
 
-TEST_F(RxEdgeTest, EraseBlockZeroRefusesTheUploadBeforeSendingAnything)
+TEST_F(RxEdgeTest, DamagedImageIsRefusedBeforeAnythingIsSent)
 {
-    start(Line::TcpRaw, "10FF");
+    start(Line::TcpRaw, "10FF", {"--fill", "20"});
     ASSERT_TRUE(rx.Init());
-    memory.UploadImage = recordsImage(32, 5);
-    memory.Device.EraseBlock = 0;
-    EXPECT_FALSE(rx.UploadMemory());
-    EXPECT_EQ(errors, std::vector<std::string>{"text 82 - Rx.def"});
-    EXPECT_EQ(logCount("erased") + logCount("wrote"), 0);
+    const std::string before = simMemory(0x1000, 0x10FF);
+    const model::TDevice loggedIn = memory.Device;
+    const std::string good = recordsImage(32, 5);
+    auto replaced = [&](std::size_t at, char c) {
+        std::string image = good;
+        image[at] = c;
+        return image;
+    };
+    struct Case
+    {
+        const char* what;
+        std::string image;
+        int usedCount;
+        int eraseBlock;
+        std::string problem;
+    };
+    const std::vector<Case> cases = {
+        {"lower-case digit", replaced(17, 'a'), 32, 256,
+         "the memory image holds a character that is not an upper-case hexadecimal digit in slot 2"},
+        {"NUL", replaced(0, '\0'), 32, 256,
+         "the memory image holds a character that is not an upper-case hexadecimal digit in slot 1"},
+        {"one digit short", good.substr(1), 32, 256, "the memory image holds 511 digits instead of 512 (32 records)"},
+        {"one record long", good + good.substr(0, 16), 32, 256,
+         "the memory image holds 528 digits instead of 512 (32 records)"},
+        {"records after the used area", good, 20, 256, "slot 21 after the used area is not erased and would be lost"},
+        {"used area beyond the slots", good, 33, 256, "the used area ends outside the memory slots"},
+        {"no erase block", good, 32, 0, "the erase block of KV2MIN-S is 0 bytes"},
+        {"erase block beyond the memory", good, 32, 2147483647, "the erase block of KV2MIN-S is 2147483647 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        errors.clear();
+        memory.Device = loggedIn;
+        memory.Device.UsedCount = c.usedCount;
+        memory.Device.EraseBlock = c.eraseBlock;
+        memory.UploadImage = c.image;
+        EXPECT_FALSE(rx.UploadMemory());
+        EXPECT_EQ(errors, std::vector<std::string>{"text 82 - " + c.problem});
+    }
+    EXPECT_EQ(logCount("erased") + logCount("wrote"), 0) << "no record reached the receiver";
+    EXPECT_EQ(simMemory(0x1000, 0x10FF), before);
 }
 
 TEST_F(RxEdgeTest, CancelDuringAnUploadAsksAndGoesOnAfterNo)
