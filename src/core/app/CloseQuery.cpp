@@ -1,5 +1,7 @@
 #include "core/app/CloseQuery.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::app {
 namespace {
 
@@ -30,12 +32,12 @@ bool CloseQuery(const std::vector<UnsavedItem>& items, const AskQuestion& ask)
 
 std::string DataSetCloseQuestion(const PopisType& lang)
 {
-    return LangText(lang, 84);
+    return LangText(lang, lang::kSaveChanges);
 }
 
 std::string MonitorSetupCloseQuestion(const PopisType& lang)
 {
-    return LangText(lang, 84) + " - " + LangText(lang, 231);
+    return LangText(lang, lang::kSaveChanges) + " - " + LangText(lang, lang::kPageMonitoring);
 }
 
 } // namespace vorbix::app

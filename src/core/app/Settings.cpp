@@ -1,5 +1,7 @@
 #include "core/app/Settings.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::app {
 namespace {
 
@@ -7,7 +9,6 @@ constexpr const char* kSetup = "Setup";
 constexpr const char* kWindow = "Window";
 constexpr const char* kFree = "Free";
 constexpr const char* kUserTitleKeys[5] = {"UserID", "User1", "User2", "User3", "User4"};
-constexpr int kFirstUserTitleText = 153;
 
 std::string profileSection(std::size_t n)
 {
@@ -121,7 +122,7 @@ void LoadUserTitles(const IniFile& ini, const PopisType& lang, Settings& setting
 {
     for (int i = 0; i < 5; ++i) {
         settings.userTitles[static_cast<std::size_t>(i)] =
-            ini.readString(kSetup, kUserTitleKeys[i], LangText(lang, kFirstUserTitleText + i));
+            ini.readString(kSetup, kUserTitleKeys[i], LangText(lang, lang::kFirstUserTitle + i));
     }
 }
 
@@ -245,7 +246,7 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
     for (int i = 0; i < 5; ++i) {
         const std::string& title = s.userTitles[static_cast<std::size_t>(i)];
         const std::string& def =
-            context.lang != nullptr ? LangText(*context.lang, kFirstUserTitleText + i) : std::string();
+            context.lang != nullptr ? LangText(*context.lang, lang::kFirstUserTitle + i) : std::string();
         if (title == def) {
             ini.deleteKey(kSetup, kUserTitleKeys[i]);
         } else {

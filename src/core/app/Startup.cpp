@@ -1,5 +1,6 @@
 #include "core/app/Startup.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 
 #include <filesystem>
@@ -33,7 +34,7 @@ bool CheckDefinitionFiles(const std::string& programFolder, const std::string& d
 {
     for (const std::string& name : {std::string("Rx.def"), definitionFileName, std::string("Tx.def")}) {
         if (!text::fileExists(text::joinPath(programFolder, name))) {
-            error = LangText(lang, 80) + " - " + name;
+            error = LangText(lang, lang::kFileCannotBeOpened) + " - " + name;
             return false;
         }
     }

@@ -1,18 +1,13 @@
 #include "core/link/Komunikace.h"
 
 #include "core/base/Clock.h"
+#include "core/base/TextNumbers.h"
 #include "core/link/ByteTransport.h"
 #include "core/link/GatewayFrame.h"
 #include "core/link/SerialTransport.h"
 #include "core/link/TcpTransport.h"
 
 namespace vorbix::link {
-namespace {
-
-// Language texts of the link.
-constexpr int kTextPortUnavailable = 120;
-
-} // namespace
 
 TKomunikace::TKomunikace(const PopisType& languageTable) : m_languageTable(languageTable), m_clock(&Clock::system())
 {
@@ -68,7 +63,7 @@ bool TKomunikace::openSerial()
     try {
         port = std::make_unique<TSerial>(Settings.ComNumber, Settings.ComSpeed, SerialPorts);
     } catch (const TSerialException&) {
-        reportError(LangText(m_languageTable, kTextPortUnavailable));
+        reportError(LangText(m_languageTable, lang::kPortUnavailable));
         return false;
     }
     port->SetDtr(false);

@@ -1,5 +1,6 @@
 // The three ways a command record goes out: plain serial with a wake-up, serial for dump reads,
 // and TCP through a gateway.
+#include "core/base/TextNumbers.h"
 #include "core/link/ByteTransport.h"
 #include "core/link/Checksum.h"
 #include "core/link/GatewayFrame.h"
@@ -8,7 +9,6 @@
 namespace vorbix::link {
 namespace {
 
-constexpr int kTextNotConnected = 121;
 constexpr int kCancelled = -1;
 constexpr std::string_view kResync("\xAA\xAA\xAA");
 
@@ -81,7 +81,7 @@ int TKomunikace::collectEcho(const std::string& expected, std::size_t length, bo
 bool TKomunikace::sendPlain(std::string_view record)
 {
     if (!m_transport) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const char type = recordType(record);
@@ -137,7 +137,7 @@ bool TKomunikace::sendPlain(std::string_view record)
 bool TKomunikace::sendDump(std::string_view record)
 {
     if (!m_transport) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const bool lineEnd = isReadRequest(recordType(record));
@@ -172,7 +172,7 @@ bool TKomunikace::sendDump(std::string_view record)
 bool TKomunikace::sendTcp(std::string_view record)
 {
     if (!m_transport || !m_transport->isConnected()) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const bool lineEnd = isReadRequest(recordType(record));

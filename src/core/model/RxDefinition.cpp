@@ -1,5 +1,6 @@
 #include "core/model/RxDefinition.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
@@ -63,7 +64,7 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
 {
     std::vector<std::string> lines;
     if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+        report(lang, onError, lang::kFileCannotBeOpened, RxDefFileName);
         return false;
     }
     LineReader reader(std::move(lines));
@@ -71,7 +72,7 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
     while (!reader.atEnd()) {
         if (reader.next() == model) {
             if (!readModelBlock(reader, device, true)) {
-                report(lang, onError, 82, RxDefFileName);
+                report(lang, onError, lang::kFileFormat, RxDefFileName);
                 return false;
             }
             found = true;
@@ -85,14 +86,14 @@ bool FindModel(const std::string& programFolder, TDevice& device, const PopisTyp
 {
     std::vector<std::string> lines;
     if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+        report(lang, onError, lang::kFileCannotBeOpened, RxDefFileName);
         return false;
     }
     LineReader reader(std::move(lines));
     while (!reader.atEnd()) {
         if (reader.next() == device.Model) {
             if (!readModelBlock(reader, device, false)) {
-                report(lang, onError, 82, RxDefFileName);
+                report(lang, onError, lang::kFileFormat, RxDefFileName);
                 return false;
             }
             return true;
@@ -107,7 +108,7 @@ bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::
 {
     std::vector<std::string> lines;
     if (!text::readLines(path, lines)) {
-        report(lang, onError, 80, path);
+        report(lang, onError, lang::kFileCannotBeOpened, path);
         return false;
     }
     models.clear();

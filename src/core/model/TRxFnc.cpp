@@ -1,5 +1,6 @@
 #include "core/model/TRxFnc.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
 #include "core/model/TDevice.h"
@@ -203,7 +204,7 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
     std::vector<std::string> lines;
     if (!text::readLines(text::joinPath(Folder, FileName), lines)) {
         if (m_onError) {
-            m_onError(LangText(lang, 80) + " - " + FileName);
+            m_onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + FileName);
         }
         return false;
     }
@@ -220,7 +221,7 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
         }
         if (!readBlock(reader, checkPositions ? &lengths : nullptr, block)) {
             if (m_onError) {
-                m_onError(LangText(lang, 82) + " - " + FileName);
+                m_onError(LangText(lang, lang::kFileFormat) + " - " + FileName);
             }
             return false;
         }

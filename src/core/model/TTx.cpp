@@ -1,5 +1,6 @@
 #include "core/model/TTx.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
 
@@ -62,7 +63,7 @@ bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, cons
     std::vector<std::string> lines;
     if (!text::readLines(text::joinPath(programFolder, TxDefFileName), lines)) {
         if (onError) {
-            onError(LangText(lang, 80) + " - " + TxDefFileName);
+            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + TxDefFileName);
         }
         return false;
     }
@@ -71,7 +72,7 @@ bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, cons
         TTx type;
         if (!readType(reader, type)) {
             if (onError) {
-                onError(LangText(lang, 82) + " - " + TxDefFileName);
+                onError(LangText(lang, lang::kFileFormat) + " - " + TxDefFileName);
             }
             return false;
         }

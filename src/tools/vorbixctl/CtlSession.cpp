@@ -3,6 +3,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/Settings.h"
+#include "core/base/TextNumbers.h"
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
 
@@ -13,8 +14,6 @@
 namespace vorbix::ctl {
 namespace {
 
-constexpr int kTextPasswordTooLong = 133;
-constexpr int kTextWrongPassword = 134;
 constexpr int kMaxComPort = 32;
 constexpr std::size_t kMaxPassword = 16;
 
@@ -109,11 +108,11 @@ bool CtlSession::login()
     }
     given = cp1250::fromUtf8(given);
     if (given.size() > kMaxPassword) {
-        reportText(kTextPasswordTooLong);
+        reportText(lang::kPasswordTooLongForDialog);
         return false;
     }
     if (given != password) {
-        reportText(kTextWrongPassword);
+        reportText(lang::kWrongPassword);
         return false;
     }
     return true;

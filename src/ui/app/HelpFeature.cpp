@@ -1,6 +1,7 @@
 #include "ui/app/HelpFeature.h"
 
 #include "core/app/Language.h"
+#include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
@@ -61,7 +62,8 @@ bool HelpFeature::helpAvailable()
     if (text::fileExists(m_helpFile)) {
         return true;
     }
-    Dialogs::error(shell().mainWindow(), fromCp(LangText(shell().lang(), 80) + " - " + m_helpFile));
+    Dialogs::error(shell().mainWindow(),
+                   fromCp(LangText(shell().lang(), lang::kFileCannotBeOpened) + " - " + m_helpFile));
     return false;
 }
 

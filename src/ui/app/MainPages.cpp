@@ -1,5 +1,6 @@
 #include "ui/app/MainPages.h"
 
+#include "core/base/TextNumbers.h"
 #include "ui/app/HelpContext.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
@@ -24,7 +25,9 @@ constexpr PageInfo kPages[] = {
     {"MonitorPage", "Monitoring", 150},   {"DirectControlPage", "Direct Control", 180},
 };
 
-constexpr int kPageTexts[] = {158, 159, 215, 200, 231}; // the direct control page keeps its caption
+// The direct control page keeps its caption.
+constexpr int kPageTexts[] = {lang::kPageMemory, lang::kPageFile, lang::kPageHistory, lang::kPageBattery,
+                              lang::kPageMonitoring};
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/Startup.h"
+#include "core/base/TextNumbers.h"
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
 #include "core/text/TextFile.h"
@@ -353,7 +354,7 @@ void TMainForm::UpdateStatus()
     in.monitor = m_monitorMarks;
     in.connectionText = connectionText();
     in.receiverDescription = m_state.LoggedIn && m_records ? m_records->memory.Device.Description : std::string();
-    in.savedText = LangText(m_lang, 88);
+    in.savedText = LangText(m_lang, lang::kStatusSaved);
     in.activePage = pages->currentIndex();
     in.messageViewShown = !messagesPanel()->isHidden();
     in.captions = {toCp(pages->tabText(0)), toCp(pages->tabText(1)), toCp(pages->tabText(4))};

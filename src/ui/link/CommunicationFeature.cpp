@@ -1,6 +1,7 @@
 #include "ui/link/CommunicationFeature.h"
 
 #include "core/app/Settings.h"
+#include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
@@ -51,7 +52,8 @@ CommunicationFeature::CommunicationFeature(Shell& shell) : Feature(shell)
     LinkSession& session = shell.linkSession();
     m_commForm->setCancelFlag(&session.link().CancelRequested);
     session.setCancelQuestion([this] {
-        return Dialogs::yesNo(m_commForm, this->shell().caption(), fromCp(LangText(this->shell().lang(), 98)));
+        return Dialogs::yesNo(m_commForm, this->shell().caption(),
+                              fromCp(LangText(this->shell().lang(), lang::kStopUpload)));
     });
 }
 
@@ -104,7 +106,7 @@ void CommunicationFeature::closeSteps()
 void CommunicationFeature::showBusy(bool cancellable)
 {
     TInfoForm* info = shell().infoForm();
-    info->Label1->setText(fromCp(LangText(shell().lang(), 44)));
+    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyCommunicating)));
     info->CancelButton->setEnabled(cancellable);
     info->show();
     QApplication::processEvents();
@@ -171,7 +173,8 @@ void CommunicationFeature::MenuLoginClick()
     closeBusy();
 
     if (state.DataOpen && device.Model != dataSetModel) {
-        if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(), fromCp(LangText(shell().lang(), 77)))) {
+        if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
+                            fromCp(LangText(shell().lang(), lang::kOtherModelThanDataSet)))) {
             abandon();
             return;
         }
@@ -261,7 +264,7 @@ void CommunicationFeature::MenuDownloadClick()
         return;
     }
 
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), 76)));
+    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kDownloading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -300,7 +303,8 @@ void CommunicationFeature::MenuUploadClick()
     if (!loggedInOrLogin()) {
         return;
     }
-    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(), fromCp(LangText(shell().lang(), 95)))) {
+    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
+                        fromCp(LangText(shell().lang(), lang::kUploadQuestion)))) {
         return;
     }
     LinkLease lease = shell().linkSession().lease();
@@ -326,7 +330,7 @@ void CommunicationFeature::MenuUploadClick()
         return;
     }
 
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), 75)));
+    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kUploading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -345,8 +349,8 @@ void CommunicationFeature::MenuUploadClick()
         return ok && !differs;
     });
     if (differs) {
-        Dialogs::error(shell().mainWindow(),
-                       fromCp(LangText(shell().lang(), 110) + " " + LangText(shell().lang(), 114)));
+        Dialogs::error(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kCommunicationFailed) + " " +
+                                                    LangText(shell().lang(), lang::kWhileWriting)));
     }
     // Only a verified upload means the receiver holds the table shown; after a failed or cancelled
     // one the memory view stays marked as changed.

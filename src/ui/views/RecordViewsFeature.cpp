@@ -3,6 +3,7 @@
 
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
@@ -185,7 +186,7 @@ void RecordViewsFeature::showBusy(bool show)
     if (dialogOpen) {
         return;
     }
-    info->Label1->setText(fromCp(LangText(shell().lang(), 48)));
+    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyWorking)));
     info->CancelButton->setEnabled(false);
     info->show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -257,7 +258,7 @@ bool RecordViewsFeature::RunFind()
         }
         return true;
     case views::FindResult::NotFound:
-        Dialogs::message(shell().mainWindow(), fromCp(LangText(shell().lang(), 146)));
+        Dialogs::message(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kTextNotFound)));
         return false;
     case views::FindResult::Skipped:
         break;

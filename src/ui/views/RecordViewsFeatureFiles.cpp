@@ -1,6 +1,7 @@
 // The File menu's data-file commands and their unsaved-changes questions.
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
 #include "core/model/TDataSet.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
@@ -67,7 +68,7 @@ void RecordViewsFeature::MenuNew()
 {
     storeUserWidthsIfShown();
     const app::ShellState& state = shell().state();
-    if (state.DataOpen && !state.DataSaved && !askToSave(84, true)) {
+    if (state.DataOpen && !state.DataSaved && !askToSave(lang::kSaveChanges, true)) {
         return;
     }
     (void)newDataSet();
@@ -76,7 +77,7 @@ void RecordViewsFeature::MenuNew()
 void RecordViewsFeature::MenuOpen()
 {
     storeUserWidthsIfShown();
-    if (!shell().state().DataSaved && !askToSave(97, false)) {
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChangesFirst, false)) {
         return;
     }
     const QString path =
@@ -94,7 +95,7 @@ void RecordViewsFeature::MenuOpen()
 void RecordViewsFeature::MenuOpenBackup()
 {
     storeUserWidthsIfShown();
-    if (!shell().state().DataSaved && !askToSave(97, false)) {
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChangesFirst, false)) {
         return;
     }
     const QString backupFolder = fromCp(text::joinPath(shell().programFolder(), model::BackupFolderName));
@@ -154,7 +155,7 @@ void RecordViewsFeature::MenuSaveAs()
 
 void RecordViewsFeature::MenuClose()
 {
-    if (!shell().state().DataSaved && !askToSave(84, true)) {
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChanges, true)) {
         return;
     }
     shell().records().dataSet.close(); // rebuilds the views, which store the widths and hide the user grid
@@ -163,7 +164,8 @@ void RecordViewsFeature::MenuClose()
 
 void RecordViewsFeature::MenuImport()
 {
-    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(), fromCp(LangText(shell().lang(), 96)), true)) {
+    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
+                        fromCp(LangText(shell().lang(), lang::kImportComments)), true)) {
         return;
     }
     const QString path =

@@ -1,5 +1,6 @@
 #include "ui/views/TEditForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
 #include "ui/app/QtText.h"
@@ -228,22 +229,22 @@ void TEditForm::build()
 
 void TEditForm::applyTexts(const std::array<std::string, 5>& userTitles)
 {
-    setWindowTitle(fromCp(LangText(m_lang, 50)));
-    m_userGroup->setTitle(fromCp(LangText(m_lang, 51)));
+    setWindowTitle(fromCp(LangText(m_lang, lang::kEditCaption)));
+    m_userGroup->setTitle(fromCp(LangText(m_lang, lang::kEditUserGroup)));
     m_userIDLabel->setText(fromCp(userTitles[0]));
     for (std::size_t k = 0; k < 4; ++k) {
         m_userLabels[k]->setText(fromCp(userTitles[k + 1]));
     }
-    m_memLabel->setText(fromCp(LangText(m_lang, 52)));
-    m_serialLabel->setText(fromCp(LangText(m_lang, 53)));
-    m_txTypeLabel->setText(fromCp(LangText(m_lang, 54)));
-    m_buttonLabel->setText(fromCp(LangText(m_lang, 55)));
-    m_btnGroup->setTitle(fromCp(LangText(m_lang, 55)));
-    m_inputRadio->setTitle(fromCp(LangText(m_lang, 160)));
-    m_releLabel->setText(fromCp(LangText(m_lang, 56)));
-    m_funkceLabel->setText(fromCp(LangText(m_lang, 58)));
-    m_timeGroup->setTitle(fromCp(LangText(m_lang, 59)));
-    m_chanelsGroup->setTitle(fromCp(LangText(m_lang, 151)));
+    m_memLabel->setText(fromCp(LangText(m_lang, lang::kEditMemorySlot)));
+    m_serialLabel->setText(fromCp(LangText(m_lang, lang::kEditSerial)));
+    m_txTypeLabel->setText(fromCp(LangText(m_lang, lang::kEditType)));
+    m_buttonLabel->setText(fromCp(LangText(m_lang, lang::kEditButtons)));
+    m_btnGroup->setTitle(fromCp(LangText(m_lang, lang::kEditButtons)));
+    m_inputRadio->setTitle(fromCp(LangText(m_lang, lang::kEditInput)));
+    m_releLabel->setText(fromCp(LangText(m_lang, lang::kEditRelay)));
+    m_funkceLabel->setText(fromCp(LangText(m_lang, lang::kEditFunction)));
+    m_timeGroup->setTitle(fromCp(LangText(m_lang, lang::kEditTime)));
+    m_chanelsGroup->setTitle(fromCp(LangText(m_lang, lang::kColumnChannels)));
 }
 
 void TEditForm::FormShow(const model::TData& record, const std::string& programFolder, int relays,
