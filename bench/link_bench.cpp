@@ -228,8 +228,7 @@ void ptyTransfer(benchmark::State& state, bool upload, bool dumpRead)
                 port = std::make_unique<link::TSerial>(pty, baud);
             } catch (const link::TSerialException&) {
             }
-            if (!port ||
-                !receiver.open(std::make_unique<link::SerialTransport>(std::move(port), Clock::system()))) {
+            if (!port || !receiver.open(std::make_unique<link::SerialTransport>(std::move(port), Clock::system()))) {
                 state.SkipWithError("no login");
             } else {
                 transfer(state, receiver, upload, baud);

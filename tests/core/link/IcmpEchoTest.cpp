@@ -9,7 +9,8 @@ using std::chrono::milliseconds;
 TEST(IcmpEchoTest, LoopbackAnswers)
 {
     int pumped = 0;
-    const PingResult result = PingOnce("127.0.0.1", milliseconds(2000), vorbix::Clock::system(), [&pumped] { ++pumped; });
+    const PingResult result =
+        PingOnce("127.0.0.1", milliseconds(2000), vorbix::Clock::system(), [&pumped] { ++pumped; });
     if (result == PingResult::NotPermitted) {
         GTEST_SKIP() << "neither ICMP datagram nor raw sockets are permitted here";
     }
