@@ -120,7 +120,8 @@ bool TRx::ReadConfiguration()
     for (std::size_t i = 0; i < std::size(fields) && converted; ++i) {
         converted = HexToInt(std::string_view(data).substr(4 * i, 4), *fields[i]);
     }
-    if (!converted) {
+    // A record memory that ends before it starts is a garbled block: nothing could be transferred.
+    if (!converted || device.MemEnd < device.MemStart) {
         report(failed);
         return false;
     }
