@@ -58,8 +58,9 @@ bool ParseLanguage(std::string_view content, PopisType& table, std::string& erro
 bool LoadLanguage(const std::string& programFolder, const std::string& code, PopisType& table, std::string& error)
 {
     std::string content;
-    if (!text::readFile(text::joinPath(programFolder, code + ".lng"), content)) {
-        error = code + " languge file can not be open!";
+    std::string reason;
+    if (!text::readFile(text::joinPath(programFolder, code + ".lng"), content, reason)) {
+        error = code + " languge file can not be open! - " + reason;
         return false;
     }
     return ParseLanguage(content, table, error);

@@ -18,7 +18,7 @@ constexpr int kLanguageTextCount = 310;
 // entries the file does not set keep the text they had (empty when new).
 //
 // Failures, with `error` set and the table left as far as it was filled:
-// - the file cannot be opened: code + " languge file can not be open!"
+// - the file cannot be opened: code + " languge file can not be open! - " + "PATH: REASON"
 // - a count or entry number that is not a number, an empty line anywhere, or an entry number
 //   outside 0..count-1: "Wrong language file format!"
 [[nodiscard]] bool LoadLanguage(const std::string& programFolder, const std::string& code, PopisType& table,

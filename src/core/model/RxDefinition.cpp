@@ -8,10 +8,10 @@ namespace vorbix::model {
 
 namespace {
 
-void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& name)
+void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& detail)
 {
     if (onError) {
-        onError(LangText(lang, textNumber) + " - " + name);
+        onError(LangText(lang, textNumber) + " - " + detail);
     }
 }
 
@@ -62,8 +62,9 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
                     const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines, reason)) {
+        report(lang, onError, 80, reason);
         return false;
     }
     LineReader reader(std::move(lines));
@@ -84,8 +85,9 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
 bool FindModel(const std::string& programFolder, TDevice& device, const PopisType& lang, const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines, reason)) {
+        report(lang, onError, 80, reason);
         return false;
     }
     LineReader reader(std::move(lines));
@@ -106,8 +108,9 @@ bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::
                    const PopisType& lang, const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(path, lines)) {
-        report(lang, onError, 80, path);
+    std::string reason;
+    if (!text::readLines(path, lines, reason)) {
+        report(lang, onError, 80, reason);
         return false;
     }
     models.clear();

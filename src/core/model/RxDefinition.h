@@ -9,7 +9,8 @@
 // Readers of "Rx.def", the receiver models file in the program folder. Each block is:
 //   1 model name, 2 Description, 3 Relays, 4 EmptyRecord, 5 ReadLayout, 6 WriteLayout,
 //   7 EraseBlock (bytes), free lines, and a line that is exactly "#E".
-// Failures go to `onError` as language text 80 (cannot open) or 82 (format) + " - Rx.def".
+// Failures go to `onError` as language text 80 + " - " + "PATH: REASON" when the file cannot be
+// read, or language text 82 + " - Rx.def" for a format error.
 // The file is read whole and closed before any of these returns.
 namespace vorbix::model {
 
@@ -38,7 +39,6 @@ struct TRxArray
 
 // Every block's name and description, in file order. `descriptions` is the list shown to the
 // user; ItemIndex is the position of the entry's description in it. Both lists are replaced.
-// The error text names the full path.
 [[nodiscard]] bool LoadModelList(const std::string& path, std::vector<TRxArray>& models,
                                  std::vector<std::string>& descriptions, const PopisType& lang,
                                  const ErrorSink& onError);

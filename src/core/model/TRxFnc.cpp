@@ -201,9 +201,10 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
     const PopisType& lang = m_lang != nullptr ? *m_lang : noTexts;
     ModelName = model;
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(Folder, FileName), lines)) {
+    std::string reason;
+    if (!text::readLines(text::joinPath(Folder, FileName), lines, reason)) {
         if (m_onError) {
-            m_onError(LangText(lang, 80) + " - " + FileName);
+            m_onError(LangText(lang, 80) + " - " + reason);
         }
         return false;
     }

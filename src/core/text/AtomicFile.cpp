@@ -1,7 +1,8 @@
 #include "core/text/AtomicFile.h"
 
+#include "core/text/TextFile.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,12 +51,16 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
     {
     };
     if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            error = failureText(path, EISDIR);
+            return false;
+        }
         if (!S_ISREG(st.st_mode)) {
-            error = "not a regular file";
+            error = path + ": not a regular file";
             return false;
         }
         if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-            error = "the file is read-only";
+            error = path + ": the file is read-only";
             return false;
         }
         mode = st.st_mode & 07777;
@@ -64,19 +69,19 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
     std::string tmpl = folderOf(path) + "/." + path.substr(path.find_last_of('/') + 1) + ".XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) {
-        error = std::strerror(errno);
+        error = failureText(path, errno);
         return false;
     }
     bool ok = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (!ok) {
-        error = std::strerror(errno);
+        error = failureText(path, errno);
     }
     if (::close(fd) != 0 && ok) {
-        error = std::strerror(errno);
+        error = failureText(path, errno);
         ok = false;
     }
     if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        error = std::strerror(errno);
+        error = failureText(path, errno);
         ok = false;
     }
     if (!ok) {

@@ -8,9 +8,10 @@
 // either the old file or the new one, never half of either.
 namespace vorbix::text {
 
-// False, with a reason in `error`, when the file cannot be written. A target that exists but is
-// marked read-only (no write permission bits) is refused, as the user marked it so on purpose;
-// this holds for root too. The new file keeps the old file's permissions.
+// False when the file cannot be written, with "PATH: REASON" in `error` (the target's path, also
+// when the temporary file failed; "PATH: the file is read-only" for a read-only target). A target
+// that exists but is marked read-only (no write permission bits) is refused, as the user marked it
+// so on purpose; this holds for root too. The new file keeps the old file's permissions.
 [[nodiscard]] bool writeFileAtomically(const std::string& path, std::string_view content, std::string& error);
 
 // Clears every write permission bit (the backups are kept read-only).

@@ -112,14 +112,15 @@ void TAboutForm::showEvent(QShowEvent* event)
     NumberLabel->setText(fileVersionText());
     RxEdit->clear();
     std::vector<std::string> receivers;
-    if (app::ReadSupportedReceivers(m_rxDefPath, receivers)) {
+    std::string error;
+    if (app::ReadSupportedReceivers(m_rxDefPath, receivers, error)) {
         QStringList lines;
         for (const std::string& r : receivers) {
             lines << fromCp(r);
         }
         RxEdit->setPlainText(lines.join(QLatin1Char('\n')));
     } else {
-        const std::string text = (m_lang != nullptr ? LangText(*m_lang, 80) : std::string()) + " - " + m_rxDefPath;
+        const std::string text = (m_lang != nullptr ? LangText(*m_lang, 80) : std::string()) + " - " + error;
         Dialogs::error(this, fromCp(text));
     }
     QDialog::showEvent(event);

@@ -222,7 +222,14 @@ bool TMainForm::firstShowing()
         return false;
     }
 
-    app::LoadSettings(app::IniFile::load(settingsPath()), m_settings);
+    // A settings file that exists but cannot be read is reported; the defaults are used, as for a
+    // missing one, and the save at the end tells again why the file cannot be written.
+    std::string unreadable;
+    const app::IniFile ini = app::IniFile::load(settingsPath(), unreadable);
+    if (!unreadable.empty()) {
+        Dialogs::error(this, fromCp(LangText(m_lang, 80) + " - " + unreadable));
+    }
+    app::LoadSettings(ini, m_settings);
     m_commPart->applySettings();
     m_pageControl->setCurrentIndex(m_settings.PageControl);
     applyWindowGeometry();
@@ -466,10 +473,11 @@ HelpWindow* TMainForm::helpWindow()
 
 bool TMainForm::helpAvailable()
 {
-    if (text::fileExists(m_helpFile)) {
+    std::string reason;
+    if (text::fileExists(m_helpFile, reason)) {
         return true;
     }
-    Dialogs::error(this, fromCp(LangText(m_lang, 80) + " - " + m_helpFile));
+    Dialogs::error(this, fromCp(LangText(m_lang, 80) + " - " + reason));
     return false;
 }
 

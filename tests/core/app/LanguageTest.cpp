@@ -64,7 +64,7 @@ TEST(LanguageTest, MissingFileAndFileChoices)
     PopisType table{"keep"};
     std::string error;
     EXPECT_FALSE(LoadLanguage(dir.path(), "CZ", table, error));
-    EXPECT_EQ(error, "CZ languge file can not be open!");
+    EXPECT_EQ(error, "CZ languge file can not be open! - " + dir.file("CZ.lng") + ": No such file or directory");
     EXPECT_EQ(table, PopisType{"keep"});
 
     dir.write("CZ.lng", "002\r\n000 Soubor\r\n001 Upravy\r\n");

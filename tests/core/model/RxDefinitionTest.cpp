@@ -52,14 +52,15 @@ TEST_F(RxDefinitionTest, UnknownModelFailsWithoutMessage)
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(RxDefinitionTest, MissingFileReportsText80WithBareName)
+TEST_F(RxDefinitionTest, MissingFileReportsText80WithPathAndReason)
 {
     vorbix::test::TempFolder empty;
     TDevice device;
     device.Model = "SMALL";
     EXPECT_FALSE(FindModel(empty.path(), device, lang, log.sink()));
     EXPECT_FALSE(LoadDefinition(empty.path(), "SMALL", device, lang, log.sink()));
-    EXPECT_EQ(log.messages, (std::vector<std::string>{"T80 - Rx.def", "T80 - Rx.def"}));
+    const std::string expected = "T80 - " + empty.file("Rx.def") + ": No such file or directory";
+    EXPECT_EQ(log.messages, (std::vector<std::string>{expected, expected}));
 }
 
 // Blocks of a 16-digit record with one broken line; each must be refused with text 82.
@@ -122,7 +123,7 @@ TEST_F(RxDefinitionTest, ModelListNamesEveryBlock)
 
     const std::string missing = folder.file("Missing.def");
     EXPECT_FALSE(LoadModelList(missing, models, descriptions, lang, log.sink()));
-    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + missing});
+    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + missing + ": No such file or directory"});
 }
 
 } // namespace

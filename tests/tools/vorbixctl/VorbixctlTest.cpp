@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -315,7 +316,14 @@ TEST_F(VorbixctlTest, FailuresExitWithOneAndTheMessage)
 
     const CtlRun noLanguage = runCtl({"--folder", folder.path(), "--tcp", "127.0.0.1:1", "info"});
     EXPECT_EQ(noLanguage.status, 1);
-    EXPECT_NE(noLanguage.err.find("US languge file can not be open!"), std::string::npos) << noLanguage.err;
+    EXPECT_EQ(noLanguage.err, "vorbixctl: US languge file can not be open! - " + folder.file("US.lng") +
+                                  ": No such file or directory\n");
+
+    // Settings that are there but cannot be read stop the tool before it connects anywhere.
+    ASSERT_EQ(::mkdir(folder.file("Vorbix.ini").c_str(), 0755), 0);
+    const CtlRun badSettings = runCtl({"--folder", folder.path(), "info"});
+    EXPECT_EQ(badSettings.status, 1);
+    EXPECT_EQ(badSettings.err, "vorbixctl: Unable to read " + folder.file("Vorbix.ini") + ": Is a directory\n");
 }
 
 TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)
