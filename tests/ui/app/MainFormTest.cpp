@@ -62,6 +62,21 @@ TEST_F(MainFormFixture, LanguageFallsBackToUs)
     EXPECT_FALSE(form->startRefused());
 }
 
+// A file with fewer texts than the program uses would leave every later message empty: it is
+// refused and the start goes on as without the file.
+TEST_F(MainFormFixture, ShortLanguageFileFallsBackToUsAsAMissingOneDoes)
+{
+    writeIni("[Setup]\r\nLanguage=CZ\r\n");
+    folder.write("CZ.lng", "005\r\n000 Soubor\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Wrong language file format! - ") +
+                          QString::fromStdString(folder.file("CZ.lng")) + QStringLiteral(": 5 texts, 310 needed")});
+    EXPECT_EQ(form->languageCode(), "US");
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("T0"));
+    EXPECT_FALSE(form->startRefused());
+}
+
 TEST_F(MainFormFixture, NoLoadableLanguageEndsTheProgram)
 {
     std::filesystem::remove(folder.file("US.lng"));
