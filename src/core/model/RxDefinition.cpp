@@ -4,9 +4,15 @@
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
 
+#include <algorithm>
+
 namespace vorbix::model {
 
 namespace {
+
+constexpr int kMostRelays = 8;
+// Addresses have four hexadecimal digits.
+constexpr long long kAddressSpace = 0x10000;
 
 void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& detail)
 {
@@ -21,6 +27,29 @@ void skipToBlockEnd(LineReader& reader)
     }
 }
 
+// Whole bytes of upper-case hexadecimal digits, as the receiver's memory is read and written.
+bool isRecordText(const std::string& text)
+{
+    if (text.empty() || text.size() % 2 != 0) {
+        return false;
+    }
+    for (char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The erase block drives the upload's erase loop, which must end inside the address space: at
+// most the record memory once a receiver gave its addresses, else the whole address space.
+bool isEraseBlock(int bytes, const TDevice& device)
+{
+    const long long memory = static_cast<long long>(device.MemEnd) - device.MemStart + 1;
+    const long long largest = device.MemEnd > device.MemStart ? std::min(memory, kAddressSpace) : kAddressSpace;
+    return bytes >= 1 && bytes <= largest;
+}
+
 // Lines 2 to 6 (and 7 for the login loader) of a block whose name line has been read. Each value
 // is stored as soon as it is read; false on the first failed check.
 bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
@@ -30,11 +59,11 @@ bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
         return false;
     }
     device.Description = line;
-    if (!parseDecimal(reader.next(), device.Relays)) {
+    if (!parseDecimal(reader.next(), device.Relays) || device.Relays < 0 || device.Relays > kMostRelays) {
         return false;
     }
     line = reader.next();
-    if (line.empty()) {
+    if (!isRecordText(line)) {
         return false;
     }
     device.EmptyRecord = line;
@@ -53,7 +82,8 @@ bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
     if (!layoutsConsistent(device.ReadLayout, device.WriteLayout, device.recordLength())) {
         return false;
     }
-    return !readEraseBlock || parseDecimal(reader.next(), device.EraseBlock);
+    return !readEraseBlock ||
+           (parseDecimal(reader.next(), device.EraseBlock) && isEraseBlock(device.EraseBlock, device));
 }
 
 } // namespace
