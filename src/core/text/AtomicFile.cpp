@@ -2,6 +2,7 @@
 
 #include "core/text/TextFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -92,7 +93,7 @@ std::string randomSuffix()
 {
     unsigned char bytes[kSuffixLength];
     if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
-        static std::uint64_t counter = 0;
+        static std::atomic<std::uint64_t> counter{0};
         std::uint64_t state = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
                               (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter;
         for (unsigned char& byte : bytes) {
