@@ -276,9 +276,8 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
 
 bool SaveSettingsFile(const std::string& path, const Settings& settings, const SaveContext& context, std::string& error)
 {
-    IniFile ini = IniFile::load(path);
-    SaveSettings(ini, settings, context);
-    return ini.save(path, error);
+    return IniFile::update(
+        path, [&](IniFile& ini) { SaveSettings(ini, settings, context); }, error);
 }
 
 } // namespace vorbix::app

@@ -202,9 +202,10 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
     const PopisType& lang = m_lang != nullptr ? *m_lang : noTexts;
     ModelName = model;
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(Folder, FileName), lines)) {
+    std::string reason;
+    if (!text::readLines(text::joinPath(Folder, FileName), lines, reason)) {
         if (m_onError) {
-            m_onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + FileName);
+            m_onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + reason);
         }
         return false;
     }

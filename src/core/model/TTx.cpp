@@ -61,9 +61,10 @@ bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, cons
 {
     types.clear();
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, TxDefFileName), lines)) {
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, TxDefFileName), lines, reason)) {
         if (onError) {
-            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + TxDefFileName);
+            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + reason);
         }
         return false;
     }

@@ -50,10 +50,16 @@ void CtlSession::report(const std::string& cp1250Message)
 
 bool CtlSession::prepare()
 {
-    const app::IniFile ini = app::IniFile::load(text::joinPath(m_folder, "Vorbix.ini"));
     std::string error;
+    // The settings choose the connection: a file that is there but cannot be read stops the tool
+    // rather than let it talk to the default port.
+    const app::IniFile ini = app::IniFile::load(text::joinPath(m_folder, "Vorbix.ini"), error);
+    if (!error.empty()) {
+        report("Unable to read " + error);
+        return false;
+    }
     if (!app::LoadLanguage(m_folder, app::ReadLanguageCode(ini), m_texts, error)) {
-        report(error + " (" + m_folder + ")");
+        report(error);
         return false;
     }
     app::Settings settings;

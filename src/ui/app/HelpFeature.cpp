@@ -59,11 +59,11 @@ HelpWindow* HelpFeature::helpWindow()
 
 bool HelpFeature::helpAvailable()
 {
-    if (text::fileExists(m_helpFile)) {
+    std::string reason;
+    if (text::fileExists(m_helpFile, reason)) {
         return true;
     }
-    Dialogs::error(shell().mainWindow(),
-                   fromCp(LangText(shell().lang(), lang::kFileCannotBeOpened) + " - " + m_helpFile));
+    Dialogs::error(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kFileCannotBeOpened) + " - " + reason));
     return false;
 }
 

@@ -113,7 +113,8 @@ void TAboutForm::showEvent(QShowEvent* event)
     NumberLabel->setText(fileVersionText());
     RxEdit->clear();
     std::vector<std::string> receivers;
-    if (app::ReadSupportedReceivers(m_rxDefPath, receivers)) {
+    std::string error;
+    if (app::ReadSupportedReceivers(m_rxDefPath, receivers, error)) {
         QStringList lines;
         for (const std::string& r : receivers) {
             lines << fromCp(r);
@@ -121,7 +122,7 @@ void TAboutForm::showEvent(QShowEvent* event)
         RxEdit->setPlainText(lines.join(QLatin1Char('\n')));
     } else {
         const std::string text =
-            (m_lang != nullptr ? LangText(*m_lang, lang::kFileCannotBeOpened) : std::string()) + " - " + m_rxDefPath;
+            (m_lang != nullptr ? LangText(*m_lang, lang::kFileCannotBeOpened) : std::string()) + " - " + error;
         Dialogs::error(this, fromCp(text));
     }
     QDialog::showEvent(event);

@@ -162,7 +162,14 @@ bool TMainForm::firstShowing()
         return false;
     }
 
-    app::LoadSettings(app::IniFile::load(settingsPath()), m_settings);
+    // A settings file that exists but cannot be read is reported; the defaults are used, as for a
+    // missing one, and the save at the end tells again why the file cannot be written.
+    std::string unreadable;
+    const app::IniFile ini = app::IniFile::load(settingsPath(), unreadable);
+    if (!unreadable.empty()) {
+        Dialogs::error(this, fromCp(LangText(m_lang, lang::kFileCannotBeOpened) + " - " + unreadable));
+    }
+    app::LoadSettings(ini, m_settings);
     pageControl()->setCurrentIndex(m_settings.PageControl);
     applyWindowGeometry();
     for (Feature* feature : m_features) {

@@ -66,7 +66,7 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int step)
 } // namespace
 
 TEditForm::TEditForm(const model::TRxFnc& functions, const PopisType& lang, ErrorSink onError, QWidget* parent)
-    : QDialog(parent), m_lang(lang), m_state(functions, lang, std::move(onError))
+    : QDialog(parent), m_lang(lang), m_onError(onError), m_state(functions, lang, std::move(onError))
 {
     setObjectName(QStringLiteral("TEditForm"));
     setModal(true);
@@ -252,8 +252,8 @@ void TEditForm::FormShow(const model::TData& record, const std::string& programF
 {
     applyTexts(userTitles);
     std::vector<model::TTx> types;
-    // A failed read has been reported; the dialog then works without types.
-    const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, {});
+    // A failed read is reported; the dialog then works without types.
+    const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, m_onError);
     m_showing = true;
     m_state.FormShow(record, types, loaded, relays);
     showControls();

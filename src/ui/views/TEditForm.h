@@ -56,6 +56,7 @@ private:
     void OKButtonClick();
 
     const PopisType& m_lang;
+    ErrorSink m_onError;
     views::TEditState m_state;
     model::TData m_accepted;
     bool m_showing = false;

@@ -176,7 +176,7 @@ TEST(SettingsTest, SaveAndLoadRoundTripAndLastFileOnlyWhenNamed)
     EXPECT_EQ(IniFile::load(path).readString("Setup", "LastFile", ""), "/data/new.rxd");
 
     EXPECT_FALSE(SaveSettingsFile(dir.file("gone/Vorbix.ini"), s, {}, error));
-    EXPECT_EQ(error, "Unable to write to " + dir.file("gone/Vorbix.ini"));
+    EXPECT_EQ(error, "Unable to write to " + dir.file("gone/Vorbix.ini") + ": No such file or directory");
 }
 
 TEST(SettingsTest, SerialPortsMapComNumbersToDevices)

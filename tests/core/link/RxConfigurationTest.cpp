@@ -10,8 +10,9 @@ namespace {
 
 using RxConfigurationTest = LinkFixture;
 
-// The model name block of a KV1MOD-T and an erased password block.
-const std::string kNameBlock = "4B56314D4F442D54" + std::string(16, '0');
+// The model name block of a KV2MIN-S (8-byte records, erase blocks of 256) and an erased
+// password block.
+const std::string kNameBlock = "4B56324D494E2D53" + std::string(16, '0');
 const std::string kPasswordBlock(32, '0');
 
 } // namespace
@@ -25,7 +26,7 @@ TEST_F(RxConfigurationTest, RecordMemoryEndingBeforeItStartsIsRefused)
         const char* memStart;
         const char* memEnd;
         int recordCount; // -1: refused
-    } cases[] = {{"0100", "01FF", 16}, {"0100", "0100", 0}, {"0100", "00FF", -1}, {"FFFF", "0000", -1}};
+    } cases[] = {{"0100", "01FF", 32}, {"0100", "08FF", 256}, {"0100", "00FF", -1}, {"FFFF", "0000", -1}};
     open(1);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.memStart) + "-" + c.memEnd);
@@ -41,7 +42,7 @@ TEST_F(RxConfigurationTest, RecordMemoryEndingBeforeItStartsIsRefused)
             EXPECT_EQ(rx.Device().Model, "");
         } else {
             ASSERT_TRUE(rx.ReadConfiguration()) << ::testing::PrintToString(errors);
-            EXPECT_EQ(rx.Device().Model, "KV1MOD-T");
+            EXPECT_EQ(rx.Device().Model, "KV2MIN-S");
             EXPECT_EQ(rx.Device().RecordCount, c.recordCount);
         }
         receiver.readReplies.clear();

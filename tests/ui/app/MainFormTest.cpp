@@ -59,7 +59,8 @@ TEST_F(MainFormFixture, MissingDefinitionFileShowsItsNameAndEndsTheStart)
         Dialogs::clear();
         ASSERT_TRUE(start());
         EXPECT_TRUE(form->startRefused());
-        EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + QString::fromLatin1(missing)});
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file(missing)) +
+                                          QStringLiteral(": No such file or directory")});
         EXPECT_FALSE(form->isVisible()); // the window closed itself
         EXPECT_FALSE(form->state().StartupDone);
         // Nothing is saved when the start was refused.
@@ -73,7 +74,24 @@ TEST_F(MainFormFixture, LanguageFallsBackToUs)
 {
     writeIni("[Setup]\r\nLanguage=CZ\r\n");
     ASSERT_TRUE(start());
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("CZ languge file can not be open!")});
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("CZ languge file can not be open! - ") +
+                                      QString::fromStdString(folder.file("CZ.lng")) +
+                                      QStringLiteral(": No such file or directory")});
+    EXPECT_EQ(form->languageCode(), "US");
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("T0"));
+    EXPECT_FALSE(form->startRefused());
+}
+
+// A file with fewer texts than the program uses would leave every later message empty: it is
+// refused and the start goes on as without the file.
+TEST_F(MainFormFixture, ShortLanguageFileFallsBackToUsAsAMissingOneDoes)
+{
+    writeIni("[Setup]\r\nLanguage=CZ\r\n");
+    folder.write("CZ.lng", "005\r\n000 Soubor\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Wrong language file format! - ") +
+                          QString::fromStdString(folder.file("CZ.lng")) + QStringLiteral(": 5 texts, 310 needed")});
     EXPECT_EQ(form->languageCode(), "US");
     EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("T0"));
     EXPECT_FALSE(form->startRefused());
@@ -85,8 +103,11 @@ TEST_F(MainFormFixture, NoLoadableLanguageEndsTheProgram)
     writeIni("[Setup]\r\nLanguage=CZ\r\n");
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     EXPECT_FALSE(form->create());
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("CZ languge file can not be open!"),
-                                       QStringLiteral("US languge file can not be open!")}));
+    const QString missing = QStringLiteral(": No such file or directory");
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("CZ languge file can not be open! - ") +
+                                           QString::fromStdString(folder.file("CZ.lng")) + missing,
+                                       QStringLiteral("US languge file can not be open! - ") +
+                                           QString::fromStdString(folder.file("US.lng")) + missing}));
     form.reset();
 }
 
@@ -399,7 +420,23 @@ TEST_F(MainFormFixture, UnwritableSettingsAreReportedAndTheProgramStillEnds)
     ASSERT_TRUE(text::setReadOnly(folder.file("Vorbix.ini")));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages(),
-              QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(folder.file("Vorbix.ini"))});
+              QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(folder.file("Vorbix.ini")) +
+                          QStringLiteral(": the file is read-only")});
+}
+
+TEST_F(MainFormFixture, AFolderNamedLikeTheSettingsIsReportedAndTheProgramRunsOnItsDefaults)
+{
+    const std::string path = folder.file("Vorbix.ini");
+    ASSERT_TRUE(std::filesystem::create_directory(path));
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(form->startRefused());
+    const QString reason = QString::fromStdString(path) + QStringLiteral(": Is a directory");
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + reason});
+    EXPECT_EQ(form->languageCode(), "US");
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages(),
+              (QStringList{QStringLiteral("T80 - ") + reason, QStringLiteral("Unable to write to ") + reason}));
+    EXPECT_TRUE(text::directoryExists(path));
 }
 
 TEST(ProgramEntryTest, SecondCopyFromTheSameFolderEndsAtOnce)

@@ -46,12 +46,13 @@ TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
     EXPECT_TRUE(about->MailLabel->text().contains(QStringLiteral("mailto:support@example.com")));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
-    // Rx.def gone: the error names its path and the list stays empty.
+    // Rx.def gone: the error names its path and the reason, and the list stays empty.
     std::filesystem::remove(folder.file("Rx.def"));
     showAboutOnce(*form);
     EXPECT_TRUE(about->RxEdit->toPlainText().isEmpty());
     EXPECT_EQ(Dialogs::shownMessages(),
-              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Rx.def"))});
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Rx.def")) +
+                          QStringLiteral(": No such file or directory")});
 }
 
 TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
@@ -80,13 +81,14 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
-    // Without the help files the user is told which file is missing.
+    // Without the help files the user is told which file is missing, and why.
     help->close();
     std::filesystem::remove_all(folder.file("Help"));
     feature.MenuIndexClick();
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(Dialogs::shownMessages(),
-              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html"))});
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html")) +
+                          QStringLiteral(": No such file or directory")});
 }
 
 TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
