@@ -8,9 +8,9 @@
 //   bench_link --benchmark_filter=Pty.*/9600      (about seven minutes)
 //   bench_link --benchmark_filter=Tcp
 
+#include "core/base/Clock.h"
 #include "core/link/ByteTransport.h"
 #include "core/link/Checksum.h"
-#include "core/link/Clock.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/link/Serial.h"
@@ -141,7 +141,7 @@ struct Receiver
 {
     explicit Receiver(bool dumpRead, int connectionType)
     {
-        link.Settings.ConnectionType = connectionType;
+        link.Settings.ConnectionType = static_cast<link::ConnectionKind>(connectionType);
         link.Settings.DumpRead = dumpRead;
         link.setErrorSink([](const std::string& message) { std::fprintf(stderr, "link: %s\n", message.c_str()); });
         rx.setErrorSink([](const std::string& message) { std::fprintf(stderr, "rx: %s\n", message.c_str()); });
@@ -228,8 +228,7 @@ void ptyTransfer(benchmark::State& state, bool upload, bool dumpRead)
                 port = std::make_unique<link::TSerial>(pty, baud);
             } catch (const link::TSerialException&) {
             }
-            if (!port ||
-                !receiver.open(std::make_unique<link::SerialTransport>(std::move(port), link::Clock::system()))) {
+            if (!port || !receiver.open(std::make_unique<link::SerialTransport>(std::move(port), Clock::system()))) {
                 state.SkipWithError("no login");
             } else {
                 transfer(state, receiver, upload, baud);

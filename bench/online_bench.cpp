@@ -125,7 +125,7 @@ struct Online
 {
     explicit Online(int port)
     {
-        link.Settings.ConnectionType = 1;
+        link.Settings.ConnectionType = link::ConnectionKind::TcpIp;
         link.Settings.IPAddress = "127.0.0.1";
         link.Settings.IPPort = std::to_string(port);
         link.setPinger([](const std::string&) { return link::PingResult::Reply; });

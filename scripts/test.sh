@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds every target and runs every test. Usage: scripts/test.sh [debug|release|asan]
+# Builds every target and runs every test. Usage: scripts/test.sh [debug|release|asan|tsan]
+# The tsan preset builds and runs the link and communication tests under ThreadSanitizer only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,36 +1,43 @@
 #include "core/app/CloseQuery.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::app {
 namespace {
 
 // True when this question lets the close go on.
-bool askAndSave(const std::string& question, const CloseQueryPorts& ports, const std::function<bool()>& save)
+bool askAndSave(const UnsavedItem& item, const AskQuestion& ask)
 {
-    switch (ports.ask(question)) {
+    switch (ask(item.question)) {
     case Answer::Cancel:
         return false;
     case Answer::No:
         return true;
     case Answer::Yes:
-        return save && save();
+        return item.save && item.save();
     }
     return false;
 }
 
 } // namespace
 
-bool CloseQuery(const ShellState& state, const MonitorMarks& monitor, const PopisType& lang,
-                const CloseQueryPorts& ports)
+bool CloseQuery(const std::vector<UnsavedItem>& items, const AskQuestion& ask)
 {
     bool mayClose = true;
-    if (state.DataOpen && !state.DataSaved) {
-        mayClose = askAndSave(LangText(lang, 84), ports, ports.saveDataSet) && mayClose;
-    }
-    if (monitor.SetupPresent && !monitor.SetupSaved) {
-        mayClose =
-            askAndSave(LangText(lang, 84) + " - " + LangText(lang, 231), ports, ports.saveMonitorSetup) && mayClose;
+    for (const UnsavedItem& item : items) {
+        mayClose = askAndSave(item, ask) && mayClose;
     }
     return mayClose;
+}
+
+std::string DataSetCloseQuestion(const PopisType& lang)
+{
+    return LangText(lang, lang::kSaveChanges);
+}
+
+std::string MonitorSetupCloseQuestion(const PopisType& lang)
+{
+    return LangText(lang, lang::kSaveChanges) + " - " + LangText(lang, lang::kPageMonitoring);
 }
 
 } // namespace vorbix::app

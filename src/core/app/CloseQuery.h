@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/app/PopisType.h"
-#include "core/app/ShellState.h"
+#include "core/base/LanguageTable.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vorbix::app {
 
@@ -15,21 +15,24 @@ enum class Answer
     Cancel,
 };
 
-// What the close question needs from the windows. `ask` shows a Yes/No/Cancel question with the
-// question icon and the main window's caption as title. The save functions save the data set (to
-// DataFileName, or under a name they ask for) and the monitor setup; each returns false when the
-// save failed or was abandoned. A missing save function counts as a failed save.
-struct CloseQueryPorts
+// Something unsaved that closing the program asks about: the question, and the save that Yes runs.
+// The save returns false when it failed or was abandoned; a missing save counts as a failed one.
+struct UnsavedItem
 {
-    std::function<Answer(const std::string& question)> ask;
-    std::function<bool()> saveDataSet;
-    std::function<bool()> saveMonitorSetup;
+    std::string question;
+    std::function<bool()> save;
 };
 
-// Asks about an unsaved data set (language text 84) and then about an unsaved monitor setup
-// (text 84 + " - " + text 231); both are asked when both apply, whatever the first answer.
-// Cancel, or Yes with a failed save, refuses the close: the result is then false.
-[[nodiscard]] bool CloseQuery(const ShellState& state, const MonitorMarks& monitor, const PopisType& lang,
-                              const CloseQueryPorts& ports);
+// `ask` shows a Yes/No/Cancel question with the question icon and the main window's caption as title.
+using AskQuestion = std::function<Answer(const std::string& question)>;
+
+// Asks about every item, in order, whatever the earlier answers were. Cancel, or Yes with a failed
+// save, refuses the close: the result is then false.
+[[nodiscard]] bool CloseQuery(const std::vector<UnsavedItem>& items, const AskQuestion& ask);
+
+// The questions about an unsaved data set (language text 84) and an unsaved monitor setup (text 84
+// + " - " + text 231).
+std::string DataSetCloseQuestion(const PopisType& lang);
+std::string MonitorSetupCloseQuestion(const PopisType& lang);
 
 } // namespace vorbix::app

@@ -3,8 +3,10 @@
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
 
+#include <cerrno>
 #include <charconv>
 #include <limits>
+#include <sys/stat.h>
 
 namespace vorbix::app {
 namespace {
@@ -106,8 +108,20 @@ IniFile::IniFile(std::string_view content) : m_lines(text::splitLines(content)) 
 
 IniFile IniFile::load(const std::string& path)
 {
+    std::string error;
+    return load(path, error);
+}
+
+IniFile IniFile::load(const std::string& path, std::string& error)
+{
     std::string content;
-    if (!text::readFile(path, content)) {
+    if (!text::readFile(path, content, error)) {
+        struct stat st
+        {
+        };
+        if (::stat(path.c_str(), &st) != 0 && errno == ENOENT) {
+            error.clear();
+        }
         return {};
     }
     return IniFile(content);
@@ -117,11 +131,23 @@ bool IniFile::save(const std::string& path, std::string& error) const
 {
     std::string detail;
     if (!text::writeFileAtomically(path, text(), detail)) {
-        error = "Unable to write to " + path;
+        error = "Unable to write to " + detail;
         return false;
     }
     error.clear();
     return true;
+}
+
+bool IniFile::update(const std::string& path, const std::function<void(IniFile&)>& change, std::string& error)
+{
+    std::string readError;
+    IniFile ini = load(path, readError);
+    if (!readError.empty()) {
+        error = "Unable to write to " + readError;
+        return false;
+    }
+    change(ini);
+    return ini.save(path, error);
 }
 
 std::string IniFile::text() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,10 +21,20 @@ public:
 
     // Reads the file; a missing or unreadable file gives an empty one (every read yields its default).
     static IniFile load(const std::string& path);
+    // The same, telling a missing file (its defaults are meant; `error` stays empty) from one that
+    // exists but cannot be read (a folder, no permission, an input/output error): that gives an
+    // empty file too, with "PATH: REASON" in `error`.
+    static IniFile load(const std::string& path, std::string& error);
 
     // Writes the whole file through a temporary file. On failure `error` is
-    // "Unable to write to " + path and the old file is left untouched.
+    // "Unable to write to PATH: REASON" and the old file is left untouched.
     [[nodiscard]] bool save(const std::string& path, std::string& error) const;
+
+    // Reads the file, lets `change` alter it and writes it back, errors as save. A file that exists
+    // but cannot be read is not written at all (the reason of the read follows "Unable to write to
+    // "), as the write would drop every line that could not be read.
+    [[nodiscard]] static bool update(const std::string& path, const std::function<void(IniFile&)>& change,
+                                     std::string& error);
 
     std::string text() const;
 

@@ -30,6 +30,16 @@ bool leadingNumber(std::string_view line, int& value)
     return true;
 }
 
+// The count of the first line, when it is a number.
+bool declaredCount(std::string_view content, int& count)
+{
+    std::string_view first = content.substr(0, content.find('\n'));
+    if (!first.empty() && first.back() == '\r') {
+        first.remove_suffix(1);
+    }
+    return leadingNumber(first, count);
+}
+
 } // namespace
 
 bool ParseLanguage(std::string_view content, PopisType& table, std::string& error)
@@ -57,9 +67,17 @@ bool ParseLanguage(std::string_view content, PopisType& table, std::string& erro
 
 bool LoadLanguage(const std::string& programFolder, const std::string& code, PopisType& table, std::string& error)
 {
+    const std::string path = text::joinPath(programFolder, code + ".lng");
     std::string content;
-    if (!text::readFile(text::joinPath(programFolder, code + ".lng"), content)) {
-        error = code + " languge file can not be open!";
+    std::string reason;
+    if (!text::readFile(path, content, reason)) {
+        error = code + " languge file can not be open! - " + reason;
+        return false;
+    }
+    int count = 0;
+    if (declaredCount(content, count) && count < kLanguageTextCount) {
+        error = std::string(kWrongFormat) + " - " + path + ": " + std::to_string(count) + " texts, " +
+                std::to_string(kLanguageTextCount) + " needed";
         return false;
     }
     return ParseLanguage(content, table, error);

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 
 #include <string>
 #include <string_view>
 
 namespace vorbix::app {
 
-// Number of texts the program uses (0..kLanguageTextCount-1); a complete language file sets them all.
+// Number of texts the program uses (0..kLanguageTextCount-1), the count of the shipped language
+// file. A language file must give at least this count, or every text above it would be empty.
 constexpr int kLanguageTextCount = 310;
 
 // Loads ProgramFolder/<code>.lng into `table`.
@@ -18,13 +19,15 @@ constexpr int kLanguageTextCount = 310;
 // entries the file does not set keep the text they had (empty when new).
 //
 // Failures, with `error` set and the table left as far as it was filled:
-// - the file cannot be opened: code + " languge file can not be open!"
+// - the file cannot be opened: code + " languge file can not be open! - " + "PATH: REASON"
+// - a count below kLanguageTextCount: "Wrong language file format! - PATH: " + the count +
+//   " texts, " + kLanguageTextCount + " needed"; the table is left unchanged
 // - a count or entry number that is not a number, an empty line anywhere, or an entry number
 //   outside 0..count-1: "Wrong language file format!"
 [[nodiscard]] bool LoadLanguage(const std::string& programFolder, const std::string& code, PopisType& table,
                                 std::string& error);
 
-// The same on file content already in memory (for tests and fuzzing).
+// The same on file content already in memory (for tests and fuzzing), with any count.
 [[nodiscard]] bool ParseLanguage(std::string_view content, PopisType& table, std::string& error);
 
 // The help contents page of a language: Help/VORBIX<code>/index.html when that exists, else the

@@ -1,5 +1,7 @@
 #include "core/app/Settings.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::app {
 namespace {
 
@@ -7,7 +9,6 @@ constexpr const char* kSetup = "Setup";
 constexpr const char* kWindow = "Window";
 constexpr const char* kFree = "Free";
 constexpr const char* kUserTitleKeys[5] = {"UserID", "User1", "User2", "User3", "User4"};
-constexpr int kFirstUserTitleText = 153;
 
 std::string profileSection(std::size_t n)
 {
@@ -22,7 +23,8 @@ std::string colKey(std::size_t column)
 void readConnection(const IniFile& ini, const std::string& section, link::ConnectionSettings& c)
 {
     const link::ConnectionSettings d;
-    c.ConnectionType = ini.readInteger(section, "ConnectionType", d.ConnectionType);
+    c.ConnectionType = static_cast<link::ConnectionKind>(
+        ini.readInteger(section, "ConnectionType", static_cast<int>(d.ConnectionType)));
     c.ComNumber = ini.readInteger(section, "ComNumber", d.ComNumber);
     c.ComSpeed = ini.readInteger(section, "ComSpeed", d.ComSpeed);
     c.IPAddress = ini.readString(section, "IPAddress", d.IPAddress);
@@ -32,7 +34,7 @@ void readConnection(const IniFile& ini, const std::string& section, link::Connec
 
 void writeConnection(IniFile& ini, const std::string& section, const link::ConnectionSettings& c)
 {
-    ini.writeInteger(section, "ConnectionType", c.ConnectionType);
+    ini.writeInteger(section, "ConnectionType", static_cast<int>(c.ConnectionType));
     ini.writeString(section, "IPAddress", c.IPAddress);
     ini.writeString(section, "IPPort", c.IPPort);
     ini.writeInteger(section, "ComNumber", c.ComNumber);
@@ -120,7 +122,7 @@ void LoadUserTitles(const IniFile& ini, const PopisType& lang, Settings& setting
 {
     for (int i = 0; i < 5; ++i) {
         settings.userTitles[static_cast<std::size_t>(i)] =
-            ini.readString(kSetup, kUserTitleKeys[i], LangText(lang, kFirstUserTitleText + i));
+            ini.readString(kSetup, kUserTitleKeys[i], LangText(lang, lang::kFirstUserTitle + i));
     }
 }
 
@@ -244,7 +246,7 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
     for (int i = 0; i < 5; ++i) {
         const std::string& title = s.userTitles[static_cast<std::size_t>(i)];
         const std::string& def =
-            context.lang != nullptr ? LangText(*context.lang, kFirstUserTitleText + i) : std::string();
+            context.lang != nullptr ? LangText(*context.lang, lang::kFirstUserTitle + i) : std::string();
         if (title == def) {
             ini.deleteKey(kSetup, kUserTitleKeys[i]);
         } else {
@@ -274,9 +276,8 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
 
 bool SaveSettingsFile(const std::string& path, const Settings& settings, const SaveContext& context, std::string& error)
 {
-    IniFile ini = IniFile::load(path);
-    SaveSettings(ini, settings, context);
-    return ini.save(path, error);
+    return IniFile::update(
+        path, [&](IniFile& ini) { SaveSettings(ini, settings, context); }, error);
 }
 
 } // namespace vorbix::app

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/app/IniFile.h"
-#include "core/app/PopisType.h"
 #include "core/app/TConnection.h"
+#include "core/base/LanguageTable.h"
 #include "core/link/ConnectionSettings.h"
-#include "core/link/Serial.h"
 
 #include <array>
 #include <string>
@@ -124,8 +123,8 @@ struct SaveContext
 void SaveSettings(IniFile& ini, const Settings& settings, const SaveContext& context);
 
 // The whole batch on the file: read it, apply SaveSettings, write it back through a temporary
-// file. False with "Unable to write to " + path when the file cannot be written; the file then
-// keeps its previous content.
+// file (IniFile::update). False with "Unable to write to PATH: REASON" when the file cannot be
+// read or written; the file then keeps its previous content.
 [[nodiscard]] bool SaveSettingsFile(const std::string& path, const Settings& settings, const SaveContext& context,
                                     std::string& error);
 

@@ -1,7 +1,9 @@
 #include "core/app/Startup.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace vorbix::app {
@@ -22,7 +24,8 @@ bool EnsureBackupFolder(const std::string& programFolder, std::string& error)
     }
     std::error_code ec;
     if (!std::filesystem::create_directory(backup, ec) || ec) {
-        error = "Cannot create " + backup;
+        // Without an error the name is taken by something that is not a folder.
+        error = "Cannot create " + text::failureText(backup, ec ? ec.value() : EEXIST);
         return false;
     }
     return true;
@@ -32,8 +35,9 @@ bool CheckDefinitionFiles(const std::string& programFolder, const std::string& d
                           const PopisType& lang, std::string& error)
 {
     for (const std::string& name : {std::string("Rx.def"), definitionFileName, std::string("Tx.def")}) {
-        if (!text::fileExists(text::joinPath(programFolder, name))) {
-            error = LangText(lang, 80) + " - " + name;
+        std::string reason;
+        if (!text::fileExists(text::joinPath(programFolder, name), reason)) {
+            error = LangText(lang, lang::kFileCannotBeOpened) + " - " + reason;
             return false;
         }
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/PopisType.h"
 #include "core/app/Settings.h"
 #include "core/app/ShellState.h"
+#include "core/base/LanguageTable.h"
 
 #include <string>
 #include <vector>
@@ -13,11 +13,12 @@ namespace vorbix::app {
 // else empty. Further arguments are ignored.
 std::string StartFileFrom(const std::vector<std::string>& arguments);
 
-// Creates ProgramFolder/Backup when it is missing. False with "Cannot create " + its path.
+// Creates ProgramFolder/Backup when it is missing. False with "Cannot create PATH: REASON".
 [[nodiscard]] bool EnsureBackupFolder(const std::string& programFolder, std::string& error);
 
 // The program refuses to run without its definition files: "Rx.def", then the function file of
-// the language, then "Tx.def". False with language text 80 + " - " + the first missing name.
+// the language, then "Tx.def". False with language text 80 + " - " + "PATH: REASON" for the first
+// one that is missing or not a plain file (a folder of that name, for instance).
 [[nodiscard]] bool CheckDefinitionFiles(const std::string& programFolder, const std::string& definitionFileName,
                                         const PopisType& lang, std::string& error);
 

@@ -20,10 +20,10 @@ std::vector<std::string> SupportedReceiversFromLines(const std::vector<std::stri
     return descriptions;
 }
 
-bool ReadSupportedReceivers(const std::string& rxDefPath, std::vector<std::string>& descriptions)
+bool ReadSupportedReceivers(const std::string& rxDefPath, std::vector<std::string>& descriptions, std::string& error)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(rxDefPath, lines)) {
+    if (!text::readLines(rxDefPath, lines, error)) {
         descriptions.clear();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "core/link/ConnectionSetup.h"
 
+#include "core/base/TextNumbers.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -84,23 +86,23 @@ SetupCheck CheckSetup(const SetupForm& form, ConnectionSettings& settings)
 {
     int port = settings.ComNumber;
     int speed = settings.ComSpeed;
-    if (form.ConnectionType == 0) {
+    if (form.ConnectionType == ConnectionKind::ComPort) {
         if (!parsePortNumber(form.PortText, port)) {
-            return {false, 135, SetupField::Port};
+            return {false, lang::kBadPortNumber, SetupField::Port};
         }
         if (!parseInt(form.SpeedText, speed)) {
-            return {false, 136, SetupField::Speed};
+            return {false, lang::kBadSpeed, SetupField::Speed};
         }
     } else {
         if (std::count(form.AddressText.begin(), form.AddressText.end(), '.') != 3) {
-            return {false, 101, SetupField::Address};
+            return {false, lang::kBadIPAddress, SetupField::Address};
         }
         if (form.IPPortText.size() < 2) {
-            return {false, 102, SetupField::IPPort};
+            return {false, lang::kBadTcpPort, SetupField::IPPort};
         }
     }
     // The dialog copies all six values back, whichever kind of connection was chosen.
-    if (form.ConnectionType == 0) {
+    if (form.ConnectionType == ConnectionKind::ComPort) {
         settings.ComNumber = port;
         settings.ComSpeed = speed;
     }

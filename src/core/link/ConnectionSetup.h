@@ -32,12 +32,12 @@ int SpeedIndex(int speed);
 // What the dialog's controls hold.
 struct SetupForm
 {
-    int ConnectionType = 0;   // radio index: 0 COM port, 1 TCP/IP
-    std::string PortText;     // port combo, "COM " + number (typed text is accepted)
-    std::string SpeedText;    // speed combo
-    std::string AddressText;  // IP address edit
-    std::string IPPortText;   // TCP port edit
-    bool DumpReadBox = false; // hidden; cleared every time the dialog is shown
+    ConnectionKind ConnectionType = ConnectionKind::ComPort; // the radio item
+    std::string PortText;                                    // port combo, "COM " + number (typed text is accepted)
+    std::string SpeedText;                                   // speed combo
+    std::string AddressText;                                 // IP address edit
+    std::string IPPortText;                                  // TCP port edit
+    bool DumpReadBox = false;                                // hidden; cleared every time the dialog is shown
 };
 
 // The controls as the dialog shows them for `settings`: the dump-read box is always cleared, so

@@ -1,6 +1,6 @@
 #include "core/link/IcmpEcho.h"
 
-#include "core/link/Clock.h"
+#include "core/base/Clock.h"
 
 #include <arpa/inet.h>
 #include <array>

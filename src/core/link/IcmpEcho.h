@@ -4,9 +4,11 @@
 #include <functional>
 #include <string>
 
-namespace vorbix::link {
-
+namespace vorbix {
 class Clock;
+}
+
+namespace vorbix::link {
 
 enum class PingResult
 {

@@ -1,17 +1,13 @@
 #include "core/link/Komunikace.h"
 
+#include "core/base/Clock.h"
+#include "core/base/TextNumbers.h"
 #include "core/link/ByteTransport.h"
-#include "core/link/Clock.h"
+#include "core/link/GatewayFrame.h"
 #include "core/link/SerialTransport.h"
 #include "core/link/TcpTransport.h"
 
 namespace vorbix::link {
-namespace {
-
-// Language texts of the link.
-constexpr int kTextPortUnavailable = 120;
-
-} // namespace
 
 TKomunikace::TKomunikace(const PopisType& languageTable) : m_languageTable(languageTable), m_clock(&Clock::system())
 {
@@ -37,23 +33,23 @@ bool TKomunikace::Otevri()
         return false;
     }
     switch (Settings.ConnectionType) {
-    case 0:
+    case ConnectionKind::ComPort:
         return openSerial();
-    case 1:
+    case ConnectionKind::TcpIp:
         return openTcp();
-    default:
-        return false;
     }
+    return false; // a number the settings file held that names no kind
 }
 
 bool TKomunikace::openWith(std::unique_ptr<ByteTransport> transport)
 {
     const std::lock_guard lock(m_io);
-    if (m_isOpen || !transport || (Settings.ConnectionType != 0 && Settings.ConnectionType != 1)) {
+    const ConnectionKind kind = Settings.ConnectionType;
+    if (m_isOpen || !transport || (kind != ConnectionKind::ComPort && kind != ConnectionKind::TcpIp)) {
         return false;
     }
     m_transport = std::move(transport);
-    m_kind = Settings.ConnectionType == 0 ? Kind::Serial : Kind::Tcp;
+    m_kind = kind == ConnectionKind::ComPort ? Kind::Serial : Kind::Tcp;
     clearReceived();
     m_disconnectReported = false;
     NastavIni();
@@ -67,7 +63,7 @@ bool TKomunikace::openSerial()
     try {
         port = std::make_unique<TSerial>(Settings.ComNumber, Settings.ComSpeed, SerialPorts);
     } catch (const TSerialException&) {
-        reportError(LangText(m_languageTable, kTextPortUnavailable));
+        reportError(LangText(m_languageTable, lang::kPortUnavailable));
         return false;
     }
     port->SetDtr(false);
@@ -205,9 +201,7 @@ void TKomunikace::KeepAlive()
     fillReceived(); // notices a connection that has ended
     bool alive = m_transport->isConnected();
     if (alive) {
-        static constexpr char kFramedKeepAlive[] = {0x06, 0x00, 0x06, 0x00, 0x01, 'S'};
-        alive = Settings.IPPort == "5000" ? sendBytes(std::string_view(kFramedKeepAlive, sizeof kFramedKeepAlive))
-                                          : sendBytes("S");
+        alive = sendBytes(framed() ? PassThroughFrame("S") : std::string("S"));
     }
     pumpEvents();
     if (!alive || !m_transport->isConnected()) {
@@ -219,11 +213,13 @@ void TKomunikace::KeepAlive()
 TKomunikace::Wait TKomunikace::readChar(char& c, std::chrono::steady_clock::time_point deadline, bool honourCancel)
 {
     for (;;) {
-        if (popReceived(c)) {
-            return Wait::Got;
-        }
+        // A cancel wins over what has arrived already, so it does not depend on how fast the
+        // receiver answers.
         if (honourCancel && CancelRequested) {
             return Wait::Cancelled;
+        }
+        if (popReceived(c)) {
+            return Wait::Got;
         }
         const auto now = m_clock->now();
         // Once the connection is gone nothing more can arrive: give up without waiting.
@@ -320,6 +316,11 @@ void TKomunikace::noteDisconnected()
     if (const int code = m_transport->disconnectError(); code != 0) {
         reportError("Disconnected, error #" + std::to_string(code));
     }
+}
+
+bool TKomunikace::framed() const
+{
+    return m_transport && IsFramedPort(m_transport->remotePort());
 }
 
 } // namespace vorbix::link

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/link/ConnectionSettings.h"
 #include "core/link/ConnectionSetup.h"
 #include "core/link/IcmpEcho.h"
@@ -15,10 +15,13 @@
 #include <string_view>
 #include <vector>
 
+namespace vorbix {
+class Clock;
+}
+
 namespace vorbix::link {
 
 class ByteTransport;
-class Clock;
 
 // The one link to a receiver, over a COM port or a TCP connection to a network gateway.
 // Commands go out with their checksum and are acknowledged by the receiver's echo.
@@ -136,6 +139,8 @@ private:
     void pumpEvents();
     void reportError(const std::string& message) const;
     void noteDisconnected();
+    // The connection goes to a gateway that takes framed data (IsFramedPort).
+    bool framed() const;
 
     const PopisType& m_languageTable;
     ErrorSink m_errorSink;

@@ -1,13 +1,14 @@
 // The three ways a command record goes out: plain serial with a wake-up, serial for dump reads,
 // and TCP through a gateway.
+#include "core/base/TextNumbers.h"
 #include "core/link/ByteTransport.h"
 #include "core/link/Checksum.h"
+#include "core/link/GatewayFrame.h"
 #include "core/link/Komunikace.h"
 
 namespace vorbix::link {
 namespace {
 
-constexpr int kTextNotConnected = 121;
 constexpr int kCancelled = -1;
 constexpr std::string_view kResync("\xAA\xAA\xAA");
 
@@ -23,16 +24,6 @@ bool isReadRequest(char type)
     return type == '1' || type == '7' || type == '9';
 }
 
-// The gateway's pass-through frame: total length (low byte; the high byte is 0), code 6, 0, the
-// payload length, the payload.
-std::string passThroughFrame(std::string_view payload)
-{
-    const auto n = static_cast<unsigned char>(payload.size());
-    std::string frame{static_cast<char>(n + 5), '\0', '\x06', '\0', static_cast<char>(n)};
-    frame += payload;
-    return frame;
-}
-
 } // namespace
 
 bool TKomunikace::PosliPrikaz(std::string_view record)
@@ -40,9 +31,9 @@ bool TKomunikace::PosliPrikaz(std::string_view record)
     const std::lock_guard lock(m_io);
     m_busy = true;
     bool sent = false;
-    if (Settings.ConnectionType == 0) {
+    if (Settings.ConnectionType == ConnectionKind::ComPort) {
         sent = Settings.DumpRead ? sendDump(record) : sendPlain(record);
-    } else if (Settings.ConnectionType == 1) {
+    } else if (Settings.ConnectionType == ConnectionKind::TcpIp) {
         sent = sendTcp(record);
     }
     m_busy = false;
@@ -90,7 +81,7 @@ int TKomunikace::collectEcho(const std::string& expected, std::size_t length, bo
 bool TKomunikace::sendPlain(std::string_view record)
 {
     if (!m_transport) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const char type = recordType(record);
@@ -146,7 +137,7 @@ bool TKomunikace::sendPlain(std::string_view record)
 bool TKomunikace::sendDump(std::string_view record)
 {
     if (!m_transport) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const bool lineEnd = isReadRequest(recordType(record));
@@ -181,16 +172,14 @@ bool TKomunikace::sendDump(std::string_view record)
 bool TKomunikace::sendTcp(std::string_view record)
 {
     if (!m_transport || !m_transport->isConnected()) {
-        reportError(LangText(m_languageTable, kTextNotConnected));
+        reportError(LangText(m_languageTable, lang::kNotConnected));
         return false;
     }
     const bool lineEnd = isReadRequest(recordType(record));
     const std::string text = std::string(record) + Checksum(record) + (lineEnd ? "\r\n" : "");
     const std::size_t length = text.size() + (lineEnd ? 0 : 3);
-    // The gateway on port 5000 takes framed data; elsewhere the bytes go through as they are.
-    const bool framed = m_transport->remotePort() == 5000;
     const std::string message = "UUU" + text;
-    const std::string block = framed ? passThroughFrame(message) : message;
+    const std::string block = framed() ? PassThroughFrame(message) : message;
 
     for (int attempt = 1; attempt <= 2; ++attempt) {
         m_lastError = 0;

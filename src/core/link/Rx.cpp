@@ -1,9 +1,9 @@
 // Login, the re-check before each operation, and the password.
 #include "core/link/Rx.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/link/Checksum.h"
 #include "core/link/Komunikace.h"
-#include "core/link/RxTexts.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/RxDefinition.h"
 
@@ -26,11 +26,11 @@ bool TRx::ReadBlock(char type, int address, int count, std::string& data)
     data.clear();
     // The end address travels in four digits as well, so it must stay below 10000 too.
     if (address < 0 || address >= 0x10000 || count < 1 || address + count - 1 >= 0x10000) {
-        reportText(rxtext::kAddressOutOfRange);
+        reportText(lang::kAddressOutOfRange);
         return false;
     }
     if (type != '1' && type != '7' && type != '9') {
-        reportText(rxtext::kUnknownReadType);
+        reportText(lang::kUnknownReadType);
         return false;
     }
     const auto first = static_cast<unsigned>(address);
@@ -103,7 +103,7 @@ bool TRx::CtiPass(std::string& password)
 
 bool TRx::ReadConfiguration()
 {
-    const std::string failed = text(rxtext::kCommunicationFailed) + " - " + text(rxtext::kWhileIdentifying);
+    const std::string failed = text(lang::kCommunicationFailed) + " - " + text(lang::kWhileIdentifying);
     std::string data;
     if (!ReadBlock('1', kConfigAddr, kBlockSize, data)) {
         // A cancelled login needs no message; a reply that never came complete does, although
@@ -120,7 +120,8 @@ bool TRx::ReadConfiguration()
     for (std::size_t i = 0; i < std::size(fields) && converted; ++i) {
         converted = HexToInt(std::string_view(data).substr(4 * i, 4), *fields[i]);
     }
-    if (!converted) {
+    // A record memory that ends before it starts is a garbled block: nothing could be transferred.
+    if (!converted || device.MemEnd < device.MemStart) {
         report(failed);
         return false;
     }
@@ -135,7 +136,7 @@ bool TRx::ReadConfiguration()
     }
     device.Password = model::HexToPasswordText(data);
     if (!model::LoadDefinition(m_programFolder, device.Model, device, m_languageTable, m_errorSink)) {
-        reportText(rxtext::kModelNotSupported);
+        reportText(lang::kModelNotSupported);
         return false;
     }
     device.RecordCount = device.recordsInMemory();
@@ -161,13 +162,13 @@ bool TRx::OverHeslo()
     std::string name;
     std::string password;
     if (!CtiName(name) || !CtiPass(password)) {
-        report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileIdentifying));
+        report(text(lang::kCommunicationFailed) + " " + text(lang::kWhileIdentifying));
         return false;
     }
     if (name == m_memory.Device.Model && password == m_memory.Device.Password) {
         return true;
     }
-    reportText(rxtext::kOtherReceiver);
+    reportText(lang::kOtherReceiver);
     return false;
 }
 
@@ -177,7 +178,7 @@ bool TRx::PisPass(const std::string& password)
         return false;
     }
     if (password.size() > static_cast<std::size_t>(kPasswordLength)) {
-        reportText(rxtext::kPasswordTooLong);
+        reportText(lang::kPasswordTooLong);
         return false;
     }
     std::string data;
@@ -186,7 +187,7 @@ bool TRx::PisPass(const std::string& password)
     }
     data.resize(2 * kPasswordLength, '0');
     if (!m_link.PosliPrikaz(":10" + HexWord(static_cast<unsigned>(m_memory.Device.PassAddr)) + "0A" + data)) {
-        reportText(rxtext::kCommunicationFailed);
+        reportText(lang::kCommunicationFailed);
         return false;
     }
     // Device.Password becomes the password as the receiver now holds it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/model/TDataSet.h"
 
 #include <functional>
@@ -55,7 +55,8 @@ public:
     [[nodiscard]] bool CtiName(std::string& name);
     [[nodiscard]] bool CtiPass(std::string& password);
     // Identifies the receiver: the configuration block's addresses, the model name and password,
-    // the model's definition from "Rx.def" and RecordCount. On failure Device is unchanged.
+    // the model's definition from "Rx.def" and RecordCount. A block whose MemEnd lies below
+    // MemStart is refused like one that does not convert. On failure Device is unchanged.
     [[nodiscard]] bool ReadConfiguration();
     // Login: opens the link when it is closed, then ReadConfiguration.
     [[nodiscard]] bool Init();

@@ -1,9 +1,9 @@
 // Reading the whole record memory: 16-byte reads with the empty-record shortcut, or dump reads
 // in two passes that must agree.
+#include "core/base/TextNumbers.h"
 #include "core/link/Checksum.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
-#include "core/link/RxTexts.h"
 
 namespace vorbix::link {
 namespace {
@@ -46,7 +46,7 @@ bool TRx::downloadPlain()
         std::string data;
         if (!ReadBlock('9', p, n, data)) {
             if (!cancelRequested()) {
-                report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileReading));
+                report(text(lang::kCommunicationFailed) + " " + text(lang::kWhileReading));
             }
             return false;
         }
@@ -81,7 +81,7 @@ bool TRx::downloadDump()
     std::string first;
     if (!dumpPass(1, first)) {
         if (!cancelRequested()) {
-            report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileReading));
+            report(text(lang::kCommunicationFailed) + " " + text(lang::kWhileReading));
         }
         return false;
     }
@@ -91,7 +91,7 @@ bool TRx::downloadDump()
         return false;
     }
     if (!secondRead || second != first) {
-        report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileReading));
+        report(text(lang::kCommunicationFailed) + " " + text(lang::kWhileReading));
         return false;
     }
     m_memory.MemoryImage = std::move(second);

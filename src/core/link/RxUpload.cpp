@@ -1,9 +1,9 @@
 // Writing the record memory: erase the blocks the image covers, write it in 32-byte records,
 // stop early after the used records, and write the tail.
+#include "core/base/TextNumbers.h"
 #include "core/link/Checksum.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
-#include "core/link/RxTexts.h"
 #include "core/model/UploadImageCheck.h"
 
 namespace vorbix::link {
@@ -18,7 +18,7 @@ bool TRx::goOnAfterCancel()
     if (!cancelRequested()) {
         return true;
     }
-    if (!m_question || m_question(text(rxtext::kStopUpload))) {
+    if (!m_question || m_question(text(lang::kStopUpload))) {
         return false;
     }
     m_link.CancelRequested = false;
@@ -37,7 +37,7 @@ TRx::Sent TRx::sendUploadRecord(const std::string& record)
         // A cancel that broke off the send is a question, not a refusal; after No the same
         // record goes out again.
         if (!(m_link.LastError() == 0 && cancelRequested())) {
-            report(text(rxtext::kCommunicationFailed) + " " + text(rxtext::kWhileWriting));
+            report(text(lang::kCommunicationFailed) + " " + text(lang::kWhileWriting));
             return Sent::Refused;
         }
     }
@@ -55,7 +55,7 @@ bool TRx::UploadMemory()
     // memory it holds.
     std::string problem;
     if (!model::CheckUploadImage(device, image, problem)) {
-        report(text(rxtext::kFileFormat) + " - " + problem);
+        report(text(lang::kFileFormat) + " - " + problem);
         return false;
     }
 

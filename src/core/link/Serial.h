@@ -1,14 +1,11 @@
 #pragma once
 
-#include <map>
+#include "core/link/ConnectionSettings.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace vorbix::link {
-
-// The "SerialPorts" settings: COM port number -> device path, for ports that are not
-// /dev/ttyS(n-1) (USB adapters, pseudo-terminals).
-using SerialPortMap = std::map<int, std::string>;
 
 // The device that COM `port` stands for: the mapped path, else /dev/ttyS(port-1).
 std::string SerialDevicePath(int port, const SerialPortMap& ports);

@@ -1,6 +1,6 @@
 #include "core/link/SerialTransport.h"
 
-#include "core/link/Clock.h"
+#include "core/base/Clock.h"
 #include "core/link/Serial.h"
 
 #include <cerrno>

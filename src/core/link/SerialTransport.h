@@ -4,9 +4,12 @@
 
 #include <memory>
 
+namespace vorbix {
+class Clock;
+}
+
 namespace vorbix::link {
 
-class Clock;
 class TSerial;
 
 // A serial port as the link's byte stream. Owns the port.

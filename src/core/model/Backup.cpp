@@ -6,14 +6,6 @@
 
 namespace vorbix::model {
 
-std::tm systemLocalTime()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 std::string BackupFileName(const std::string& programFolder, const std::string& model, const std::tm& when)
 {
     char date[40];

@@ -1,5 +1,6 @@
 #include "core/model/DataFile.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/ModelText.h"
 #include "core/model/RxDefinition.h"
@@ -114,14 +115,14 @@ bool SaveDataFile(const std::string& path, TDevice& device, RecordTable& records
 {
     if (!EncodeMemory(device, records, uploadImage)) {
         if (onError) {
-            onError(LangText(lang, 82) + " - " + RxDefFileName);
+            onError(LangText(lang, lang::kFileFormat) + " - " + RxDefFileName);
         }
         return false;
     }
     std::string error;
     if (!text::writeFileAtomically(path, formatDataFile(device, records, uploadImage), error)) {
         if (onError) {
-            onError(LangText(lang, 80) + " - " + error);
+            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + error);
         }
         return false;
     }
@@ -136,22 +137,22 @@ bool ParseDataFile(std::string_view content, const std::string& path, const std:
     TDevice fileDevice;
     fileDevice.Model = reader.next();
     if (!FindModel(programFolder, fileDevice, lang, onError)) {
-        report(lang, onError, 85);
+        report(lang, onError, lang::kFileReceiverUnknown);
         return false;
     }
     int count = 0;
     if (!parseDecimal(reader.next(), count) || count < 0) {
-        report(lang, onError, 82);
+        report(lang, onError, lang::kFileFormat);
         return false;
     }
     fileDevice.RecordCount = count;
     if (receiver != nullptr) {
         if (receiver->Model != fileDevice.Model) {
-            report(lang, onError, 86);
+            report(lang, onError, lang::kFileOtherReceiver);
             return false;
         }
         if (receiver->RecordCount < count) {
-            report(lang, onError, 87);
+            report(lang, onError, lang::kFileTooManySlots);
             return false;
         }
     }
@@ -161,13 +162,13 @@ bool ParseDataFile(std::string_view content, const std::string& path, const std:
     loaded.MemoryImage = reader.next();
     const auto length = static_cast<std::size_t>(fileDevice.recordLength());
     if (loaded.MemoryImage.size() != static_cast<std::size_t>(count) * length) {
-        report(lang, onError, 81);
+        report(lang, onError, lang::kFileMemoryLength);
         return false;
     }
     // Anything else would decode into garbage and, once encoded, go to a receiver.
     if (!isUpperHex(loaded.MemoryImage)) {
         if (onError) {
-            onError(LangText(lang, 82) + " - " + path);
+            onError(LangText(lang, lang::kFileFormat) + " - " + path);
         }
         return false;
     }
@@ -182,7 +183,7 @@ bool ParseDataFile(std::string_view content, const std::string& path, const std:
     for (int k = 1; k <= count && !reader.atEnd(); ++k) {
         TData& record = loaded.Records[static_cast<std::size_t>(k)];
         if (!readCommentLine(reader.next(), k, record) && loaded.Warnings.empty()) {
-            loaded.Warnings.push_back(LangText(lang, 82));
+            loaded.Warnings.push_back(LangText(lang, lang::kFileFormat));
         }
         readTypeLine(reader.next(), record);
     }
@@ -203,7 +204,7 @@ bool ReadDataFile(const std::string& path, const std::string& programFolder, con
     std::string error;
     if (!text::readFile(path, content, error)) {
         if (onError) {
-            onError(LangText(lang, 80) + " - " + error);
+            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + error);
         }
         return false;
     }

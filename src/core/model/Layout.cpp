@@ -44,6 +44,13 @@ bool layoutsConsistent(std::string_view readLayout, std::string_view writeLayout
     if (!fieldLengths(readLayout, lengths)) {
         return false;
     }
+    // A read item of a field at position 00 would drop its digit on decoding.
+    for (std::size_t i = 0; i < items; ++i) {
+        SelectorItem item;
+        if (selectorItem(readLayout, i, item) && fieldIndex(item.letter) >= 0 && item.position < 1) {
+            return false;
+        }
+    }
     for (std::size_t i = 0; i < items; ++i) {
         SelectorItem item;
         if (!selectorItem(writeLayout, i, item)) {

@@ -18,9 +18,10 @@ int fieldIndex(char letter);
 [[nodiscard]] bool fieldLengths(std::string_view readLayout, FieldLengths& lengths);
 
 // A pair of layouts that decode and encode every record of `recordLength` digits: both hold one
-// converting item per digit, and every write item names one of the six fields at a position
-// from 1 to that field's length. Anything else would make the encode fail or build records from
-// characters that no digit filled, so such a definition is refused when it is loaded.
+// converting item per digit, every read item of one of the six fields has a position from 1, and
+// every write item names one of the six fields at a position from 1 to that field's length. Anything else would make
+// the encode fail or build records from characters that no digit filled, so such a definition is refused when it is
+// loaded.
 [[nodiscard]] bool layoutsConsistent(std::string_view readLayout, std::string_view writeLayout, int recordLength);
 
 } // namespace vorbix::model

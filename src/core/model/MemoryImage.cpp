@@ -1,5 +1,6 @@
 #include "core/model/MemoryImage.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
 
@@ -276,7 +277,7 @@ bool TakeFirstFreeSlot(TDevice& device, RecordTable& records, int& slot, const P
         return true;
     }
     if (onError) {
-        onError(LangText(lang, 94));
+        onError(LangText(lang, lang::kNoFreeSlot));
     }
     return false;
 }

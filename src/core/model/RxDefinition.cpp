@@ -1,17 +1,24 @@
 #include "core/model/RxDefinition.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
+
+#include <algorithm>
 
 namespace vorbix::model {
 
 namespace {
 
-void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& name)
+constexpr int kMostRelays = 8;
+// Addresses have four hexadecimal digits.
+constexpr long long kAddressSpace = 0x10000;
+
+void report(const PopisType& lang, const ErrorSink& onError, int textNumber, const std::string& detail)
 {
     if (onError) {
-        onError(LangText(lang, textNumber) + " - " + name);
+        onError(LangText(lang, textNumber) + " - " + detail);
     }
 }
 
@@ -19,6 +26,29 @@ void skipToBlockEnd(LineReader& reader)
 {
     while (!reader.atEnd() && reader.next() != "#E") {
     }
+}
+
+// Whole bytes of upper-case hexadecimal digits, as the receiver's memory is read and written.
+bool isRecordText(const std::string& text)
+{
+    if (text.empty() || text.size() % 2 != 0) {
+        return false;
+    }
+    for (char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The erase block drives the upload's erase loop, which must end inside the address space: at
+// most the record memory once a receiver gave its addresses, else the whole address space.
+bool isEraseBlock(int bytes, const TDevice& device)
+{
+    const long long memory = static_cast<long long>(device.MemEnd) - device.MemStart + 1;
+    const long long largest = device.MemEnd > device.MemStart ? std::min(memory, kAddressSpace) : kAddressSpace;
+    return bytes >= 1 && bytes <= largest;
 }
 
 // Lines 2 to 6 (and 7 for the login loader) of a block whose name line has been read. Each value
@@ -30,11 +60,11 @@ bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
         return false;
     }
     device.Description = line;
-    if (!parseDecimal(reader.next(), device.Relays)) {
+    if (!parseDecimal(reader.next(), device.Relays) || device.Relays < 0 || device.Relays > kMostRelays) {
         return false;
     }
     line = reader.next();
-    if (line.empty()) {
+    if (!isRecordText(line)) {
         return false;
     }
     device.EmptyRecord = line;
@@ -53,7 +83,8 @@ bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
     if (!layoutsConsistent(device.ReadLayout, device.WriteLayout, device.recordLength())) {
         return false;
     }
-    return !readEraseBlock || parseDecimal(reader.next(), device.EraseBlock);
+    return !readEraseBlock ||
+           (parseDecimal(reader.next(), device.EraseBlock) && isEraseBlock(device.EraseBlock, device));
 }
 
 } // namespace
@@ -62,8 +93,9 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
                     const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines, reason)) {
+        report(lang, onError, lang::kFileCannotBeOpened, reason);
         return false;
     }
     LineReader reader(std::move(lines));
@@ -71,7 +103,7 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
     while (!reader.atEnd()) {
         if (reader.next() == model) {
             if (!readModelBlock(reader, device, true)) {
-                report(lang, onError, 82, RxDefFileName);
+                report(lang, onError, lang::kFileFormat, RxDefFileName);
                 return false;
             }
             found = true;
@@ -84,15 +116,16 @@ bool LoadDefinition(const std::string& programFolder, const std::string& model, 
 bool FindModel(const std::string& programFolder, TDevice& device, const PopisType& lang, const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines)) {
-        report(lang, onError, 80, RxDefFileName);
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, RxDefFileName), lines, reason)) {
+        report(lang, onError, lang::kFileCannotBeOpened, reason);
         return false;
     }
     LineReader reader(std::move(lines));
     while (!reader.atEnd()) {
         if (reader.next() == device.Model) {
             if (!readModelBlock(reader, device, false)) {
-                report(lang, onError, 82, RxDefFileName);
+                report(lang, onError, lang::kFileFormat, RxDefFileName);
                 return false;
             }
             return true;
@@ -106,8 +139,9 @@ bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::
                    const PopisType& lang, const ErrorSink& onError)
 {
     std::vector<std::string> lines;
-    if (!text::readLines(path, lines)) {
-        report(lang, onError, 80, path);
+    std::string reason;
+    if (!text::readLines(path, lines, reason)) {
+        report(lang, onError, lang::kFileCannotBeOpened, reason);
         return false;
     }
     models.clear();

@@ -1,5 +1,6 @@
 #include "core/model/TDataSet.h"
 
+#include "core/base/Clock.h"
 #include "core/model/DataFile.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/RxDefinition.h"
@@ -141,8 +142,7 @@ bool TDataSet::afterDownload(bool backup, const Clock& clock)
         if (!text::directoryExists(folder)) {
             ::mkdir(folder.c_str(), 0777);
         }
-        const std::string name =
-            BackupFileName(m_programFolder, m_memory.Device.Model, clock ? clock() : systemLocalTime());
+        const std::string name = BackupFileName(m_programFolder, m_memory.Device.Model, clock.localTime());
         backedUp = SaveDataFile(name, m_memory.Device, m_memory.Records, m_memory.UploadImage, m_lang, m_onError) &&
                    text::setReadOnly(name);
     }

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/model/Backup.h"
 #include "core/model/TData.h"
 #include "core/model/TDevice.h"
 
 #include <functional>
 #include <string>
+
+namespace vorbix {
+class Clock;
+}
 
 namespace vorbix::model {
 

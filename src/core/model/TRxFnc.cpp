@@ -1,5 +1,6 @@
 #include "core/model/TRxFnc.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
 #include "core/model/TDevice.h"
@@ -201,9 +202,10 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
     const PopisType& lang = m_lang != nullptr ? *m_lang : noTexts;
     ModelName = model;
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(Folder, FileName), lines)) {
+    std::string reason;
+    if (!text::readLines(text::joinPath(Folder, FileName), lines, reason)) {
         if (m_onError) {
-            m_onError(LangText(lang, 80) + " - " + FileName);
+            m_onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + reason);
         }
         return false;
     }
@@ -220,7 +222,7 @@ bool TRxFnc::LoadFunctions(const std::string& model, const TDevice* layout)
         }
         if (!readBlock(reader, checkPositions ? &lengths : nullptr, block)) {
             if (m_onError) {
-                m_onError(LangText(lang, 82) + " - " + FileName);
+                m_onError(LangText(lang, lang::kFileFormat) + " - " + FileName);
             }
             return false;
         }

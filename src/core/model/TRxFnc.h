@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/model/TData.h"
 
 #include <string>
@@ -52,9 +52,9 @@ public:
 
     // Reads the blocks of `model` from Folder/FileName; the whole file is read, so a later block
     // of the same model wins. Succeeds also when no block matches: every field but ModelName then
-    // keeps its value. On failure (text 80 or 82 + " - " + FileName) every field but ModelName
-    // keeps its value too. With `layout` given, Check and Set selectors must name positions
-    // within that model's fields, else the block is a format error.
+    // keeps its value. On failure (text 80 + " - " + "PATH: REASON" when the file cannot be read,
+    // text 82 + " - " + FileName for a format error) every field but ModelName keeps its value too. With `layout`
+    // given, Check and Set selectors must name positions within that model's fields, else the block is a format error.
     [[nodiscard]] bool LoadFunctions(const std::string& model, const TDevice* layout = nullptr);
 
     bool isSingleLayout() const { return SingleRelay == 0; }

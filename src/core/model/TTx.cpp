@@ -1,5 +1,6 @@
 #include "core/model/TTx.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
 
@@ -60,9 +61,10 @@ bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, cons
 {
     types.clear();
     std::vector<std::string> lines;
-    if (!text::readLines(text::joinPath(programFolder, TxDefFileName), lines)) {
+    std::string reason;
+    if (!text::readLines(text::joinPath(programFolder, TxDefFileName), lines, reason)) {
         if (onError) {
-            onError(LangText(lang, 80) + " - " + TxDefFileName);
+            onError(LangText(lang, lang::kFileCannotBeOpened) + " - " + reason);
         }
         return false;
     }
@@ -71,7 +73,7 @@ bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, cons
         TTx type;
         if (!readType(reader, type)) {
             if (onError) {
-                onError(LangText(lang, 82) + " - " + TxDefFileName);
+                onError(LangText(lang, lang::kFileFormat) + " - " + TxDefFileName);
             }
             return false;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 
 #include <array>
 #include <string>
@@ -37,8 +37,8 @@ struct TTx
     std::vector<TInput> Inputs;
 };
 
-// Replaces `types` by the types of Folder/"Tx.def". Errors: text 80 + " - Tx.def" when the file
-// cannot be read, 82 + " - Tx.def" when a number does not convert or a kind or button line is
+// Replaces `types` by the types of Folder/"Tx.def". Errors: text 80 + " - " + "PATH: REASON" when
+// the file cannot be read, 82 + " - Tx.def" when a number does not convert or a kind or button line is
 // empty or cut short (also an empty line after the last block, as it starts a further type);
 // the complete types read before the error stay in the list.
 [[nodiscard]] bool LoadTxTypes(const std::string& programFolder, std::vector<TTx>& types, const PopisType& lang,

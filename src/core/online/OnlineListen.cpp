@@ -1,5 +1,6 @@
 // The listening thread: spontaneous characters, the status read after a report, the relay states,
 // and the owner's requests.
+#include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/online/LinkLiveness.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kStatusBlockBytes = 16;
 constexpr int kReadsBeforeGivingUp = 7;
-constexpr int kTextNoAnswer = 125;
 // Without a descriptor (an in-memory link) the link is looked at this often.
 constexpr std::chrono::milliseconds kLookWithoutDescriptor{20};
 
@@ -153,7 +153,7 @@ bool OnlineSession::statusPoll()
     case Read::Done:
         break;
     case Read::NoAnswer:
-        report(LangText(m_texts, kTextNoAnswer));
+        report(LangText(m_texts, lang::kOnlineNoAnswer));
         end(EndReason::NoAnswer);
         return false;
     case Read::Cancelled:
@@ -191,7 +191,7 @@ bool OnlineSession::refreshRelays(RelaySource source)
         m_nextKeepAlive = std::chrono::steady_clock::now() + m_timings.keepAlive;
         return true;
     case Read::NoAnswer:
-        report(LangText(m_texts, kTextNoAnswer));
+        report(LangText(m_texts, lang::kOnlineNoAnswer));
         end(EndReason::NoAnswer);
         return false;
     case Read::Cancelled:

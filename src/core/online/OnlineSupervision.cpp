@@ -1,5 +1,6 @@
 // Supervision of the link while on-line: noticing that it is lost, and reopening it with back-off
 // until the same receiver answers again.
+#include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/link/Serial.h"
@@ -7,12 +8,6 @@
 #include "core/online/OnlineSession.h"
 
 namespace vorbix::online {
-namespace {
-
-constexpr int kTextOtherReceiver = 92;
-
-} // namespace
-
 bool OnlineSession::linkUsable()
 {
     return !m_hangup && m_link.isConnected();
@@ -36,7 +31,7 @@ void OnlineSession::watchLinkDescriptor()
     if (fd < 0) {
         return;
     }
-    if (m_link.Settings.ConnectionType == 1) {
+    if (m_link.Settings.ConnectionType == link::ConnectionKind::TcpIp) {
         shortenDeadPeerDetection(fd);
         return;
     }
@@ -71,7 +66,7 @@ bool OnlineSession::reconnect()
         }
         m_reconnecting = false;
         if (name != m_rx.Device().Model || password != m_rx.Device().Password) {
-            report(LangText(m_texts, kTextOtherReceiver));
+            report(LangText(m_texts, lang::kOtherReceiver));
             end(EndReason::OtherReceiver);
             return false;
         }

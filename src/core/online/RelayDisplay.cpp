@@ -1,16 +1,11 @@
 #include "core/online/RelayDisplay.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::online {
-namespace {
-
-constexpr int kTextOn = 303;
-constexpr int kTextOff = 304;
-
-} // namespace
-
 const std::string& RelayStateText(const PopisType& texts, bool on)
 {
-    return LangText(texts, on ? kTextOn : kTextOff);
+    return LangText(texts, on ? lang::kRelayOn : lang::kRelayOff);
 }
 
 std::vector<int> RelaysOn(std::uint8_t relays)

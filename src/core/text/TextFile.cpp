@@ -116,6 +116,27 @@ bool fileExists(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool fileExists(const std::string& path, std::string& error)
+{
+    error.clear();
+    struct stat st
+    {
+    };
+    if (::stat(path.c_str(), &st) != 0) {
+        error = failureText(path, errno);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        error = failureText(path, EISDIR);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = path + ": not a regular file";
+        return false;
+    }
+    return true;
+}
+
 bool directoryExists(const std::string& path)
 {
     struct stat st

@@ -29,6 +29,11 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines);
 std::string failureText(const std::string& path, int errorNumber);
 
 bool fileExists(const std::string& path);
+
+// As fileExists, for a check that is reported: false with failureText(path, reason), the reason
+// being the system's when the path cannot be looked up, "Is a directory" for a folder, and
+// "not a regular file" for anything else that is not a plain file.
+[[nodiscard]] bool fileExists(const std::string& path, std::string& error);
 bool directoryExists(const std::string& path);
 
 // The part after the last '/'.

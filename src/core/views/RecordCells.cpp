@@ -1,5 +1,6 @@
 #include "core/views/RecordCells.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/ModelText.h"
 #include "core/model/TDevice.h"
 #include "core/model/TRxFnc.h"
@@ -123,19 +124,19 @@ std::string userColumnTitle(int columnCode, const ViewContext& context)
 {
     switch (columnCode) {
     case code::Position:
-        return langText(context, 27);
+        return langText(context, lang::kColumnPosition);
     case code::Serial:
-        return langText(context, 28);
+        return langText(context, lang::kColumnSerial);
     case code::TxType:
-        return langText(context, 54);
+        return langText(context, lang::kColumnType);
     case code::Button:
-        return langText(context, 29);
+        return langText(context, lang::kColumnButton);
     case code::Function:
-        return langText(context, 150);
+        return langText(context, lang::kColumnFunction);
     case code::Channels:
-        return langText(context, 151);
+        return langText(context, lang::kColumnChannels);
     case code::Time:
-        return langText(context, 152);
+        return langText(context, lang::kColumnTime);
     case code::ID:
         return context.userTitles[0];
     default:
@@ -145,10 +146,10 @@ std::string userColumnTitle(int columnCode, const ViewContext& context)
         return context.userTitles[static_cast<std::size_t>(columnCode - code::User1 + 1)];
     }
     if (columnCode > code::RelayFunctionBase && columnCode <= code::RelayFunctionBase + kMaxRelayColumns) {
-        return langText(context, 31) + std::to_string(columnCode - code::RelayFunctionBase);
+        return langText(context, lang::kColumnRelayFunction) + std::to_string(columnCode - code::RelayFunctionBase);
     }
     if (columnCode > code::RelayTimeBase && columnCode <= code::RelayTimeBase + kMaxRelayColumns) {
-        return langText(context, 32) + std::to_string(columnCode - code::RelayTimeBase);
+        return langText(context, lang::kColumnRelayTime) + std::to_string(columnCode - code::RelayTimeBase);
     }
     return {};
 }
@@ -213,21 +214,21 @@ std::string memoryColumnTitle(const MemoryColumn& column, const ViewContext& con
     using Kind = MemoryColumn::Kind;
     switch (column.kind) {
     case Kind::Position:
-        return langText(context, 27);
+        return langText(context, lang::kColumnPosition);
     case Kind::Serial:
-        return langText(context, 28);
+        return langText(context, lang::kColumnSerial);
     case Kind::Button:
-        return langText(context, 29);
+        return langText(context, lang::kColumnButton);
     case Kind::Function:
-        return langText(context, 150);
+        return langText(context, lang::kColumnFunction);
     case Kind::Channels:
-        return langText(context, 151);
+        return langText(context, lang::kColumnChannels);
     case Kind::Time:
-        return langText(context, 152);
+        return langText(context, lang::kColumnTime);
     case Kind::RelayFunction:
-        return langText(context, 31) + std::to_string(column.relay);
+        return langText(context, lang::kColumnRelayFunction) + std::to_string(column.relay);
     case Kind::RelayTime:
-        return langText(context, 32) + std::to_string(column.relay);
+        return langText(context, lang::kColumnRelayTime) + std::to_string(column.relay);
     case Kind::User1:
         return context.userTitles[1];
     }

@@ -1,5 +1,6 @@
 #include "core/views/TEditState.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/TRxFnc.h"
 
@@ -198,7 +199,7 @@ bool TEditState::ValidateSerial(bool* refocus)
     if (check == SerialCheck::Valid) {
         c.kod = serial;
     } else {
-        error(138);
+        error(lang::kBadSerial);
         c.kod = m_record.Prefix + m_record.Serial;
         valid = false;
     }
@@ -246,7 +247,7 @@ bool TEditState::LoadTime()
     const std::string text =
         m_functions.isSingleLayout() ? m_functions.TimeOf(m_record.Times) : m_functions.RelayTimeOf(relay, m_workTimes);
     if (!splitTimeText(text, c.time)) {
-        error(139);
+        error(lang::kBadTime);
         return false;
     }
     return true;
@@ -310,7 +311,7 @@ bool TEditState::Accept(model::TData& result)
     if (!c.multi) {
         std::string functionCode;
         if (!m_functions.FuncCodeOf(c.funkce, functionCode)) {
-            error(79);
+            error(lang::kUnknownFunction);
             return false;
         }
         record.Function = functionCode;
@@ -328,7 +329,7 @@ bool TEditState::Accept(model::TData& result)
         record.Times = m_workTimes;
     }
     if (!m_functions.CheckRecord(record)) {
-        error(78);
+        error(lang::kRecordAgainstRules);
         return false;
     }
     m_functions.ApplySets(record);

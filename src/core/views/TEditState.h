@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/model/TData.h"
 #include "core/model/TTx.h"
 #include "core/views/EditRules.h"

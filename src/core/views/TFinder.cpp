@@ -1,5 +1,7 @@
 #include "core/views/TFinder.h"
 
+#include "core/base/TextNumbers.h"
+
 namespace vorbix::views {
 
 namespace {
@@ -33,15 +35,19 @@ std::vector<std::string> findItemCaptions(FindPage page, const PopisType& lang,
     std::vector<std::string> items;
     switch (page) {
     case FindPage::Memory:
-        return {LangText(lang, 145), LangText(lang, 27), LangText(lang, 28)};
+        return {LangText(lang, lang::kFindAllColumns), LangText(lang, lang::kColumnPosition),
+                LangText(lang, lang::kColumnSerial)};
     case FindPage::File:
-        items = {LangText(lang, 145), LangText(lang, 27), LangText(lang, 28)};
+        items = {LangText(lang, lang::kFindAllColumns), LangText(lang, lang::kColumnPosition),
+                 LangText(lang, lang::kColumnSerial)};
         break;
     case FindPage::History:
-        items = {LangText(lang, 145), LangText(lang, 216), LangText(lang, 28)};
+        items = {LangText(lang, lang::kFindAllColumns), LangText(lang, lang::kColumnEventTime),
+                 LangText(lang, lang::kColumnSerial)};
         break;
     case FindPage::Battery:
-        items = {LangText(lang, 145), LangText(lang, 168), LangText(lang, 28)};
+        items = {LangText(lang, lang::kFindAllColumns), LangText(lang, lang::kColumnLastEvent),
+                 LangText(lang, lang::kColumnSerial)};
         break;
     case FindPage::Other:
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/views/ColumnConfig.h"
 #include "core/views/GridText.h"
 

@@ -1,5 +1,7 @@
 #include "tools/rxsim/SimServer.h"
 
+#include "core/link/GatewayFrame.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
@@ -13,7 +15,6 @@ constexpr std::size_t kReadChunk = 4096;
 constexpr std::size_t kMaxLineBacklog = 1 << 20;
 constexpr std::size_t kMaxControlClients = 8;
 constexpr std::size_t kMaxControlLine = 4096;
-constexpr unsigned kFramedPort = 5000;
 
 } // namespace
 
@@ -41,7 +42,7 @@ bool SimServer::start(const std::vector<std::string>& scriptLines, std::string& 
         if (!m_listener->listen(m_options.tcp, error)) {
             return false;
         }
-        m_framed = m_listener->port() == kFramedPort;
+        m_framed = link::IsFramedPort(static_cast<int>(m_listener->port()));
     } else {
         m_pty = std::make_unique<SimPty>();
         if (!m_pty->open(m_options.pty, error)) {

@@ -81,8 +81,8 @@ int main(int argc, char** argv)
         return fail(error);
     }
     std::vector<std::string> script;
-    if (!options.events.empty() && !vorbix::text::readLines(options.events, script)) {
-        return fail("cannot read the event script " + options.events);
+    if (!options.events.empty() && !vorbix::text::readLines(options.events, script, error)) {
+        return fail("cannot read the event script " + error);
     }
     SimLog log;
     if (!log.open(options.logFile, error)) {

@@ -1,5 +1,6 @@
 #include "tools/vorbixctl/CtlOnline.h"
 
+#include "core/base/TextNumbers.h"
 #include "tools/vorbixctl/CtlSession.h"
 
 #include <csignal>
@@ -8,8 +9,6 @@
 
 namespace vorbix::ctl {
 namespace {
-
-constexpr int kTextNextAttempt = 126;
 
 // Written by the signal handlers; the waiting thread polls its descriptor.
 const online::WakePipe* g_signalPipe = nullptr;
@@ -42,7 +41,7 @@ bool CtlOnline::start(online::OnlineCallbacks callbacks)
     callbacks.error = [this](const std::string& text) { m_session.report(text); };
     callbacks.waitProgress = [this](const online::WaitProgress& progress) {
         if (progress.step == 0 && !progress.over) {
-            m_session.reportText(kTextNextAttempt);
+            m_session.reportText(lang::kOnlineNextAttempt);
         }
     };
     callbacks.ended = [this](online::EndReason) {

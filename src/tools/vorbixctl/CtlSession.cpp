@@ -3,6 +3,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/Settings.h"
+#include "core/base/TextNumbers.h"
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
 
@@ -13,8 +14,6 @@
 namespace vorbix::ctl {
 namespace {
 
-constexpr int kTextPasswordTooLong = 133;
-constexpr int kTextWrongPassword = 134;
 constexpr int kMaxComPort = 32;
 constexpr std::size_t kMaxPassword = 16;
 
@@ -51,10 +50,16 @@ void CtlSession::report(const std::string& cp1250Message)
 
 bool CtlSession::prepare()
 {
-    const app::IniFile ini = app::IniFile::load(text::joinPath(m_folder, "Vorbix.ini"));
     std::string error;
+    // The settings choose the connection: a file that is there but cannot be read stops the tool
+    // rather than let it talk to the default port.
+    const app::IniFile ini = app::IniFile::load(text::joinPath(m_folder, "Vorbix.ini"), error);
+    if (!error.empty()) {
+        report("Unable to read " + error);
+        return false;
+    }
     if (!app::LoadLanguage(m_folder, app::ReadLanguageCode(ini), m_texts, error)) {
-        report(error + " (" + m_folder + ")");
+        report(error);
         return false;
     }
     app::Settings settings;
@@ -65,7 +70,7 @@ bool CtlSession::prepare()
     m_link->SerialPorts = readSerialPorts(ini);
     link::ConnectionSettings& c = m_link->Settings;
     if (m_options.com || m_options.serial || m_options.speed || m_options.dumpRead) {
-        c.ConnectionType = 0;
+        c.ConnectionType = link::ConnectionKind::ComPort;
     }
     if (m_options.com) {
         c.ComNumber = *m_options.com;
@@ -80,7 +85,7 @@ bool CtlSession::prepare()
         c.DumpRead = true;
     }
     if (m_options.tcpAddress) {
-        c.ConnectionType = 1;
+        c.ConnectionType = link::ConnectionKind::TcpIp;
         c.IPAddress = *m_options.tcpAddress;
         c.IPPort = *m_options.tcpPort;
     }
@@ -109,11 +114,11 @@ bool CtlSession::login()
     }
     given = cp1250::fromUtf8(given);
     if (given.size() > kMaxPassword) {
-        reportText(kTextPasswordTooLong);
+        reportText(lang::kPasswordTooLongForDialog);
         return false;
     }
     if (given != password) {
-        reportText(kTextWrongPassword);
+        reportText(lang::kWrongPassword);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlSession.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/RxDefinition.h"
@@ -9,12 +10,6 @@
 #include <iostream>
 
 namespace vorbix::ctl {
-namespace {
-
-constexpr int kTextDownloading = 76;
-constexpr int kTextFileFormat = 82;
-
-} // namespace
 
 int runDownload(CtlSession& session, const std::vector<std::string>& args)
 {
@@ -25,7 +20,7 @@ int runDownload(CtlSession& session, const std::vector<std::string>& args)
     if (!session.login()) {
         return kExitFailure;
     }
-    session.startProgress(kTextDownloading);
+    session.startProgress(lang::kDownloading);
     const bool downloaded = session.rx().DownloadMemory();
     session.finishProgress();
     if (!downloaded) {
@@ -33,7 +28,7 @@ int runDownload(CtlSession& session, const std::vector<std::string>& args)
     }
     model::ReceiverMemory& memory = session.memory();
     if (!model::DecodeMemory(memory.Device, memory.MemoryImage, memory.Records)) {
-        session.report(LangText(session.texts(), kTextFileFormat) + " - " + model::RxDefFileName);
+        session.report(LangText(session.texts(), lang::kFileFormat) + " - " + model::RxDefFileName);
         return kExitFailure;
     }
     const ErrorSink onError = [&session](const std::string& message) { session.report(message); };

@@ -2,6 +2,7 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlSession.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/RxDefinition.h"
@@ -9,13 +10,6 @@
 #include <iostream>
 
 namespace vorbix::ctl {
-namespace {
-
-constexpr int kTextUploading = 75;
-constexpr int kTextDownloading = 76;
-constexpr int kTextFileFormat = 82;
-
-} // namespace
 
 int runUpload(CtlSession& session, const std::vector<std::string>& args)
 {
@@ -57,18 +51,18 @@ int runUpload(CtlSession& session, const std::vector<std::string>& args)
     memory.Device = std::move(loaded.Device);
     memory.Records = std::move(loaded.Records);
     if (!model::EncodeMemory(memory.Device, memory.Records, memory.UploadImage)) {
-        session.report(LangText(session.texts(), kTextFileFormat) + " - " + model::RxDefFileName);
+        session.report(LangText(session.texts(), lang::kFileFormat) + " - " + model::RxDefFileName);
         return kExitFailure;
     }
 
-    session.startProgress(kTextUploading);
+    session.startProgress(lang::kUploading);
     bool done = session.rx().UploadMemory();
     session.finishProgress();
     if (!done) {
         return kExitFailure;
     }
     // Read back: the user must know that the receiver holds what was sent.
-    session.startProgress(kTextDownloading);
+    session.startProgress(lang::kDownloading);
     done = session.rx().DownloadMemory();
     session.finishProgress();
     if (!done) {

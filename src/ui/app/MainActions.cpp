@@ -1,6 +1,7 @@
 #include "ui/app/MainActions.h"
 
 #include "core/app/CommandNames.h"
+#include "core/base/TextNumbers.h"
 #include "ui/app/HelpContext.h"
 #include "ui/app/Icons.h"
 #include "ui/app/QtText.h"
@@ -166,7 +167,7 @@ void MainActions::applyTexts(const PopisType& lang, bool loggedIn, bool onLine)
 {
     const char* menus[] = {"MFile", "MEdit", "MCommunication", "MSettings", "MHelp"};
     for (int i = 0; i < 5; ++i) {
-        menu(QString::fromLatin1(menus[i]))->setTitle(fromCp(LangText(lang, i)));
+        menu(QString::fromLatin1(menus[i]))->setTitle(fromCp(LangText(lang, lang::kMenuFile + i)));
     }
     struct Text
     {
@@ -174,49 +175,51 @@ void MainActions::applyTexts(const PopisType& lang, bool loggedIn, bool onLine)
         int n;
     };
     static constexpr Text menuTexts[] = {
-        {"MenuNew", 5},
-        {"MenuOpen", 6},
-        {"MenuSave", 7},
-        {"MenuSaveAs", 8},
-        {"MenuImport", 9},
-        {"MenuExport", 72},
-        {"MenuPrint", 10},
-        {"MenuClose", 11},
-        {"MenuExit", 30},
-        {"MenuAdd", 12},
-        {"MenuEdit", 13},
-        {"MenuDelete", 14},
-        {"MenuOpenBackup", 15},
-        {"MenuCut", 16},
-        {"MenuCopy", 17},
-        {"MenuPaste", 18},
-        {"MenuCommSetup", 19},
-        {"MenuAppSetup", 20},
-        {"MenuPassChange", 21},
-        {"MenuUpload", 22},
-        {"MenuDownload", 23},
-        {"MenuAbout", 26},
-        {"MenuFind", 140},
-        {"MenuFindNext", 141},
-        {"MenuMonitor", 230},
-        {"MenuOpenMonitoring", 70},
-        {"MenuSaveMonitoringAs", 71},
+        {"MenuNew", lang::kMenuNew},
+        {"MenuOpen", lang::kMenuOpen},
+        {"MenuSave", lang::kMenuSaveAll},
+        {"MenuSaveAs", lang::kMenuSaveAs},
+        {"MenuImport", lang::kMenuImportComments},
+        {"MenuExport", lang::kMenuExport},
+        {"MenuPrint", lang::kMenuPrint},
+        {"MenuClose", lang::kMenuClose},
+        {"MenuExit", lang::kMenuExit},
+        {"MenuAdd", lang::kMenuAdd},
+        {"MenuEdit", lang::kMenuEdit},
+        {"MenuDelete", lang::kMenuDelete},
+        {"MenuOpenBackup", lang::kMenuOpenBackup},
+        {"MenuCut", lang::kMenuCut},
+        {"MenuCopy", lang::kMenuCopy},
+        {"MenuPaste", lang::kMenuPaste},
+        {"MenuCommSetup", lang::kMenuCommSetup},
+        {"MenuAppSetup", lang::kMenuAppSetup},
+        {"MenuPassChange", lang::kMenuChangePassword},
+        {"MenuUpload", lang::kMenuUpload},
+        {"MenuDownload", lang::kMenuDownload},
+        {"MenuAbout", lang::kMenuAbout},
+        {"MenuFind", lang::kMenuFind},
+        {"MenuFindNext", lang::kMenuFindNext},
+        {"MenuMonitor", lang::kMenuMonitor},
+        {"MenuOpenMonitoring", lang::kMenuOpenMonitoring},
+        {"MenuSaveMonitoringAs", lang::kMenuSaveMonitoringAs},
     };
     for (const Text& t : menuTexts) {
         setText(t.name, lang, t.n);
     }
     static constexpr Text hints[] = {
-        {"ToolButtonNew", 5},     {"ToolButtonOpen", 6},      {"ToolButtonSave", 7},
-        {"ToolButtonAdd", 12},    {"ToolButtonEdit", 13},     {"ToolButtonDelete", 14},
-        {"ToolButtonUpload", 22}, {"ToolButtonDownload", 23}, {"ToolButtonMonitor", 230},
+        {"ToolButtonNew", lang::kMenuNew},         {"ToolButtonOpen", lang::kMenuOpen},
+        {"ToolButtonSave", lang::kMenuSaveAll},    {"ToolButtonAdd", lang::kMenuAdd},
+        {"ToolButtonEdit", lang::kMenuEdit},       {"ToolButtonDelete", lang::kMenuDelete},
+        {"ToolButtonUpload", lang::kMenuUpload},   {"ToolButtonDownload", lang::kMenuDownload},
+        {"ToolButtonMonitor", lang::kMenuMonitor},
     };
     for (const Text& t : hints) {
         setHint(t.name, lang, t.n);
     }
-    const int login = loggedIn ? 34 : 33;
+    const int login = loggedIn ? lang::kMenuLogOut : lang::kMenuLogIn;
     setText("MenuLogin", lang, login);
     setHint("ToolButtonLogin", lang, login);
-    const int online = onLine ? 25 : 24;
+    const int online = onLine ? lang::kMenuStopOnline : lang::kMenuStartOnline;
     setText("MenuOnline", lang, online);
     setHint("ToolButtonOnline", lang, online);
 }

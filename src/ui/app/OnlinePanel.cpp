@@ -1,5 +1,6 @@
 #include "ui/app/OnlinePanel.h"
 
+#include "core/base/TextNumbers.h"
 #include "ui/app/QtText.h"
 
 #include <QHBoxLayout>
@@ -63,10 +64,10 @@ OnlinePanel::OnlinePanel(QWidget* parent) : QFrame(parent)
 
 void OnlinePanel::applyTexts(const PopisType& lang)
 {
-    m_lastTx->setText(fromCp(LangText(lang, 35)));
-    m_lastBtn->setText(fromCp(LangText(lang, 29)));
-    m_lastMem->setText(fromCp(LangText(lang, 36)));
-    BtnAdd->setText(fromCp(LangText(lang, 38)));
+    m_lastTx->setText(fromCp(LangText(lang, lang::kOnlineLastTransmitter)));
+    m_lastBtn->setText(fromCp(LangText(lang, lang::kOnlineLastButton)));
+    m_lastMem->setText(fromCp(LangText(lang, lang::kOnlineLastMemorySlot)));
+    BtnAdd->setText(fromCp(LangText(lang, lang::kOnlineAdd)));
 }
 
 } // namespace vorbix::ui

@@ -1,6 +1,7 @@
 #include "ui/app/TAboutForm.h"
 
 #include "core/app/SupportedReceivers.h"
+#include "core/base/TextNumbers.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Icons.h"
 #include "ui/app/QtText.h"
@@ -103,23 +104,25 @@ QString TAboutForm::fileVersionText()
 void TAboutForm::showEvent(QShowEvent* event)
 {
     if (m_lang != nullptr) {
-        setWindowTitle(fromCp(LangText(*m_lang, 190)));
-        CommLabel->setText(fromCp(LangText(*m_lang, 191)));
-        VersionLabel->setText(fromCp(LangText(*m_lang, 192)));
-        SupportLabel->setText(fromCp(LangText(*m_lang, 193)));
-        CloseButton->setText(fromCp(LangText(*m_lang, 194)));
+        setWindowTitle(fromCp(LangText(*m_lang, lang::kAboutCaption)));
+        CommLabel->setText(fromCp(LangText(*m_lang, lang::kAboutDescription)));
+        VersionLabel->setText(fromCp(LangText(*m_lang, lang::kAboutVersion)));
+        SupportLabel->setText(fromCp(LangText(*m_lang, lang::kAboutSupportedReceivers)));
+        CloseButton->setText(fromCp(LangText(*m_lang, lang::kAboutClose)));
     }
     NumberLabel->setText(fileVersionText());
     RxEdit->clear();
     std::vector<std::string> receivers;
-    if (app::ReadSupportedReceivers(m_rxDefPath, receivers)) {
+    std::string error;
+    if (app::ReadSupportedReceivers(m_rxDefPath, receivers, error)) {
         QStringList lines;
         for (const std::string& r : receivers) {
             lines << fromCp(r);
         }
         RxEdit->setPlainText(lines.join(QLatin1Char('\n')));
     } else {
-        const std::string text = (m_lang != nullptr ? LangText(*m_lang, 80) : std::string()) + " - " + m_rxDefPath;
+        const std::string text =
+            (m_lang != nullptr ? LangText(*m_lang, lang::kFileCannotBeOpened) : std::string()) + " - " + error;
         Dialogs::error(this, fromCp(text));
     }
     QDialog::showEvent(event);

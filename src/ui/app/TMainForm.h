@@ -1,104 +1,96 @@
 #pragma once
 
-#include "core/app/PopisType.h"
 #include "core/app/Settings.h"
 #include "core/app/ShellState.h"
 #include "core/app/StatusView.h"
+#include "core/base/LanguageTable.h"
+#include "ui/app/PageGrids.h"
+#include "ui/app/Shell.h"
 
 #include <QMainWindow>
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-class QTabWidget;
-class QTimer;
-
 namespace vorbix::ui {
 
-class CommPart;
-class HelpWindow;
+class Feature;
 class MainActions;
-class OnlinePanel;
+class MainPages;
 class StatusPanels;
 class StatusRefresher;
-class TAboutForm;
-class TInfoForm;
-class ViewsPart;
 
-// The main window: the frame every other window plugs into. It holds the shell state, the
-// settings and the language table for the whole run, runs the start-up steps (creation, first
-// showing, first activation) and the close steps, and keeps the status bar, the page captions and
+// The main window: the frame every feature plugs into. It holds the shell state, the settings, the
+// language table, the records and the link session for the whole run; creates the features in one
+// wiring function; runs the start-up steps (creation, first showing, first activation) and the close
+// steps, calling the features' hooks in wiring order; and keeps the status bar, the page captions and
 // the enabled commands in step with the state through RefreshStatus.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public Shell
 {
     Q_OBJECT
 public:
     TMainForm(std::string programFolder, std::vector<std::string> arguments, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Window creation: the language (falling back to "US"), the shell state, the command-line file
-    // and the Backup folder. False when no language can be loaded: the program ends.
+    // Window creation: the language (falling back to "US"), the program-wide objects and the features,
+    // the shell state, the command-line file and the Backup folder. False when no language can be
+    // loaded: the program ends.
     [[nodiscard]] bool create();
 
     // True when the first showing refused to start (a definition file is missing, or the user
     // login was cancelled); the window then closes itself.
     bool startRefused() const { return m_startRefused; }
 
-    // --- the shell as the other windows use it ---
-    app::ShellState& state() { return m_state; }
-    app::Settings& settings() { return m_settings; }
-    const PopisType& lang() const { return m_lang; }
-    const std::string& programFolder() const { return m_programFolder; }
-    const std::string& languageCode() const { return m_languageCode; }
-    const std::string& definitionFileName() const { return m_definitionFileName; }
-    std::string settingsPath() const;
-    std::string connectionText() const;
+    // --- Shell ---
+    app::ShellState& state() override { return m_state; }
+    app::Settings& settings() override { return m_settings; }
+    const PopisType& lang() const override { return m_lang; }
+    const std::string& programFolder() const override { return m_programFolder; }
+    const std::string& languageCode() const override { return m_languageCode; }
+    const std::string& definitionFileName() const override { return m_definitionFileName; }
+    std::string settingsPath() const override;
+    RecordData& records() override { return *m_records; }
+    LinkSession& linkSession() override { return *m_linkSession; }
+    PageGrids& pageGrids() override { return m_pageGrids; }
+    QWidget* mainWindow() override { return this; }
+    QString caption() const override { return windowTitle(); }
+    MainActions* actions() const override { return m_actions; }
+    QTabWidget* pageControl() const override;
+    QWidget* page(app::Page page) const override;
+    void showPage(app::Page page) override;
+    app::Page currentPage() const override;
+    QWidget* messagesPanel() const override;
+    OnlinePanel* onlinePanel() const override;
+    TInfoForm* infoForm() const override { return m_infoForm; }
+    void RefreshStatus() override;
+    bool SaveSettings() override;
+    void setProfileCaption() override;
+    void setMonitorMarks(const app::MonitorMarks& marks) override;
+    void cutDownForUser() override;
 
-    // Asks for one status update; see StatusRefresher for how requests coalesce.
-    void RefreshStatus();
+    // Loads a language and applies its texts to this window and the features; errors are shown.
+    // False on failure.
+    [[nodiscard]] bool LoadLanguage(const std::string& code);
     void LockCommCommands();
     void UnlockCommCommands();
+    std::string connectionText() const;
 
-    // Loads a language and applies its texts to this window; errors are shown. False on failure.
-    [[nodiscard]] bool LoadLanguage(const std::string& code);
+    // Adds a feature (the wiring function's, or a test's): it connects its actions and from then on
+    // takes part in every hook. The window owns it.
+    void addFeature(Feature* feature);
+    // The feature of type F, or null.
+    template <typename F> F* feature() const
+    {
+        for (Feature* f : m_features) {
+            if (auto* found = qobject_cast<F*>(f)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
 
-    // Writes the settings batch to "Vorbix.ini"; a failure is shown and gives false.
-    bool SaveSettings();
-
-    // Caption "Vorbix - " + the name of the profile matching the current connection.
-    void setProfileCaption();
-
-    // The data set's save as the close question uses it: save to DataFileName, or ask for a name
-    // when it is empty; false when the save failed or was abandoned. Set by the data-file owner.
-    void setDataSetSaver(std::function<bool()> save) { m_saveDataSet = std::move(save); }
-    // The application user login, shown modally at start when the setting Login is on: false when
-    // cancelled; `administrator` gives the user's rights. Set by the accounts part.
-    void setUserLogin(std::function<bool(bool& administrator)> login) { m_userLogin = std::move(login); }
-    // The monitor's marks and its save (Uloz, or UlozJako without a SetupFile). Set by the monitor.
-    void setMonitorPort(std::function<app::MonitorMarks()> marks, std::function<bool()> save);
-
-    MainActions* actions() const { return m_actions; }
-    QTabWidget* pageControl() const { return m_pageControl; }
-    QWidget* page(app::Page page) const;
-    QWidget* messagesPanel() const { return m_messagesPanel; }
-    OnlinePanel* onlinePanel() const { return m_onlinePanel; }
     StatusPanels* statusPanels() const { return m_statusBar; }
-    TInfoForm* infoForm() const { return m_infoForm; }
-    TAboutForm* aboutForm() const { return m_aboutForm; }
-    // The record views, the record edit and find commands and the data-file commands.
-    ViewsPart* viewsPart() const { return m_viewsPart; }
-    CommPart* commPart() const { return m_commPart; }
-    HelpWindow* helpWindow();
     int statusUpdatesRun() const;
-
-    void MenuIndexClick();
-    void MenuAboutClick();
-    // F1: the topic of the focused control's help context, or of its nearest parent's.
-    void showHelpForFocus();
-
-signals:
-    // After LoadLanguage applied the main window's texts; the pages' owners apply theirs.
-    void languageApplied();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,72 +98,38 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void buildPages();
+    void wireFeatures();
     bool firstShowing();
     void activated();
+    bool busy() const;
     bool closeQuery();
     void closeSteps();
     void UpdateStatus();
     void applyLanguageTexts();
     void applyWindowGeometry();
     void storeWindowGeometry();
-    app::MonitorMarks monitorMarks() const;
-    // False, after telling the user, when the language's help is not installed.
-    bool helpAvailable();
-
-    // Call sites of the steps other parts of the program build. Each does nothing (or reports
-    // failure) until its owner connects it.
-    void createProgramObjects();                  // link, receiver, definitions, battery and history lists, monitor
-    void tellDefinitionsFolder();                 // the definitions learn ProgramFolder
-    void tellDefinitionsFileName();               // the definitions learn DefinitionFileName
-    void loadColumnConfig();                      // the user grid's column codes and visibility
-    void loadLowBattAndHistory();                 // the low-battery list, then the history list
-    void giveDialogsLanguage();                   // every dialog that shows texts gets the language table
-    void initMonitor();                           // the monitor object's initial state
-    bool runUserLogin(bool& administrator);       // the application user login; false when cancelled
-    void showWelcome();                           // the welcome window, shown without blocking
-    bool openBackupFile(const std::string& path); // opens a data file as the data set
-    void setMonitorSetupFile(const std::string& path); // the monitor's SetupFile
-    bool loadMonitorFile(const std::string& path);     // Nacti of the monitor
-    void runDownload();                                // the configured download at first activation
-    void startOnline();                                // the configured on-line mode at first activation
-    void enterMonitorMode();                           // the configured monitor mode at first activation
-    std::string receiverDescription() const;           // the logged-in receiver type's description
-    void saveMemoryWidths();                           // the memory grid's column widths
-    void saveUserWidths();                             // the user grid's column widths
-    void logout();                                     // logs out of the receiver, ending on-line mode
 
     std::string m_programFolder;
     std::vector<std::string> m_arguments;
     std::string m_languageCode = "US";
     std::string m_definitionFileName = "RxFncUS.def";
-    std::string m_helpFile;
     PopisType m_lang;
     app::Settings m_settings;
     app::ShellState m_state;
+    app::MonitorMarks m_monitorMarks;
+    std::unique_ptr<RecordData> m_records;
+    LinkSession* m_linkSession = nullptr;
+    PageGrids m_pageGrids;
+    std::vector<Feature*> m_features;
     bool m_firstShowDone = false;
     bool m_startRefused = false;
     bool m_closed = false;
 
-    std::function<bool()> m_saveDataSet;
-    std::function<bool(bool&)> m_userLogin;
-    std::function<app::MonitorMarks()> m_monitorMarks;
-    std::function<bool()> m_saveMonitor;
-
     MainActions* m_actions = nullptr;
-    QTabWidget* m_pageControl = nullptr;
-    QWidget* m_messagesPanel = nullptr;
-    OnlinePanel* m_onlinePanel = nullptr;
+    MainPages* m_pages = nullptr;
     StatusPanels* m_statusBar = nullptr;
     StatusRefresher* m_refresher = nullptr;
     TInfoForm* m_infoForm = nullptr;
-    TAboutForm* m_aboutForm = nullptr;
-    HelpWindow* m_helpWindow = nullptr;
-    ViewsPart* m_viewsPart = nullptr;
-    CommPart* m_commPart = nullptr;
-    QTimer* m_onLineTimer = nullptr;
-    QTimer* m_timeOutTimer = nullptr;
-    QTimer* m_blinkTimer = nullptr;
 };
 
 } // namespace vorbix::ui

@@ -1,5 +1,6 @@
 #include "ui/link/TChangePassForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/link/PasswordRules.h"
 #include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
@@ -46,10 +47,10 @@ TChangePassForm::TChangePassForm(QWidget* parent) : QDialog(parent)
 
 void TChangePassForm::showEvent(QShowEvent* event)
 {
-    setWindowTitle(fromCp(LangText(*m_lang, 65)));
-    LabelRxType->setText(fromCp(LangText(*m_lang, 61)));
-    LabelOldPass->setText(fromCp(LangText(*m_lang, 66)));
-    LabelNewPass->setText(fromCp(LangText(*m_lang, 67)));
+    setWindowTitle(fromCp(LangText(*m_lang, lang::kChangePasswordCaption)));
+    LabelRxType->setText(fromCp(LangText(*m_lang, lang::kReceiverType)));
+    LabelOldPass->setText(fromCp(LangText(*m_lang, lang::kOldPassword)));
+    LabelNewPass->setText(fromCp(LangText(*m_lang, lang::kNewPassword)));
     RxType->setText(fromCp(RxTypeText));
     EditOldPass->clear();
     EditNewPass->clear();
@@ -58,7 +59,7 @@ void TChangePassForm::showEvent(QShowEvent* event)
     EditOldPass->setVisible(hasPassword);
     LabelFirstLog->setVisible(!hasPassword);
     if (!hasPassword) {
-        LabelFirstLog->setText(fromCp(LangText(*m_lang, 68)));
+        LabelFirstLog->setText(fromCp(LangText(*m_lang, lang::kNoPassword)));
     }
     (hasPassword ? EditOldPass : EditNewPass)->setFocus();
     QDialog::showEvent(event);
@@ -73,11 +74,11 @@ void TChangePassForm::OKButtonClick()
         accept();
         break;
     case link::PasswordVerdict::Wrong:
-        Dialogs::error(this, fromCp(LangText(*m_lang, 134)));
+        Dialogs::error(this, fromCp(LangText(*m_lang, lang::kWrongPassword)));
         EditOldPass->setFocus();
         break;
     case link::PasswordVerdict::TooLong:
-        Dialogs::error(this, fromCp(LangText(*m_lang, 133)));
+        Dialogs::error(this, fromCp(LangText(*m_lang, lang::kPasswordTooLongForDialog)));
         EditNewPass->setFocus();
         break;
     case link::PasswordVerdict::Unchanged:

@@ -1,5 +1,6 @@
 #include "ui/link/TCommForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "ui/app/QtText.h"
 
 #include <QCloseEvent>
@@ -64,7 +65,7 @@ void TCommForm::reset()
 
 void TCommForm::showEvent(QShowEvent* event)
 {
-    setWindowTitle(fromCp(LangText(*m_lang, 2)));
+    setWindowTitle(fromCp(LangText(*m_lang, lang::kMenuCommunication)));
     CancelPressed = false;
     if (m_cancelRequested != nullptr) {
         m_cancelRequested->store(false);

@@ -1,5 +1,6 @@
 #include "ui/link/TCommSetupForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
@@ -90,7 +91,7 @@ void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, c
     DumpReadBox->setChecked(shown.DumpReadBox);
     IPAddressEdit->setText(fromCp(shown.AddressText));
     IPPortEdit->setText(fromCp(shown.IPPortText));
-    (shown.ConnectionType == 1 ? TcpRadio : ComRadio)->setChecked(true);
+    (shown.ConnectionType == link::ConnectionKind::TcpIp ? TcpRadio : ComRadio)->setChecked(true);
     showTypeControls();
 }
 
@@ -108,13 +109,13 @@ bool TCommSetupForm::Nastav(link::TKomunikace& link)
 
 void TCommSetupForm::showEvent(QShowEvent* event)
 {
-    setWindowTitle(fromCp(LangText(*m_lang, 40)));
-    NumLabel->setText(fromCp(LangText(*m_lang, 41)));
-    SpeedLabel->setText(fromCp(LangText(*m_lang, 42)));
-    ModeLabel->setText(fromCp(LangText(*m_lang, 43)));
-    ConnTypeRadio->setTitle(fromCp(LangText(*m_lang, 147)));
-    IPAddressLabel->setText(fromCp(LangText(*m_lang, 148)));
-    IPPortLabel->setText(fromCp(LangText(*m_lang, 149)));
+    setWindowTitle(fromCp(LangText(*m_lang, lang::kSetupCaption)));
+    NumLabel->setText(fromCp(LangText(*m_lang, lang::kSetupPort)));
+    SpeedLabel->setText(fromCp(LangText(*m_lang, lang::kSetupSpeed)));
+    ModeLabel->setText(fromCp(LangText(*m_lang, lang::kSetupDumpRead)));
+    ConnTypeRadio->setTitle(fromCp(LangText(*m_lang, lang::kSetupConnectOver)));
+    IPAddressLabel->setText(fromCp(LangText(*m_lang, lang::kSetupIPAddress)));
+    IPPortLabel->setText(fromCp(LangText(*m_lang, lang::kSetupTcpPort)));
     QDialog::showEvent(event);
 }
 
@@ -135,7 +136,7 @@ void TCommSetupForm::showTypeControls()
 link::SetupForm TCommSetupForm::form() const
 {
     link::SetupForm f;
-    f.ConnectionType = TcpRadio->isChecked() ? 1 : 0;
+    f.ConnectionType = TcpRadio->isChecked() ? link::ConnectionKind::TcpIp : link::ConnectionKind::ComPort;
     f.PortText = toCp(ComboPortNum->currentText());
     f.SpeedText = toCp(ComboPortSpeed->currentText());
     f.AddressText = toCp(IPAddressEdit->text());

@@ -4,8 +4,8 @@
 
 #include <QMetaObject>
 #include <QPointer>
-#include <QThread>
-#include <memory>
+#include <atomic>
+#include <thread>
 
 namespace vorbix::ui {
 
@@ -28,15 +28,18 @@ bool TKom::run(TCommForm& form, const Job& job)
             Qt::QueuedConnection);
     };
     context.confirmCancel = [this, dialog] {
-        bool yes = true;
-        // The dialog's modal loop is running, so a blocking call into it cannot deadlock.
+        // Atomic, so that the hand-over is visible to the thread sanitizer as well; the blocking
+        // call itself synchronises inside Qt. The dialog's modal loop is running, so a blocking
+        // call into it cannot deadlock.
+        std::atomic<bool> yes{true};
         QMetaObject::invokeMethod(
             dialog, [this, &yes] { yes = m_ask ? m_ask() : true; }, Qt::BlockingQueuedConnection);
-        return yes;
+        return yes.load();
     };
 
     m_idle = false;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
+    // A plain thread: its end is joined, so the job's result is handed over by the join.
+    std::thread worker([&] {
         jobResult = job(context);
         // Queued, so it is handled inside the dialog's modal loop, after the dialog is shown.
         QMetaObject::invokeMethod(
@@ -47,10 +50,9 @@ bool TKom::run(TCommForm& form, const Job& job)
                 }
             },
             Qt::QueuedConnection);
-    }));
-    worker->start();
+    });
     form.exec();
-    worker->wait();
+    worker.join();
     m_idle = true;
     return jobResult;
 }

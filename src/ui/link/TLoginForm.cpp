@@ -1,5 +1,6 @@
 #include "ui/link/TLoginForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/link/PasswordRules.h"
 #include "ui/app/DialogParts.h"
 #include "ui/app/Dialogs.h"
@@ -42,10 +43,10 @@ TLoginForm::TLoginForm(QWidget* parent) : QDialog(parent)
 
 void TLoginForm::showEvent(QShowEvent* event)
 {
-    setWindowTitle(fromCp(LangText(*m_lang, 60)));
-    LabelRxType->setText(fromCp(LangText(*m_lang, 61)));
-    LabelPassword->setText(fromCp(LangText(*m_lang, 62)));
-    LabelFirstLog->setText(fromCp(LangText(*m_lang, 63)));
+    setWindowTitle(fromCp(LangText(*m_lang, lang::kLoginCaption)));
+    LabelRxType->setText(fromCp(LangText(*m_lang, lang::kReceiverType)));
+    LabelPassword->setText(fromCp(LangText(*m_lang, lang::kPassword)));
+    LabelFirstLog->setText(fromCp(LangText(*m_lang, lang::kLoginNote)));
     RxType->setText(fromCp(RxTypeText));
     EditPassword->clear();
     EditPassword->setFocus();
@@ -60,7 +61,8 @@ void TLoginForm::OKButtonClick()
         return;
     }
     Dialogs::error(this,
-                   fromCp(verdict == link::PasswordVerdict::TooLong ? LangText(*m_lang, 133) : LangText(*m_lang, 134)));
+                   fromCp(verdict == link::PasswordVerdict::TooLong ? LangText(*m_lang, lang::kPasswordTooLongForDialog)
+                                                                    : LangText(*m_lang, lang::kWrongPassword)));
     EditPassword->setFocus();
 }
 

@@ -182,10 +182,8 @@ void RecordViews::showSortMark()
 
 bool RecordViews::writeIni(const std::function<void(app::IniFile&)>& change)
 {
-    app::IniFile ini = app::IniFile::load(m_in.settingsPath);
-    change(ini);
     std::string error;
-    if (!ini.save(m_in.settingsPath, error)) {
+    if (!app::IniFile::update(m_in.settingsPath, change, error)) {
         if (m_in.onError) {
             m_in.onError(error);
         }

@@ -1,5 +1,6 @@
 #include "ui/views/TEditForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
 #include "ui/app/QtText.h"
@@ -65,7 +66,7 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int step)
 } // namespace
 
 TEditForm::TEditForm(const model::TRxFnc& functions, const PopisType& lang, ErrorSink onError, QWidget* parent)
-    : QDialog(parent), m_lang(lang), m_state(functions, lang, std::move(onError))
+    : QDialog(parent), m_lang(lang), m_onError(onError), m_state(functions, lang, std::move(onError))
 {
     setObjectName(QStringLiteral("TEditForm"));
     setModal(true);
@@ -228,22 +229,22 @@ void TEditForm::build()
 
 void TEditForm::applyTexts(const std::array<std::string, 5>& userTitles)
 {
-    setWindowTitle(fromCp(LangText(m_lang, 50)));
-    m_userGroup->setTitle(fromCp(LangText(m_lang, 51)));
+    setWindowTitle(fromCp(LangText(m_lang, lang::kEditCaption)));
+    m_userGroup->setTitle(fromCp(LangText(m_lang, lang::kEditUserGroup)));
     m_userIDLabel->setText(fromCp(userTitles[0]));
     for (std::size_t k = 0; k < 4; ++k) {
         m_userLabels[k]->setText(fromCp(userTitles[k + 1]));
     }
-    m_memLabel->setText(fromCp(LangText(m_lang, 52)));
-    m_serialLabel->setText(fromCp(LangText(m_lang, 53)));
-    m_txTypeLabel->setText(fromCp(LangText(m_lang, 54)));
-    m_buttonLabel->setText(fromCp(LangText(m_lang, 55)));
-    m_btnGroup->setTitle(fromCp(LangText(m_lang, 55)));
-    m_inputRadio->setTitle(fromCp(LangText(m_lang, 160)));
-    m_releLabel->setText(fromCp(LangText(m_lang, 56)));
-    m_funkceLabel->setText(fromCp(LangText(m_lang, 58)));
-    m_timeGroup->setTitle(fromCp(LangText(m_lang, 59)));
-    m_chanelsGroup->setTitle(fromCp(LangText(m_lang, 151)));
+    m_memLabel->setText(fromCp(LangText(m_lang, lang::kEditMemorySlot)));
+    m_serialLabel->setText(fromCp(LangText(m_lang, lang::kEditSerial)));
+    m_txTypeLabel->setText(fromCp(LangText(m_lang, lang::kEditType)));
+    m_buttonLabel->setText(fromCp(LangText(m_lang, lang::kEditButtons)));
+    m_btnGroup->setTitle(fromCp(LangText(m_lang, lang::kEditButtons)));
+    m_inputRadio->setTitle(fromCp(LangText(m_lang, lang::kEditInput)));
+    m_releLabel->setText(fromCp(LangText(m_lang, lang::kEditRelay)));
+    m_funkceLabel->setText(fromCp(LangText(m_lang, lang::kEditFunction)));
+    m_timeGroup->setTitle(fromCp(LangText(m_lang, lang::kEditTime)));
+    m_chanelsGroup->setTitle(fromCp(LangText(m_lang, lang::kColumnChannels)));
 }
 
 void TEditForm::FormShow(const model::TData& record, const std::string& programFolder, int relays,
@@ -251,8 +252,8 @@ void TEditForm::FormShow(const model::TData& record, const std::string& programF
 {
     applyTexts(userTitles);
     std::vector<model::TTx> types;
-    // A failed read has been reported; the dialog then works without types.
-    const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, {});
+    // A failed read is reported; the dialog then works without types.
+    const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, m_onError);
     m_showing = true;
     m_state.FormShow(record, types, loaded, relays);
     showControls();

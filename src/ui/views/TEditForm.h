@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/PopisType.h"
+#include "core/base/LanguageTable.h"
 #include "core/model/TData.h"
 #include "core/views/TEditState.h"
 
@@ -56,6 +56,7 @@ private:
     void OKButtonClick();
 
     const PopisType& m_lang;
+    ErrorSink m_onError;
     views::TEditState m_state;
     model::TData m_accepted;
     bool m_showing = false;

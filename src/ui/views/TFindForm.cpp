@@ -1,5 +1,6 @@
 #include "ui/views/TFindForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "ui/app/DialogParts.h"
 #include "ui/app/QtText.h"
 
@@ -47,9 +48,9 @@ TFindForm::TFindForm(views::TFinder& finder, const PopisType& lang, QWidget* par
 
 void TFindForm::FormShow(const std::vector<std::string>& columnItems)
 {
-    setWindowTitle(fromCp(LangText(m_lang, 142)));
-    m_findLabel->setText(fromCp(LangText(m_lang, 143)));
-    m_colGroup->setTitle(fromCp(LangText(m_lang, 144)));
+    setWindowTitle(fromCp(LangText(m_lang, lang::kFindCaption)));
+    m_findLabel->setText(fromCp(LangText(m_lang, lang::kFindText)));
+    m_colGroup->setTitle(fromCp(LangText(m_lang, lang::kFindColumn)));
     for (QAbstractButton* button : m_items->buttons()) {
         m_items->removeButton(button);
         delete button;

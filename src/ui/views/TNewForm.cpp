@@ -1,5 +1,6 @@
 #include "ui/views/TNewForm.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/views/RecordCommands.h"
 #include "ui/app/DialogParts.h"
 #include "ui/app/QtText.h"
@@ -36,8 +37,8 @@ TNewForm::TNewForm(const PopisType& lang, ErrorSink onError, QWidget* parent)
 
 void TNewForm::FormShow(const std::string& programFolder)
 {
-    setWindowTitle(fromCp(LangText(m_lang, 163)));
-    m_label->setText(fromCp(LangText(m_lang, 167)));
+    setWindowTitle(fromCp(LangText(m_lang, lang::kNewFileCaption)));
+    m_label->setText(fromCp(LangText(m_lang, lang::kNewFileReceiverType)));
     m_combo->clear();
     // A failed read has been reported through the sink; the list then stays empty.
     if (model::LoadModelList(programFolder + "/" + model::RxDefFileName, m_models, m_descriptions, m_lang, m_onError)) {
@@ -68,7 +69,7 @@ void TNewForm::OKButtonClick()
             : -1;
     if (!views::chooseNewModel(m_models, m_descriptions, selected, toCp(m_combo->currentText()), m_chosen)) {
         if (m_onError) {
-            m_onError(LangText(m_lang, 99));
+            m_onError(LangText(m_lang, lang::kSelectReceiverType));
         }
         return;
     }

@@ -22,10 +22,12 @@ TEST(SupportedReceiversTest, MissingFileIsReported)
 {
     test::TempFolder folder;
     std::vector<std::string> list{"stale"};
-    EXPECT_FALSE(ReadSupportedReceivers(folder.file("Rx.def"), list));
+    std::string error;
+    EXPECT_FALSE(ReadSupportedReceivers(folder.file("Rx.def"), list, error));
     EXPECT_TRUE(list.empty());
+    EXPECT_EQ(error, folder.file("Rx.def") + ": No such file or directory");
     folder.write("Rx.def", "RX8\r\nEight relays\r\n#E\r\n");
-    ASSERT_TRUE(ReadSupportedReceivers(folder.file("Rx.def"), list));
+    ASSERT_TRUE(ReadSupportedReceivers(folder.file("Rx.def"), list, error));
     EXPECT_EQ(list, (std::vector<std::string>{"Eight relays"}));
 }
 

@@ -20,41 +20,45 @@ struct FakeUser
     int dataSaves = 0;
     int monitorSaves = 0;
 
-    CloseQueryPorts ports()
+    AskQuestion ask()
     {
-        return {[this](const std::string& q) {
-                    asked.push_back(q);
-                    const Answer a = answers.front();
-                    answers.pop_front();
-                    return a;
-                },
-                [this] {
-                    ++dataSaves;
-                    return dataSaveWorks;
-                },
-                [this] {
-                    ++monitorSaves;
-                    return monitorSaveWorks;
-                }};
+        return [this](const std::string& q) {
+            asked.push_back(q);
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+    }
+
+    // An unsaved data set and an unsaved monitor setup, in the order the window asks about them.
+    std::vector<UnsavedItem> items()
+    {
+        return {{DataSetCloseQuestion(language()),
+                 [this] {
+                     ++dataSaves;
+                     return dataSaveWorks;
+                 }},
+                {MonitorSetupCloseQuestion(language()), [this] {
+                     ++monitorSaves;
+                     return monitorSaveWorks;
+                 }}};
+    }
+
+    static PopisType language()
+    {
+        PopisType lang(300);
+        lang[84] = "Save changes?";
+        lang[231] = "Monitoring";
+        return lang;
     }
 };
-
-PopisType language()
-{
-    PopisType lang(300);
-    lang[84] = "Save changes?";
-    lang[231] = "Monitoring";
-    return lang;
-}
 
 } // namespace
 
 TEST(CloseQueryTest, NothingUnsavedClosesWithoutAsking)
 {
     FakeUser user;
-    ShellState state;
-    state.DataOpen = true; // saved
-    EXPECT_TRUE(CloseQuery(state, MonitorMarks{true, true}, language(), user.ports()));
+    EXPECT_TRUE(CloseQuery({}, user.ask()));
     EXPECT_TRUE(user.asked.empty());
 }
 
@@ -82,10 +86,7 @@ TEST(CloseQueryTest, AnswersDecideTheClose)
         user.answers.assign(c.answers.begin(), c.answers.end());
         user.dataSaveWorks = c.dataSaveWorks;
         user.monitorSaveWorks = c.monitorSaveWorks;
-        ShellState state;
-        state.DataOpen = true;
-        state.DataSaved = false;
-        EXPECT_EQ(CloseQuery(state, MonitorMarks{true, false}, language(), user.ports()), c.closes);
+        EXPECT_EQ(CloseQuery(user.items(), user.ask()), c.closes);
         EXPECT_EQ(user.asked, (std::vector<std::string>{"Save changes?", "Save changes? - Monitoring"}));
         EXPECT_EQ(user.dataSaves, c.dataSaves);
         EXPECT_EQ(user.monitorSaves, c.monitorSaves);
@@ -96,10 +97,5 @@ TEST(CloseQueryTest, MissingSaverCountsAsFailedSave)
 {
     FakeUser user;
     user.answers = {Answer::Yes};
-    CloseQueryPorts ports = user.ports();
-    ports.saveDataSet = nullptr;
-    ShellState state;
-    state.DataOpen = true;
-    state.DataSaved = false;
-    EXPECT_FALSE(CloseQuery(state, MonitorMarks{}, language(), ports));
+    EXPECT_FALSE(CloseQuery({{"Save changes?", nullptr}}, user.ask()));
 }

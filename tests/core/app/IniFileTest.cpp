@@ -55,7 +55,7 @@ TEST(IniFileTest, SaveFailureNamesThePathAndKeepsTheOldFile)
     std::string error;
     const std::string missing = dir.file("no/such/folder/Vorbix.ini");
     EXPECT_FALSE(ini.save(missing, error));
-    EXPECT_EQ(error, "Unable to write to " + missing);
+    EXPECT_EQ(error, "Unable to write to " + missing + ": No such file or directory");
 
     const std::string path = dir.file("Vorbix.ini");
     ASSERT_TRUE(ini.save(path, error)) << error;

@@ -64,11 +64,12 @@ TEST(LanguageTest, MissingFileAndFileChoices)
     PopisType table{"keep"};
     std::string error;
     EXPECT_FALSE(LoadLanguage(dir.path(), "CZ", table, error));
-    EXPECT_EQ(error, "CZ languge file can not be open!");
+    EXPECT_EQ(error, "CZ languge file can not be open! - " + dir.file("CZ.lng") + ": No such file or directory");
     EXPECT_EQ(table, PopisType{"keep"});
 
-    dir.write("CZ.lng", "002\r\n000 Soubor\r\n001 Upravy\r\n");
+    dir.write("CZ.lng", "310\r\n000 Soubor\r\n001 Upravy\r\n");
     ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
+    EXPECT_EQ(table.size(), 310u);
     EXPECT_EQ(table[1], "Upravy");
 
     EXPECT_EQ(DefinitionFileFor(dir.path(), "CZ"), "RxFncUS.def");
@@ -77,4 +78,25 @@ TEST(LanguageTest, MissingFileAndFileChoices)
     dir.write("Help/VORBIXCZ/index.html", "<html></html>");
     EXPECT_EQ(DefinitionFileFor(dir.path(), "CZ"), "RxFncCZ.def");
     EXPECT_EQ(HelpFileFor(dir.path(), "CZ"), dir.path() + "/Help/VORBIXCZ/index.html");
+}
+
+TEST(LanguageTest, AFileWithFewerTextsThanTheProgramUsesIsRefused)
+{
+    test::TempFolder dir;
+    ASSERT_EQ(kLanguageTextCount, 310);
+    for (const char* count : {"000", "0", "005", "309"}) {
+        SCOPED_TRACE(count);
+        dir.write("CZ.lng", std::string(count) + "\r\n000 Soubor\r\n");
+        PopisType table{"keep"};
+        std::string error;
+        EXPECT_FALSE(LoadLanguage(dir.path(), "CZ", table, error));
+        EXPECT_EQ(error, "Wrong language file format! - " + dir.file("CZ.lng") + ": " +
+                             std::to_string(std::stoi(count)) + " texts, 310 needed");
+        EXPECT_EQ(table, PopisType{"keep"});
+    }
+    dir.write("CZ.lng", "310 texts\n000 Soubor\n");
+    PopisType table;
+    std::string error;
+    ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
+    EXPECT_EQ(table.size(), 310u);
 }

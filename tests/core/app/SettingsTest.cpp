@@ -31,7 +31,7 @@ Settings loaded(const IniFile& ini)
 TEST(SettingsTest, EmptyFileGivesDefaults)
 {
     const Settings s = loaded(IniFile());
-    EXPECT_EQ(s.connection.ConnectionType, 0);
+    EXPECT_EQ(s.connection.ConnectionType, link::ConnectionKind::ComPort);
     EXPECT_EQ(s.connection.ComNumber, 1);
     EXPECT_EQ(s.connection.ComSpeed, 9600);
     EXPECT_EQ(s.connection.IPAddress, "192.168.1.1");
@@ -139,7 +139,7 @@ TEST(SettingsTest, SaveAndLoadRoundTripAndLastFileOnlyWhenNamed)
     test::TempFolder dir;
     const std::string path = dir.write("Vorbix.ini", "[Setup]\r\nLastFile=/data/old.rxd\r\n[Custom]\r\nKeep=1\r\n");
     Settings s = loaded(IniFile::load(path));
-    s.connection.ConnectionType = 1;
+    s.connection.ConnectionType = link::ConnectionKind::TcpIp;
     s.connection.IPAddress = "127.0.0.1";
     s.connection.DumpRead = true;
     s.Welcome = false;
@@ -161,7 +161,7 @@ TEST(SettingsTest, SaveAndLoadRoundTripAndLastFileOnlyWhenNamed)
     EXPECT_EQ(ini.readInteger("Custom", "Keep", 0), 1);
 
     const Settings back = loaded(ini);
-    EXPECT_EQ(back.connection.ConnectionType, 1);
+    EXPECT_EQ(back.connection.ConnectionType, link::ConnectionKind::TcpIp);
     EXPECT_TRUE(back.connection.DumpRead);
     EXPECT_FALSE(back.Welcome);
     EXPECT_EQ(back.HistoryLength, 5000);
@@ -176,7 +176,7 @@ TEST(SettingsTest, SaveAndLoadRoundTripAndLastFileOnlyWhenNamed)
     EXPECT_EQ(IniFile::load(path).readString("Setup", "LastFile", ""), "/data/new.rxd");
 
     EXPECT_FALSE(SaveSettingsFile(dir.file("gone/Vorbix.ini"), s, {}, error));
-    EXPECT_EQ(error, "Unable to write to " + dir.file("gone/Vorbix.ini"));
+    EXPECT_EQ(error, "Unable to write to " + dir.file("gone/Vorbix.ini") + ": No such file or directory");
 }
 
 TEST(SettingsTest, SerialPortsMapComNumbersToDevices)

@@ -17,14 +17,15 @@ TEST(StartupTest, DefinitionFilesAreCheckedInOrder)
     lang[80] = "Cannot open file";
     std::string error;
 
+    const std::string missing = ": No such file or directory";
     EXPECT_FALSE(CheckDefinitionFiles(folder.path(), "RxFncUS.def", lang, error));
-    EXPECT_EQ(error, "Cannot open file - Rx.def");
+    EXPECT_EQ(error, "Cannot open file - " + folder.file("Rx.def") + missing);
     folder.write("Rx.def", "");
     EXPECT_FALSE(CheckDefinitionFiles(folder.path(), "RxFncUS.def", lang, error));
-    EXPECT_EQ(error, "Cannot open file - RxFncUS.def");
+    EXPECT_EQ(error, "Cannot open file - " + folder.file("RxFncUS.def") + missing);
     folder.write("RxFncUS.def", "");
     EXPECT_FALSE(CheckDefinitionFiles(folder.path(), "RxFncUS.def", lang, error));
-    EXPECT_EQ(error, "Cannot open file - Tx.def");
+    EXPECT_EQ(error, "Cannot open file - " + folder.file("Tx.def") + missing);
     folder.write("Tx.def", "");
     EXPECT_TRUE(CheckDefinitionFiles(folder.path(), "RxFncUS.def", lang, error));
 }
@@ -41,10 +42,16 @@ TEST(StartupTest, BackupFolderIsCreatedOrReported)
         const std::string locked = folder.file("locked");
         ::mkdir(locked.c_str(), 0500);
         EXPECT_FALSE(EnsureBackupFolder(locked, error));
-        EXPECT_EQ(error, "Cannot create " + locked + "/Backup");
+        EXPECT_EQ(error, "Cannot create " + locked + "/Backup: Permission denied");
     }
     EXPECT_FALSE(EnsureBackupFolder(folder.file("missing/deeper"), error));
-    EXPECT_EQ(error, "Cannot create " + folder.file("missing/deeper") + "/Backup");
+    EXPECT_EQ(error, "Cannot create " + folder.file("missing/deeper") + "/Backup: No such file or directory");
+
+    // A plain file where the folder belongs.
+    test::TempFolder taken;
+    taken.write("Backup", "");
+    EXPECT_FALSE(EnsureBackupFolder(taken.path(), error));
+    EXPECT_EQ(error, "Cannot create " + taken.file("Backup") + ": File exists");
 }
 
 TEST(StartupTest, OnlyAnExistingFirstArgumentIsAStartFile)

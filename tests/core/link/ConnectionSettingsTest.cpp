@@ -7,7 +7,7 @@ using namespace vorbix::link;
 TEST(ConnectionSettingsTest, DefaultsAndTexts)
 {
     ConnectionSettings s;
-    EXPECT_EQ(s.ConnectionType, 0);
+    EXPECT_EQ(s.ConnectionType, ConnectionKind::ComPort);
     EXPECT_EQ(s.ComNumber, 1);
     EXPECT_EQ(s.ComSpeed, 9600);
     EXPECT_EQ(s.IPAddress, "192.168.1.1");
@@ -18,6 +18,6 @@ TEST(ConnectionSettingsTest, DefaultsAndTexts)
     s.ComNumber = 3;
     s.ComSpeed = 19200;
     EXPECT_EQ(ConnectionText(s), "COM 3:19200");
-    s.ConnectionType = 1;
+    s.ConnectionType = ConnectionKind::TcpIp;
     EXPECT_EQ(ConnectionText(s), "IP 192.168.1.1:10001");
 }

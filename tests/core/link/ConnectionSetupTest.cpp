@@ -70,7 +70,7 @@ TEST(ConnectionSetupTest, ConfirmingChecksTheFieldsOfTheChosenConnection)
         SCOPED_TRACE(std::string(c.port) + "|" + c.speed + "|" + c.address + "|" + c.ipPort);
         ConnectionSettings settings;
         SetupForm form;
-        form.ConnectionType = c.type;
+        form.ConnectionType = static_cast<ConnectionKind>(c.type);
         form.PortText = c.port;
         form.SpeedText = c.speed;
         form.AddressText = c.address;
@@ -80,9 +80,9 @@ TEST(ConnectionSetupTest, ConfirmingChecksTheFieldsOfTheChosenConnection)
         EXPECT_EQ(check.languageText, c.text);
         EXPECT_EQ(check.field, c.field);
         if (check.accepted) {
-            EXPECT_EQ(settings.ConnectionType, c.type);
+            EXPECT_EQ(settings.ConnectionType, static_cast<ConnectionKind>(c.type));
         } else {
-            EXPECT_EQ(settings.ConnectionType, 0);
+            EXPECT_EQ(settings.ConnectionType, ConnectionKind::ComPort);
             EXPECT_EQ(settings.IPAddress, "192.168.1.1") << "a refused dialog changes nothing";
         }
     }

@@ -83,8 +83,13 @@ std::string FakeReceiver::feed(char byte)
                 count = last - first + 1;
             }
             std::string data;
-            for (unsigned i = 0; i < count; ++i) {
-                data += readData;
+            if (!readReplies.empty()) {
+                data = readReplies.front();
+                readReplies.pop_front();
+            } else {
+                for (unsigned i = 0; i < count; ++i) {
+                    data += readData;
+                }
             }
             return "\n" + HexWord(first) + " " + data + "\r\n" + "!";
         }

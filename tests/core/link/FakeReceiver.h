@@ -18,10 +18,11 @@ public:
 
     // Settings.
     bool answerWakeUp = true;
-    int wakeUpsToIgnore = 0;          // 'U' bytes that get no answer
-    std::deque<char> faults;          // per record: 'S' silent, 'T' truncated echo, 'C' corrupted echo, '.' none
-    std::deque<std::string> statuses; // status text for the next write records (default "K")
-    std::string readData = "A5";      // the data bytes of read replies repeat these two digits
+    int wakeUpsToIgnore = 0;             // 'U' bytes that get no answer
+    std::deque<char> faults;             // per record: 'S' silent, 'T' truncated echo, 'C' corrupted echo, '.' none
+    std::deque<std::string> statuses;    // status text for the next write records (default "K")
+    std::string readData = "A5";         // the data bytes of read replies repeat these two digits
+    std::deque<std::string> readReplies; // data digits of the next read replies, before readData
 
     // What came in.
     std::string received;             // every byte

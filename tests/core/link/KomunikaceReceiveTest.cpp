@@ -85,7 +85,7 @@ TEST_F(LinkReceiveTest, BytesThatArriveInPiecesAreAllKept)
     EXPECT_EQ(text, expected);
 }
 
-TEST_F(LinkReceiveTest, KeepAliveSendsSFramedOnlyForPortText5000)
+TEST_F(LinkReceiveTest, KeepAliveIsFramedExactlyWhenTheConnectedPortIs5000)
 {
     struct Case
     {
@@ -95,7 +95,9 @@ TEST_F(LinkReceiveTest, KeepAliveSendsSFramedOnlyForPortText5000)
     } cases[] = {
         {"10001", 10001, "S"},
         {"5000", 5000, std::string("\x06\x00\x06\x00\x01S", 6)},
-        {"05000", 5000, "S"},
+        // The port it is connected to decides, as for commands, not how the setting spells it.
+        {"05000", 5000, std::string("\x06\x00\x06\x00\x01S", 6)},
+        {"5000", 10001, "S"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.portText);
@@ -141,7 +143,7 @@ TEST_F(LinkReceiveTest, ClosingTwiceAndOpeningAnUnknownTypeDoNothing)
     link.Zavri();
     link.Zavri();
     EXPECT_FALSE(link.IsOpen());
-    link.Settings.ConnectionType = 2;
+    link.Settings.ConnectionType = static_cast<ConnectionKind>(2);
     EXPECT_FALSE(link.Otevri());
     EXPECT_TRUE(errors.empty());
 
@@ -158,7 +160,7 @@ TEST_F(LinkReceiveTest, ConnectionTextFollowsTheSettings)
     EXPECT_EQ(link.ConnectionText(), "COM 1:9600");
     link.NastavIni();
     EXPECT_EQ(link.ConnectionText(), "COM 3:19200");
-    link.Settings.ConnectionType = 1;
+    link.Settings.ConnectionType = ConnectionKind::TcpIp;
     link.Settings.IPAddress = "127.0.0.2";
     link.Settings.IPPort = "5000";
     link.NastavIni();

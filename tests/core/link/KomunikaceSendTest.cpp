@@ -286,7 +286,7 @@ TEST_F(LinkSendTest, SendingOnAClosedLinkShowsText121)
     for (int type : {0, 1}) {
         for (bool dump : {false, true}) {
             errors.clear();
-            link.Settings.ConnectionType = type;
+            link.Settings.ConnectionType = static_cast<ConnectionKind>(type);
             link.Settings.DumpRead = dump;
             EXPECT_FALSE(link.PosliPrikaz(kErase));
             EXPECT_EQ(errors, std::vector<std::string>{"text 121"});
@@ -297,7 +297,7 @@ TEST_F(LinkSendTest, SendingOnAClosedLinkShowsText121)
 TEST_F(LinkSendTest, UnknownConnectionTypeSendsNothing)
 {
     open(0);
-    link.Settings.ConnectionType = 2;
+    link.Settings.ConnectionType = static_cast<ConnectionKind>(2); // a number no kind has
     EXPECT_FALSE(link.PosliPrikaz(kErase));
     EXPECT_TRUE(transport->blocks.empty());
 }

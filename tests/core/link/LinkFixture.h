@@ -44,7 +44,7 @@ protected:
     // type 0 = COM port, 1 = TCP; `port` is the remote TCP port (5000 for framed mode).
     void open(int type, bool dumpRead = false, int port = 0)
     {
-        link.Settings.ConnectionType = type;
+        link.Settings.ConnectionType = static_cast<ConnectionKind>(type);
         link.Settings.DumpRead = dumpRead;
         auto memory = std::make_unique<MemoryTransport>(receiver, clock, port);
         transport = memory.get();

@@ -3,23 +3,14 @@
 #include "FakeReceiver.h"
 
 #include "core/link/ByteTransport.h"
-#include "core/link/Clock.h"
+#include "support/FakeClock.h"
 
 #include <string>
 #include <vector>
 
 namespace vorbix::link::test {
 
-// Time that moves only when the code under test waits or sleeps.
-class FakeClock final : public Clock
-{
-public:
-    TimePoint now() const override { return m_now; }
-    void sleepFor(std::chrono::milliseconds duration) override { m_now += duration; }
-
-private:
-    TimePoint m_now{};
-};
+using vorbix::test::FakeClock;
 
 // The link's byte stream to a FakeReceiver in the same thread: what is sent is answered at once,
 // and a wait with nothing to read lets the fake clock run out the wait. With remotePort 5000 it

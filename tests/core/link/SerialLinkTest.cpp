@@ -20,7 +20,7 @@ protected:
         if (!pty.valid()) {
             GTEST_SKIP() << "no pseudo-terminal available";
         }
-        link.Settings.ConnectionType = 0;
+        link.Settings.ConnectionType = ConnectionKind::ComPort;
         link.Settings.ComNumber = 7;
         link.Settings.ComSpeed = 57600;
         link.SerialPorts[7] = pty.slavePath();

@@ -97,7 +97,7 @@ class TcpLinkTest : public ::testing::Test
 protected:
     TcpLinkTest()
     {
-        link.Settings.ConnectionType = 1;
+        link.Settings.ConnectionType = ConnectionKind::TcpIp;
         link.Settings.IPAddress = "127.0.0.1";
         LinkTimings timings;
         timings.tcpCharTimeout = milliseconds(300);

@@ -52,14 +52,15 @@ TEST_F(RxDefinitionTest, UnknownModelFailsWithoutMessage)
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(RxDefinitionTest, MissingFileReportsText80WithBareName)
+TEST_F(RxDefinitionTest, MissingFileReportsText80WithPathAndReason)
 {
     vorbix::test::TempFolder empty;
     TDevice device;
     device.Model = "SMALL";
     EXPECT_FALSE(FindModel(empty.path(), device, lang, log.sink()));
     EXPECT_FALSE(LoadDefinition(empty.path(), "SMALL", device, lang, log.sink()));
-    EXPECT_EQ(log.messages, (std::vector<std::string>{"T80 - Rx.def", "T80 - Rx.def"}));
+    const std::string expected = "T80 - " + empty.file("Rx.def") + ": No such file or directory";
+    EXPECT_EQ(log.messages, (std::vector<std::string>{expected, expected}));
 }
 
 // Blocks of a 16-digit record with one broken line; each must be refused with text 82.
@@ -72,20 +73,32 @@ TEST_F(RxDefinitionTest, MalformedBlocksReportText82)
         const char* what;
         std::vector<std::string> block;
     };
+    const std::string empty16(16, '0');
     const std::vector<Case> cases = {
-        {"read layout of 47", {"X", "d", "1", std::string(16, '0'), layout48.substr(0, 47), layout48, "0"}},
-        {"read layout of 49", {"X", "d", "1", std::string(16, '0'), layout48 + "0", layout48, "0"}},
-        {"write layout of 47", {"X", "d", "1", std::string(16, '0'), layout48, layout48.substr(0, 47), "0"}},
-        {"write layout of 49", {"X", "d", "1", std::string(16, '0'), layout48, layout48 + "0", "0"}},
-        {"empty description", {"X", "", "1", std::string(16, '0'), layout48, layout48, "0"}},
-        {"relays not a number", {"X", "d", "one", std::string(16, '0'), layout48, layout48, "0"}},
-        {"empty record missing", {"X", "d", "1", "", "", "", "0"}},
-        {"erase block not a number", {"X", "d", "1", std::string(16, '0'), layout48, layout48, "2k"}},
+        {"read layout of 47", {"X", "d", "1", empty16, layout48.substr(0, 47), layout48, "256"}},
+        {"read layout of 49", {"X", "d", "1", empty16, layout48 + "0", layout48, "256"}},
+        {"write layout of 47", {"X", "d", "1", empty16, layout48, layout48.substr(0, 47), "256"}},
+        {"write layout of 49", {"X", "d", "1", empty16, layout48, layout48 + "0", "256"}},
+        {"empty description", {"X", "", "1", empty16, layout48, layout48, "256"}},
+        {"relays not a number", {"X", "d", "one", empty16, layout48, layout48, "256"}},
+        {"relays negative", {"X", "d", "-1", empty16, layout48, layout48, "256"}},
+        {"relays above 8", {"X", "d", "9", empty16, layout48, layout48, "256"}},
+        {"empty record missing", {"X", "d", "1", "", "", "", "256"}},
+        {"empty record of an odd length", {"X", "d", "1", "000", "S01S02S03", "S01S02S03", "256"}},
+        {"empty record in lower case", {"X", "d", "1", "00ff", "S01S02S03S04", "S01S02S03S04", "256"}},
+        {"empty record not hexadecimal", {"X", "d", "1", "00G0", "S01S02S03S04", "S01S02S03S04", "256"}},
+        {"erase block not a number", {"X", "d", "1", empty16, layout48, layout48, "2k"}},
+        {"erase block 0", {"X", "d", "1", empty16, layout48, layout48, "0"}},
+        {"erase block negative", {"X", "d", "1", empty16, layout48, layout48, "-256"}},
+        {"erase block beyond the address space", {"X", "d", "1", empty16, layout48, layout48, "65537"}},
+        {"erase block of the largest integer", {"X", "d", "1", empty16, layout48, layout48, "2147483647"}},
         {"write item beyond its field",
-         {"X", "d", "1", std::string(16, '0'), layout48, "S01S02S03S04S05B01O01K01E01E02E03E04E05E06E07E09", "0"}},
+         {"X", "d", "1", empty16, layout48, "S01S02S03S04S05B01O01K01E01E02E03E04E05E06E07E09", "256"}},
         {"write item of another letter",
-         {"X", "d", "1", std::string(16, '0'), layout48, "S01S02S03S04S05B01O01X01E01E02E03E04E05E06E07E08", "0"}},
-        {"layout digits not decimal", {"X", "d", "1", std::string(16, '0'), "S0A" + layout48.substr(3), layout48, "0"}},
+         {"X", "d", "1", empty16, layout48, "S01S02S03S04S05B01O01X01E01E02E03E04E05E06E07E08", "256"}},
+        {"read item at position 00",
+         {"X", "d", "1", empty16, "S01S02S03S04S05B01O01K00E01E02E03E04E05E06E07E08", layout48, "256"}},
+        {"layout digits not decimal", {"X", "d", "1", empty16, "S0A" + layout48.substr(3), layout48, "256"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -96,6 +109,41 @@ TEST_F(RxDefinitionTest, MalformedBlocksReportText82)
         TDevice device;
         EXPECT_FALSE(LoadDefinition(folder.path(), "X", device, lang, log.sink()));
         EXPECT_EQ(log.messages, std::vector<std::string>{"T82 - Rx.def"});
+    }
+}
+
+// The erase block is bounded by the record memory once the receiver gave its addresses.
+TEST_F(RxDefinitionTest, EraseBlockAndRelaysWithinTheirBoundsAreAccepted)
+{
+    struct Case
+    {
+        const char* what;
+        int memStart;
+        int memEnd;
+        const char* relays;
+        const char* eraseBlock;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"no relays, smallest block", 0, 0, "0", "1", true},
+        {"eight relays, no addresses, whole address space", 0, 0, "8", "65536", true},
+        {"block as large as the memory", 0x1000, 0x10FF, "1", "256", true},
+        {"block larger than the memory", 0x1000, 0x10FF, "1", "257", false},
+        {"whole address space as memory", 0x0000, 0xFFFF, "1", "65536", true},
+        {"addresses the wrong way round", 0x2000, 0x1000, "1", "65536", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write("Rx.def", crlf({"X", "d", c.relays, "0000", "S01S02B01K01", "S01S02B01K01", c.eraseBlock, "#E"}));
+        log.messages.clear();
+        TDevice device;
+        device.MemStart = c.memStart;
+        device.MemEnd = c.memEnd;
+        EXPECT_EQ(LoadDefinition(folder.path(), "X", device, lang, log.sink()), c.accepted);
+        EXPECT_EQ(log.messages.empty(), c.accepted);
+        if (c.accepted) {
+            EXPECT_EQ(device.EraseBlock, std::stoi(c.eraseBlock));
+        }
     }
 }
 
@@ -122,7 +170,7 @@ TEST_F(RxDefinitionTest, ModelListNamesEveryBlock)
 
     const std::string missing = folder.file("Missing.def");
     EXPECT_FALSE(LoadModelList(missing, models, descriptions, lang, log.sink()));
-    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + missing});
+    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + missing + ": No such file or directory"});
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/model/TRxFnc.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
+#include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +133,9 @@ TEST_F(TDataSetTest, DownloadWritesAReadOnlyBackupAndReimportsComments)
 
     memory.MemoryImage = A + B + "FFFFFFFF"; // a fresh download
     ASSERT_TRUE(DecodeMemory(memory.Device, memory.MemoryImage, memory.Records));
-    ASSERT_TRUE(dataSet.afterDownload(true, [] { return moment(2026, 3, 7, 14, 5, 9); }));
+    vorbix::test::FakeClock clock;
+    clock.local = moment(2026, 3, 7, 14, 5, 9);
+    ASSERT_TRUE(dataSet.afterDownload(true, clock));
 
     const std::string backup = folder.file("Backup/SMALL_260307_140509.rxd");
     ASSERT_TRUE(vorbix::text::fileExists(backup));
@@ -147,7 +150,7 @@ TEST_F(TDataSetTest, DownloadWritesAReadOnlyBackupAndReimportsComments)
     EXPECT_EQ(dataSet.state().DataFileName, own);
 
     // A second backup in the same second cannot replace the read-only first one.
-    EXPECT_FALSE(dataSet.afterDownload(true, [] { return moment(2026, 3, 7, 14, 5, 9); }));
+    EXPECT_FALSE(dataSet.afterDownload(true, clock));
     EXPECT_TRUE(dataSet.state().MemoryDownloaded);
 }
 

@@ -141,7 +141,7 @@ TEST_F(TRxFncTest, FailedLoadKeepsEverythingButTheModelName)
 
     fnc.FileName = "RxFncXX.def";
     EXPECT_FALSE(fnc.LoadFunctions("M"));
-    EXPECT_EQ(log.messages.back(), "T80 - RxFncXX.def");
+    EXPECT_EQ(log.messages.back(), "T80 - " + folder.file("RxFncXX.def") + ": No such file or directory");
 }
 
 TEST_F(TRxFncTest, SelectorsBeyondTheModelsFieldsAreRefusedWhenTheLayoutIsKnown)

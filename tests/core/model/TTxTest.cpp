@@ -67,10 +67,10 @@ TEST_F(TTxTest, FormatErrorsKeepTheTypesReadSoFar)
     }
 }
 
-TEST_F(TTxTest, MissingFileReportsText80)
+TEST_F(TTxTest, MissingFileReportsText80WithPathAndReason)
 {
     EXPECT_FALSE(LoadTxTypes(folder.path(), types, lang, log.sink()));
-    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - Tx.def"});
+    EXPECT_EQ(log.messages, std::vector<std::string>{"T80 - " + folder.file("Tx.def") + ": No such file or directory"});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/link/Checksum.h"
+#include "core/model/DataFile.h"
 #include "core/text/TextFile.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
@@ -6,6 +7,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -315,7 +317,14 @@ TEST_F(VorbixctlTest, FailuresExitWithOneAndTheMessage)
 
     const CtlRun noLanguage = runCtl({"--folder", folder.path(), "--tcp", "127.0.0.1:1", "info"});
     EXPECT_EQ(noLanguage.status, 1);
-    EXPECT_NE(noLanguage.err.find("US languge file can not be open!"), std::string::npos) << noLanguage.err;
+    EXPECT_EQ(noLanguage.err, "vorbixctl: US languge file can not be open! - " + folder.file("US.lng") +
+                                  ": No such file or directory\n");
+
+    // Settings that are there but cannot be read stop the tool before it connects anywhere.
+    ASSERT_EQ(::mkdir(folder.file("Vorbix.ini").c_str(), 0755), 0);
+    const CtlRun badSettings = runCtl({"--folder", folder.path(), "info"});
+    EXPECT_EQ(badSettings.status, 1);
+    EXPECT_EQ(badSettings.err, "vorbixctl: Unable to read " + folder.file("Vorbix.ini") + ": Is a directory\n");
 }
 
 TEST_F(VorbixctlTest, DamagedOrFaultyFilesNeverReachTheReceiver)
@@ -368,18 +377,19 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
     const std::string name2 = "476174650000000000"; // Gate
     const std::string erased = std::string(32, 'F');
     std::string image = head1 + name1 + head2 + name2;
-    for (int slot = 3; slot <= 16; ++slot) {
+    // 128 slots: the model erases 2048 bytes at a time, and the memory must hold such a block.
+    for (int slot = 3; slot <= 128; ++slot) {
         image += erased;
     }
-    std::vector<std::string> file = {"KV1MOD-T", "16", image};
-    for (int slot = 1; slot <= 16; ++slot) {
-        file.push_back(std::to_string(slot) + std::string(slot < 10 ? 3 : 2, ' ') + "0#####");
+    std::vector<std::string> file = {"KV1MOD-T", "128", image};
+    for (int slot = 1; slot <= 128; ++slot) {
+        file.push_back(vorbix::model::slotField(slot) + "0#####");
         file.push_back("x0 -");
     }
     const std::string source = folder.write("source.rxd", vorbix::text::joinLinesCrLf(file));
     auto startSim = [&](const std::vector<std::string>& extra) {
         std::vector<std::string> args = {"--folder",    VORBIX_DATA_DIR, "--model",   "KV1MOD-T",
-                                         "--mem-start", "1000",          "--mem-end", "10FF",
+                                         "--mem-start", "1000",          "--mem-end", "17FF",
                                          "--control",   "127.0.0.1:0",   "--tcp",     "127.0.0.1:0"};
         args.insert(args.end(), extra.begin(), extra.end());
         return std::make_unique<SimProcess>(args);
@@ -397,7 +407,7 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
 
     auto original = startSim({"--load", source});
     ASSERT_TRUE(original->ready()) << original->errors();
-    ASSERT_EQ(memoryOf(*original), image);
+    ASSERT_EQ(memoryOf(*original), image.substr(0, 512)) << "the first 16 slots";
     const std::string downloaded = folder.file("downloaded.rxd");
     std::vector<std::string> args = tcpOf(*original);
     args.insert(args.end(), {"download", "-o", downloaded});
@@ -405,7 +415,7 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> lines;
     ASSERT_TRUE(vorbix::text::readLines(downloaded, lines));
-    ASSERT_EQ(lines.size(), 3u + 2 * 16) << "no line was split";
+    ASSERT_EQ(lines.size(), 3u + 2 * 128) << "no line was split";
     EXPECT_EQ(lines[3], "1   0#A B  C DE####");
     EXPECT_EQ(lines[5], "2   0#Gate####");
 
@@ -416,12 +426,12 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
     run = runCtl(args);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string uploaded = memoryOf(*fresh);
-    ASSERT_EQ(uploaded.size(), image.size());
+    ASSERT_EQ(uploaded.size(), 512u);
     EXPECT_EQ(uploaded.substr(0, 14), head1) << "outside the name, slot 1 is as it was";
     EXPECT_EQ(uploaded.substr(14, 18), "412042202043204445")
         << "the name, with blanks for the bytes a file cannot hold";
     EXPECT_EQ(uploaded.substr(32, 32), head2 + name2);
-    EXPECT_EQ(uploaded.substr(64), image.substr(64));
+    EXPECT_EQ(uploaded.substr(64), image.substr(64, 512 - 64));
 }
 
 TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)

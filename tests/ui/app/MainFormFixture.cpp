@@ -1,8 +1,9 @@
 #include "MainFormFixture.h"
 
+#include "core/link/Komunikace.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/StatusPanels.h"
-#include "ui/link/CommPart.h"
+#include "ui/link/LinkSession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,9 +55,9 @@ bool MainFormFixture::start(const std::vector<std::string>& arguments)
     settle();
     // No window test reaches a real serial port or a network address: commands that open the link
     // find a closed loopback port.
-    if (ui::CommPart* comm = form->commPart()) {
-        link::ConnectionSettings& connection = comm->link().Settings;
-        connection.ConnectionType = 1;
+    {
+        link::ConnectionSettings& connection = form->linkSession().link().Settings;
+        connection.ConnectionType = link::ConnectionKind::TcpIp;
         connection.IPAddress = "127.0.0.1";
         connection.IPPort = "1";
     }

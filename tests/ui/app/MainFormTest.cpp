@@ -4,7 +4,9 @@
 #include "core/app/StatusView.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
+#include "ui/accounts/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
+#include "ui/app/Feature.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
@@ -28,6 +30,24 @@ QStringList messages()
     return Dialogs::shownMessages();
 }
 
+// A feature with something unsaved, as the monitor's setup will be; its save counts and succeeds.
+class UnsavedFeature : public ui::Feature
+{
+public:
+    UnsavedFeature(ui::Shell& shell, std::string question, int& saves)
+        : Feature(shell), m_question(std::move(question)), m_saves(saves)
+    {
+    }
+    std::optional<app::UnsavedItem> unsavedItem() override
+    {
+        return app::UnsavedItem{m_question, [this] { return ++m_saves > 0; }};
+    }
+
+private:
+    std::string m_question;
+    int& m_saves;
+};
+
 } // namespace
 
 TEST_F(MainFormFixture, MissingDefinitionFileShowsItsNameAndEndsTheStart)
@@ -39,7 +59,8 @@ TEST_F(MainFormFixture, MissingDefinitionFileShowsItsNameAndEndsTheStart)
         Dialogs::clear();
         ASSERT_TRUE(start());
         EXPECT_TRUE(form->startRefused());
-        EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + QString::fromLatin1(missing)});
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file(missing)) +
+                                          QStringLiteral(": No such file or directory")});
         EXPECT_FALSE(form->isVisible()); // the window closed itself
         EXPECT_FALSE(form->state().StartupDone);
         // Nothing is saved when the start was refused.
@@ -53,7 +74,24 @@ TEST_F(MainFormFixture, LanguageFallsBackToUs)
 {
     writeIni("[Setup]\r\nLanguage=CZ\r\n");
     ASSERT_TRUE(start());
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("CZ languge file can not be open!")});
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("CZ languge file can not be open! - ") +
+                                      QString::fromStdString(folder.file("CZ.lng")) +
+                                      QStringLiteral(": No such file or directory")});
+    EXPECT_EQ(form->languageCode(), "US");
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("T0"));
+    EXPECT_FALSE(form->startRefused());
+}
+
+// A file with fewer texts than the program uses would leave every later message empty: it is
+// refused and the start goes on as without the file.
+TEST_F(MainFormFixture, ShortLanguageFileFallsBackToUsAsAMissingOneDoes)
+{
+    writeIni("[Setup]\r\nLanguage=CZ\r\n");
+    folder.write("CZ.lng", "005\r\n000 Soubor\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("Wrong language file format! - ") +
+                          QString::fromStdString(folder.file("CZ.lng")) + QStringLiteral(": 5 texts, 310 needed")});
     EXPECT_EQ(form->languageCode(), "US");
     EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("T0"));
     EXPECT_FALSE(form->startRefused());
@@ -65,8 +103,11 @@ TEST_F(MainFormFixture, NoLoadableLanguageEndsTheProgram)
     writeIni("[Setup]\r\nLanguage=CZ\r\n");
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     EXPECT_FALSE(form->create());
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("CZ languge file can not be open!"),
-                                       QStringLiteral("US languge file can not be open!")}));
+    const QString missing = QStringLiteral(": No such file or directory");
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("CZ languge file can not be open! - ") +
+                                           QString::fromStdString(folder.file("CZ.lng")) + missing,
+                                       QStringLiteral("US languge file can not be open! - ") +
+                                           QString::fromStdString(folder.file("US.lng")) + missing}));
     form.reset();
 }
 
@@ -284,12 +325,6 @@ TEST_F(MainFormFixture, CloseQuestionPaths)
     form->pageControl()->setCurrentIndex(2);
     form->state().DataOpen = true;
     form->state().DataSaved = false;
-    int saves = 0;
-    bool saveWorks = false;
-    form->setDataSetSaver([&] {
-        ++saves;
-        return saveWorks;
-    });
 
     Dialogs::clear();
     Dialogs::preloadAnswer(app::Answer::Cancel);
@@ -298,19 +333,19 @@ TEST_F(MainFormFixture, CloseQuestionPaths)
     EXPECT_EQ(messages(), QStringList{QStringLiteral("T84")});
     EXPECT_FALSE(text::fileExists(folder.file("Vorbix.ini")));
 
-    Dialogs::preloadAnswer(app::Answer::Yes); // the save fails
+    Dialogs::preloadAnswer(app::Answer::Yes); // the set has no file and its save-as dialog is abandoned
     EXPECT_FALSE(form->close());
-    EXPECT_EQ(saves, 1);
     EXPECT_TRUE(form->isVisible());
 
-    // Both questions are asked when both apply.
-    form->setMonitorPort([] { return app::MonitorMarks{true, false}; }, [] { return true; });
-    saveWorks = true;
+    // Both questions are asked when both apply: the data set's and another feature's.
+    int monitorSaves = 0;
+    form->addFeature(new UnsavedFeature(*form, app::MonitorSetupCloseQuestion(form->lang()), monitorSaves));
     Dialogs::clear();
-    Dialogs::preloadAnswer(app::Answer::Yes);
+    Dialogs::preloadAnswer(app::Answer::No);
     Dialogs::preloadAnswer(app::Answer::Yes);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages(), (QStringList{QStringLiteral("T84"), QStringLiteral("T84 - T231")}));
+    EXPECT_EQ(monitorSaves, 1);
     EXPECT_FALSE(form->isVisible());
 
     // The close steps stored the settings, the active page among them.
@@ -339,7 +374,7 @@ TEST_F(MainFormFixture, UserWithoutAdministratorRightsGetsTheCutDownWindow)
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     ASSERT_TRUE(form->create());
     int logins = 0;
-    form->setUserLogin([&logins](bool& administrator) {
+    form->feature<ui::UserLoginFeature>()->setLogin([&logins](bool& administrator) {
         ++logins;
         administrator = false;
         return true;
@@ -371,7 +406,7 @@ TEST_F(MainFormFixture, CancelledUserLoginEndsTheProgram)
     writeIni("[Setup]\r\nLogin=1\r\n");
     form = std::make_unique<ui::TMainForm>(folder.path(), std::vector<std::string>{});
     ASSERT_TRUE(form->create());
-    form->setUserLogin([](bool&) { return false; });
+    form->feature<ui::UserLoginFeature>()->setLogin([](bool&) { return false; });
     form->show();
     settle();
     EXPECT_TRUE(form->startRefused());
@@ -385,7 +420,23 @@ TEST_F(MainFormFixture, UnwritableSettingsAreReportedAndTheProgramStillEnds)
     ASSERT_TRUE(text::setReadOnly(folder.file("Vorbix.ini")));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages(),
-              QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(folder.file("Vorbix.ini"))});
+              QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(folder.file("Vorbix.ini")) +
+                          QStringLiteral(": the file is read-only")});
+}
+
+TEST_F(MainFormFixture, AFolderNamedLikeTheSettingsIsReportedAndTheProgramRunsOnItsDefaults)
+{
+    const std::string path = folder.file("Vorbix.ini");
+    ASSERT_TRUE(std::filesystem::create_directory(path));
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(form->startRefused());
+    const QString reason = QString::fromStdString(path) + QStringLiteral(": Is a directory");
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("T80 - ") + reason});
+    EXPECT_EQ(form->languageCode(), "US");
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages(),
+              (QStringList{QStringLiteral("T80 - ") + reason, QStringLiteral("Unable to write to ") + reason}));
+    EXPECT_TRUE(text::directoryExists(path));
 }
 
 TEST(ProgramEntryTest, SecondCopyFromTheSameFolderEndsAtOnce)

@@ -2,6 +2,7 @@
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
+#include "ui/app/HelpFeature.h"
 #include "ui/app/HelpWindow.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/app/TInfoForm.h"
@@ -25,8 +26,9 @@ namespace {
 // Opens the About box modally and closes it once it shows.
 void showAboutOnce(ui::TMainForm& form)
 {
-    QTimer::singleShot(0, form.aboutForm(), [&form] { form.aboutForm()->accept(); });
-    form.MenuAboutClick();
+    ui::HelpFeature& help = *form.feature<ui::HelpFeature>();
+    QTimer::singleShot(0, help.aboutForm(), [&help] { help.aboutForm()->accept(); });
+    help.MenuAboutClick();
 }
 
 } // namespace
@@ -35,7 +37,7 @@ TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
 {
     ASSERT_TRUE(start());
     showAboutOnce(*form);
-    ui::TAboutForm* about = form->aboutForm();
+    ui::TAboutForm* about = form->feature<ui::HelpFeature>()->aboutForm();
     EXPECT_EQ(about->RxEdit->toPlainText(), QStringLiteral("Two-relay receiver\nFour-relay receiver"));
     EXPECT_EQ(about->NumberLabel->text(), QStringLiteral(VORBIX_VERSION ".0"));
     EXPECT_EQ(about->windowTitle(), QStringLiteral("T190"));
@@ -44,12 +46,13 @@ TEST_F(MainFormFixture, AboutListsTheReceiversAndTheVersion)
     EXPECT_TRUE(about->MailLabel->text().contains(QStringLiteral("mailto:support@example.com")));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
-    // Rx.def gone: the error names its path and the list stays empty.
+    // Rx.def gone: the error names its path and the reason, and the list stays empty.
     std::filesystem::remove(folder.file("Rx.def"));
     showAboutOnce(*form);
     EXPECT_TRUE(about->RxEdit->toPlainText().isEmpty());
     EXPECT_EQ(Dialogs::shownMessages(),
-              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Rx.def"))});
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Rx.def")) +
+                          QStringLiteral(": No such file or directory")});
 }
 
 TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
@@ -64,26 +67,28 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     inner->setFocus();
     settle();
     ASSERT_EQ(QApplication::focusWidget(), inner);
-    form->showHelpForFocus();
-    ui::HelpWindow* help = form->helpWindow();
+    ui::HelpFeature& feature = *form->feature<ui::HelpFeature>();
+    feature.showHelpForFocus();
+    ui::HelpWindow* help = feature.helpWindow();
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/memory.html")));
 
     help->showContext(170);
     EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("statusbar"));
 
-    form->MenuIndexClick();
+    feature.MenuIndexClick();
     EXPECT_TRUE(help->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXUS/index.html")));
     EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Vorbix Help"));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
-    // Without the help files the user is told which file is missing.
+    // Without the help files the user is told which file is missing, and why.
     help->close();
     std::filesystem::remove_all(folder.file("Help"));
-    form->MenuIndexClick();
+    feature.MenuIndexClick();
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(Dialogs::shownMessages(),
-              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html"))});
+              QStringList{QStringLiteral("T80 - ") + QString::fromStdString(folder.file("Help/VORBIXUS/index.html")) +
+                          QStringLiteral(": No such file or directory")});
 }
 
 TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)

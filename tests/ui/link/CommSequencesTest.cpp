@@ -1,16 +1,20 @@
 #include "core/link/Checksum.h"
+#include "core/link/Komunikace.h"
+#include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
 #include "core/text/AtomicFile.h"
+#include "support/FakeClock.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
+#include "ui/app/RecordData.h"
 #include "ui/app/TMainForm.h"
-#include "ui/link/CommPart.h"
+#include "ui/link/CommunicationFeature.h"
+#include "ui/link/LinkSession.h"
 #include "ui/link/TChangePassForm.h"
 #include "ui/link/TCommForm.h"
 #include "ui/link/TLoginForm.h"
-#include "ui/views/ViewsPart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,7 +108,8 @@ protected:
         ASSERT_TRUE(form->create());
         form->show();
         QApplication::processEvents();
-        comm().setClock(fixedMoment);
+        clock.local = fixedMoment();
+        comm().setClock(clock);
     }
 
     void start(const std::vector<std::string>& extra = {})
@@ -115,8 +120,9 @@ protected:
         }
     }
 
-    ui::CommPart& comm() { return *form->commPart(); }
-    model::ReceiverMemory& memory() { return form->viewsPart()->memory(); }
+    ui::CommunicationFeature& comm() { return *form->feature<ui::CommunicationFeature>(); }
+    link::TKomunikace& link() { return form->linkSession().link(); }
+    model::ReceiverMemory& memory() { return form->records().memory; }
     bool unlocked() const { return form->actions()->action(QStringLiteral("MenuDownload"))->isEnabled(); }
 
     std::string simMemory(unsigned first, unsigned last)
@@ -147,6 +153,7 @@ protected:
     }
 
     test::TempFolder folder;
+    test::FakeClock clock;
     std::unique_ptr<rxsim::test::SimProcess> sim;
     int control = -1;
     std::unique_ptr<ui::TMainForm> form;
@@ -168,7 +175,7 @@ TEST_F(CommSequencesTest, LoginWithoutPasswordThenDownloadFillsTheViewAndWritesA
     EXPECT_FALSE(loginShown);
     EXPECT_EQ(memory().Device.Model, "KV2MIN-S");
     EXPECT_TRUE(form->state().DataOpen); // a fresh data set of the receiver's model
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
     EXPECT_TRUE(unlocked());
 
     comm().MenuDownloadClick();
@@ -186,7 +193,7 @@ TEST_F(CommSequencesTest, LoginWithoutPasswordThenDownloadFillsTheViewAndWritesA
     EXPECT_TRUE(std::filesystem::exists(backup));
     EXPECT_TRUE(text::isReadOnly(backup));
     EXPECT_TRUE(unlocked());
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
 
     // Login while logged in logs out.
     comm().MenuLoginClick();
@@ -203,7 +210,7 @@ TEST_F(CommSequencesTest, PasswordLoginRefusesTheWrongPasswordAndCancelUnlocks)
     EXPECT_FALSE(form->state().LoggedIn);
     EXPECT_EQ(Dialogs::shownMessages(), QStringList{QString::fromStdString(LangText(form->lang(), 134))});
     EXPECT_TRUE(unlocked());
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
 
     typePassword(QStringLiteral("Secret1"));
     comm().MenuLoginClick();
@@ -220,7 +227,7 @@ TEST_F(CommSequencesTest, UploadOfAnEditedTableIsReadBackEqual)
 
     model::TData& record = memory().Records[2];
     record.Serial = "ABCDE";
-    form->viewsPart()->dataSet().markEdited();
+    form->records().dataSet.markEdited();
     ASSERT_TRUE(form->state().MemoryChanged);
 
     Dialogs::preloadAnswer(app::Answer::Yes); // "upload?"
@@ -240,7 +247,7 @@ TEST_F(CommSequencesTest, CancelledUploadAsksAndKeepsTheMemoryMarkedChanged)
     ASSERT_FALSE(HasFatalFailure());
     comm().MenuLoginClick();
     ASSERT_TRUE(form->state().LoggedIn);
-    form->viewsPart()->dataSet().markEdited();
+    form->records().dataSet.markEdited();
 
     Dialogs::preloadAnswer(app::Answer::Yes); // "upload?"
     Dialogs::preloadAnswer(app::Answer::Yes); // "stop the upload?"
@@ -252,7 +259,7 @@ TEST_F(CommSequencesTest, CancelledUploadAsksAndKeepsTheMemoryMarkedChanged)
         << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(form->state().MemoryChanged);
     EXPECT_TRUE(unlocked());
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
 }
 
 TEST_F(CommSequencesTest, PasswordChangedBehindTheProgramsBackLogsOut)
@@ -266,7 +273,7 @@ TEST_F(CommSequencesTest, PasswordChangedBehindTheProgramsBackLogsOut)
     {
         PopisType texts;
         link::TKomunikace other(texts);
-        other.Settings = comm().link().Settings;
+        other.Settings = link().Settings;
         model::ReceiverMemory otherMemory;
         link::TRx otherRx(other, otherMemory, texts, VORBIX_DATA_DIR);
         ASSERT_TRUE(otherRx.Init());
@@ -278,7 +285,7 @@ TEST_F(CommSequencesTest, PasswordChangedBehindTheProgramsBackLogsOut)
     EXPECT_FALSE(form->state().LoggedIn);
     EXPECT_EQ(Dialogs::shownMessages(), QStringList{QString::fromStdString(LangText(form->lang(), 92))});
     EXPECT_TRUE(unlocked());
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
 }
 
 TEST_F(CommSequencesTest, PasswordChangeWhileLoggedOutLogsIn)
@@ -302,8 +309,8 @@ TEST_F(CommSequencesTest, DataSetOfAnotherModelAsksBeforeLogin)
 {
     start();
     ASSERT_FALSE(HasFatalFailure());
-    model::TDataSet& dataSet = form->viewsPart()->dataSet();
-    ASSERT_TRUE(dataSet.newDataSet("KV1MOD-T", false, form->viewsPart()->functions()));
+    model::TDataSet& dataSet = form->records().dataSet;
+    ASSERT_TRUE(dataSet.newDataSet("KV1MOD-T", false, form->records().functions));
     ASSERT_TRUE(form->state().DataOpen);
 
     Dialogs::preloadAnswer(app::Answer::No);
@@ -332,5 +339,5 @@ TEST_F(CommSequencesTest, LoginWithNoReceiverReportsAndUnlocks)
     EXPECT_FALSE(form->state().LoggedIn);
     EXPECT_FALSE(Dialogs::shownMessages().isEmpty());
     EXPECT_TRUE(unlocked());
-    EXPECT_FALSE(comm().link().IsOpen());
+    EXPECT_FALSE(link().IsOpen());
 }

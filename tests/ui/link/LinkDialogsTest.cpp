@@ -167,7 +167,7 @@ TEST_F(LinkDialogsTest, CommSetupValidatesAndAlwaysClearsDumpRead)
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Dialogs::shownMessages(), (QStringList{QStringLiteral("T101"), QStringLiteral("T102")}));
-    EXPECT_EQ(form.settings().ConnectionType, 1);
+    EXPECT_EQ(form.settings().ConnectionType, link::ConnectionKind::TcpIp);
     EXPECT_EQ(form.settings().IPAddress, "127.0.0.1");
     EXPECT_EQ(form.settings().IPPort, "5000");
 

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vorbix;
 
@@ -107,6 +109,15 @@ TEST_F(TEditFormTest, AnInputDeviceShowsItsInputs)
     ASSERT_NE(second, nullptr);
     second->click();
     EXPECT_EQ(child<QComboBox>("BtnCombo")->currentText(), QStringLiteral("6"));
+}
+
+TEST_F(TEditFormTest, AnUnreadableTransmitterFileIsReportedAndTheDialogShowsNoTypes)
+{
+    std::filesystem::remove(folder.file("Tx.def"));
+    ASSERT_EQ(::mkdir(folder.file("Tx.def").c_str(), 0755), 0);
+    show();
+    EXPECT_EQ(messages, std::vector<std::string>{"T80 - " + folder.file("Tx.def") + ": Is a directory"});
+    EXPECT_EQ(child<QComboBox>("TypCombo")->count(), 0);
 }
 
 TEST_F(TEditFormTest, LeavingTheSerialFieldCompletesIt)

@@ -94,13 +94,13 @@ void RxSimFixture::start(Line line, const std::string& memEnd, const std::vector
 
     ConnectionSettings& s = link.Settings;
     if (line == Line::PlainPty || line == Line::DumpPty) {
-        s.ConnectionType = 0;
+        s.ConnectionType = link::ConnectionKind::ComPort;
         s.ComNumber = 9;
         s.ComSpeed = 57600;
         s.DumpRead = line == Line::DumpPty;
         link.SerialPorts[9] = pty;
     } else {
-        s.ConnectionType = 1;
+        s.ConnectionType = link::ConnectionKind::TcpIp;
         s.IPAddress = line == Line::TcpFramed ? "127.0.0.2" : "127.0.0.1";
         s.IPPort = std::to_string(sim->port("tcp"));
         s.DumpRead = false;

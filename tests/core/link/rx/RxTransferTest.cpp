@@ -52,12 +52,12 @@ TEST_P(RxTransferTest, DownloadEqualsTheReceiverMemory)
 
 TEST_P(RxTransferTest, DownloadCoversAMemoryThatIsNotWholeLines)
 {
-    // 40 bytes: five records, the last line holds 8 of them.
-    start(GetParam(), "1027", {"--fill", "5", "--seed", "8"});
-    ASSERT_TRUE(rx.Init());
+    // 264 bytes, no less than the model's erase block: 33 records, the last line holds 8 bytes.
+    start(GetParam(), "1107", {"--fill", "5", "--seed", "8"});
+    ASSERT_TRUE(rx.Init()) << ::testing::PrintToString(errors);
     ASSERT_TRUE(rx.DownloadMemory()) << ::testing::PrintToString(errors);
-    const std::string expected = simMemory(0x1000, 0x1027);
-    ASSERT_EQ(expected.size(), 80u);
+    const std::string expected = simMemory(0x1000, 0x1107);
+    ASSERT_EQ(expected.size(), 528u);
     EXPECT_EQ(memory.MemoryImage, expected) << "the byte at MemEnd included, nothing beyond it";
 }
 

@@ -1,0 +1,166 @@
+#pragma once
+
+// The numbers of the language texts the code shows (LangText(table, n)), by the part of the
+// program that shows them. docs/language-texts.md lists every text with its English wording.
+namespace vorbix::lang {
+
+// --- main window: menus, pages, status bar, busy windows ---
+inline constexpr int kMenuFile = 0;          // the five menus are 0..4 in menu order
+inline constexpr int kMenuCommunication = 2; // also the caption of the transfer progress window
+inline constexpr int kMenuNew = 5;
+inline constexpr int kMenuOpen = 6;
+inline constexpr int kMenuSaveAll = 7;
+inline constexpr int kMenuSaveAs = 8;
+inline constexpr int kMenuImportComments = 9;
+inline constexpr int kMenuPrint = 10;
+inline constexpr int kMenuClose = 11;
+inline constexpr int kMenuAdd = 12;
+inline constexpr int kMenuEdit = 13;
+inline constexpr int kMenuDelete = 14;
+inline constexpr int kMenuOpenBackup = 15;
+inline constexpr int kMenuCut = 16;
+inline constexpr int kMenuCopy = 17;
+inline constexpr int kMenuPaste = 18;
+inline constexpr int kMenuCommSetup = 19;
+inline constexpr int kMenuAppSetup = 20;
+inline constexpr int kMenuChangePassword = 21;
+inline constexpr int kMenuUpload = 22;
+inline constexpr int kMenuDownload = 23;
+inline constexpr int kMenuStartOnline = 24;
+inline constexpr int kMenuStopOnline = 25;
+inline constexpr int kMenuAbout = 26;
+inline constexpr int kMenuExit = 30;
+inline constexpr int kMenuLogIn = 33;
+inline constexpr int kMenuLogOut = 34;
+inline constexpr int kMenuOpenMonitoring = 70;
+inline constexpr int kMenuSaveMonitoringAs = 71;
+inline constexpr int kMenuExport = 72;
+inline constexpr int kMenuFind = 140;
+inline constexpr int kMenuFindNext = 141;
+inline constexpr int kMenuMonitor = 230;
+
+inline constexpr int kPageMemory = 158;
+inline constexpr int kPageFile = 159;
+inline constexpr int kPageHistory = 215;
+inline constexpr int kPageBattery = 200;
+inline constexpr int kPageMonitoring = 231; // also added to the save question of monitor setups
+
+inline constexpr int kStatusSaved = 88;
+inline constexpr int kBusyCommunicating = 44;
+inline constexpr int kBusyWorking = 48;
+
+inline constexpr int kOnlineLastTransmitter = 35;
+inline constexpr int kOnlineLastButton = 29; // the button column's title
+inline constexpr int kOnlineLastMemorySlot = 36;
+inline constexpr int kOnlineAdd = 38;
+
+inline constexpr int kAboutCaption = 190;
+inline constexpr int kAboutDescription = 191;
+inline constexpr int kAboutVersion = 192;
+inline constexpr int kAboutSupportedReceivers = 193;
+inline constexpr int kAboutClose = 194;
+
+// --- questions before unsaved data are lost ---
+inline constexpr int kSaveChanges = 84;
+inline constexpr int kSaveChangesFirst = 97;
+inline constexpr int kImportComments = 96;
+
+// --- files: definitions, data files ---
+inline constexpr int kFileCannotBeOpened = 80; // followed by " - " and the file name
+inline constexpr int kFileMemoryLength = 81;
+inline constexpr int kFileFormat = 82; // followed by " - " and the file name or the problem
+inline constexpr int kFileReceiverUnknown = 85;
+inline constexpr int kFileOtherReceiver = 86;
+inline constexpr int kFileTooManySlots = 87;
+inline constexpr int kNoFreeSlot = 94;
+inline constexpr int kSelectReceiverType = 99;
+
+// --- link and receiver ---
+inline constexpr int kPortUnavailable = 120;
+inline constexpr int kNotConnected = 121;
+inline constexpr int kModelNotSupported = 90;
+inline constexpr int kOtherReceiver = 92;
+inline constexpr int kPasswordTooLong = 100;
+inline constexpr int kCommunicationFailed = 110; // followed by one of the "while ..." texts
+inline constexpr int kWhileIdentifying = 112;
+inline constexpr int kWhileWriting = 114;
+inline constexpr int kWhileReading = 118;
+inline constexpr int kAddressOutOfRange = 122;
+inline constexpr int kUnknownReadType = 123;
+
+// --- communication sequences and their dialogs ---
+inline constexpr int kUploading = 75;
+inline constexpr int kDownloading = 76;
+inline constexpr int kOtherModelThanDataSet = 77;
+inline constexpr int kUploadQuestion = 95;
+inline constexpr int kStopUpload = 98;
+
+inline constexpr int kSetupCaption = 40;
+inline constexpr int kSetupPort = 41;
+inline constexpr int kSetupSpeed = 42;
+inline constexpr int kSetupDumpRead = 43;
+inline constexpr int kSetupConnectOver = 147;
+inline constexpr int kSetupIPAddress = 148;
+inline constexpr int kSetupTcpPort = 149;
+inline constexpr int kBadIPAddress = 101;
+inline constexpr int kBadTcpPort = 102;
+inline constexpr int kBadPortNumber = 135;
+inline constexpr int kBadSpeed = 136;
+
+inline constexpr int kLoginCaption = 60;
+inline constexpr int kReceiverType = 61;
+inline constexpr int kPassword = 62;
+inline constexpr int kLoginNote = 63;
+inline constexpr int kChangePasswordCaption = 65;
+inline constexpr int kOldPassword = 66;
+inline constexpr int kNewPassword = 67;
+inline constexpr int kNoPassword = 68;
+inline constexpr int kPasswordTooLongForDialog = 133;
+inline constexpr int kWrongPassword = 134;
+
+// --- record views, record edit, new file ---
+inline constexpr int kColumnPosition = 27;
+inline constexpr int kColumnSerial = 28;
+inline constexpr int kColumnButton = 29;
+inline constexpr int kColumnRelayFunction = 31; // followed by the relay number
+inline constexpr int kColumnRelayTime = 32;     // followed by the relay number
+inline constexpr int kColumnType = 54;
+inline constexpr int kColumnFunction = 150;
+inline constexpr int kColumnChannels = 151;
+inline constexpr int kColumnTime = 152;
+inline constexpr int kFirstUserTitle = 153; // ID, then User 1..4
+
+inline constexpr int kEditCaption = 50;
+inline constexpr int kEditUserGroup = 51;
+inline constexpr int kEditMemorySlot = 52;
+inline constexpr int kEditSerial = 53;
+inline constexpr int kEditType = 54;
+inline constexpr int kEditButtons = 55;
+inline constexpr int kEditRelay = 56;
+inline constexpr int kEditFunction = 58;
+inline constexpr int kEditTime = 59;
+inline constexpr int kEditInput = 160;
+inline constexpr int kRecordAgainstRules = 78;
+inline constexpr int kUnknownFunction = 79;
+inline constexpr int kBadSerial = 138;
+inline constexpr int kBadTime = 139;
+
+inline constexpr int kNewFileCaption = 163;
+inline constexpr int kNewFileReceiverType = 167;
+
+// --- on-line mode and direct control ---
+inline constexpr int kOnlineNoAnswer = 125;    // error box (system-modal); on-line mode has ended
+inline constexpr int kOnlineNextAttempt = 126; // busy window of the wait between status reads
+inline constexpr int kRelayOn = 303;
+inline constexpr int kRelayOff = 304;
+
+// --- find ---
+inline constexpr int kFindCaption = 142;
+inline constexpr int kFindText = 143;
+inline constexpr int kFindColumn = 144;
+inline constexpr int kFindAllColumns = 145;
+inline constexpr int kTextNotFound = 146;
+inline constexpr int kColumnLastEvent = 168;
+inline constexpr int kColumnEventTime = 216;
+
+} // namespace vorbix::lang

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/app/StatusView.h"
+
+#include <functional>
+#include <map>
+
+namespace vorbix::views {
+class GridText;
+}
+
+namespace vorbix::ui {
+
+// The table of each page as texts, for find, export and print: the record views register the
+// memory and file pages' grids, the lists and the monitor theirs. A grid counts only while it is
+// shown on its page.
+class PageGrids
+{
+public:
+    struct Grid
+    {
+        const views::GridText* text = nullptr;
+        std::function<bool()> shown;            // the grid is visible on its page now
+        std::function<void(int row)> selectRow; // selects and shows a data row
+    };
+
+    // `text` must outlive the registry; a later registration of the page replaces the earlier one.
+    void add(app::Page page, Grid grid);
+    // The page's grid when it is registered and shown; null otherwise.
+    const Grid* shown(app::Page page) const;
+
+private:
+    std::map<app::Page, Grid> m_grids;
+};
+
+} // namespace vorbix::ui

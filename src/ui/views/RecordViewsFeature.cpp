@@ -1,0 +1,269 @@
+// Creation, the hooks of the main window, the data set's state, and find.
+#include "ui/views/RecordViewsFeature.h"
+
+#include "core/app/Settings.h"
+#include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/PageGrids.h"
+#include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
+#include "ui/app/Shell.h"
+#include "ui/app/TInfoForm.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/TEditForm.h"
+#include "ui/views/TFindForm.h"
+#include "ui/views/TNewForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vorbix::ui {
+namespace {
+
+views::FindPage findPageOf(app::Page page)
+{
+    switch (page) {
+    case app::Page::Memory:
+        return views::FindPage::Memory;
+    case app::Page::User:
+        return views::FindPage::File;
+    case app::Page::History:
+        return views::FindPage::History;
+    case app::Page::Battery:
+        return views::FindPage::Battery;
+    default:
+        return views::FindPage::Other;
+    }
+}
+
+} // namespace
+
+RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
+{
+    setObjectName(QStringLiteral("RecordViewsFeature"));
+    RecordData& records = shell.records();
+    records.dataSet.setObserver([this](model::TDataSet::Change change) {
+        syncState();
+        if (change == model::TDataSet::Change::Records) {
+            RebuildViews();
+            emit recordsChanged();
+        }
+    });
+
+    RecordViews::Inputs inputs;
+    inputs.memory = &records.memory;
+    inputs.functions = &records.functions;
+    inputs.settings = &shell.settings();
+    inputs.lang = &shell.lang();
+    inputs.settingsPath = shell.settingsPath();
+    inputs.loggedIn = [this] { return loggedIn(); };
+    inputs.dataOpen = [this] { return this->shell().state().DataOpen; };
+    inputs.busy = [this](bool show) { showBusy(show); };
+    inputs.onError = [this](const std::string& m) { showError(m); };
+    m_views = new RecordViews(std::move(inputs), shell.page(app::Page::Memory), shell.page(app::Page::User), this);
+    connect(m_views, &RecordViews::editRequested, this, &RecordViewsFeature::MenuEdit);
+    connect(m_views, &RecordViews::userTitleClicked, this, [this] { m_finder.resetPosition(views::FindPage::File); });
+
+    RecordGrid* memGrid = m_views->memGrid();
+    RecordGrid* userGrid = m_views->userGrid();
+    shell.pageGrids().add(app::Page::Memory, {&m_views->memoryView(), [memGrid] { return !memGrid->isHidden(); },
+                                              [memGrid](int row) { memGrid->selectRow(row); }});
+    shell.pageGrids().add(app::Page::User, {&m_views->userView(), [userGrid] { return !userGrid->isHidden(); },
+                                            [userGrid](int row) { userGrid->selectRow(row); }});
+
+    QWidget* window = shell.mainWindow();
+    const ErrorSink errorBox = [this](const std::string& m) { showError(m); };
+    m_editForm = new TEditForm(records.functions, shell.lang(), errorBox, window);
+    m_newForm = new TNewForm(shell.lang(), errorBox, window);
+    m_findForm = new TFindForm(m_finder, shell.lang(), window);
+}
+
+RecordViewsFeature::~RecordViewsFeature() = default;
+
+void RecordViewsFeature::connectActions(MainActions& actions)
+{
+    const std::pair<const char*, void (RecordViewsFeature::*)()> commands[] = {
+        {"MenuNew", &RecordViewsFeature::MenuNew},
+        {"MenuOpen", &RecordViewsFeature::MenuOpen},
+        {"MenuSave", &RecordViewsFeature::MenuSave},
+        {"MenuSaveAs", &RecordViewsFeature::MenuSaveAs},
+        {"MenuClose", &RecordViewsFeature::MenuClose},
+        {"MenuImport", &RecordViewsFeature::MenuImport},
+        {"MenuOpenBackup", &RecordViewsFeature::MenuOpenBackup},
+        {"MenuAdd", &RecordViewsFeature::MenuAdd},
+        {"MenuEdit", &RecordViewsFeature::MenuEdit},
+        {"MenuDelete", &RecordViewsFeature::MenuDelete},
+        {"MenuFind", &RecordViewsFeature::MenuFind},
+        {"MenuFindNext", &RecordViewsFeature::MenuFindNext},
+    };
+    for (const auto& [name, command] : commands) {
+        if (QAction* action = actions.action(QString::fromLatin1(name))) {
+            connect(action, &QAction::triggered, this, command);
+        }
+    }
+    connect(shell().onlinePanel()->BtnAdd, &QPushButton::clicked, this, &RecordViewsFeature::BtnAddClick);
+}
+
+void RecordViewsFeature::settingsLoaded()
+{
+    m_views->LoadColumnConfig();
+}
+
+bool RecordViewsFeature::startup(const app::StartupPlan& plan)
+{
+    app::ShellState& state = shell().state();
+    if (plan.takeOpenDataPath) {
+        state.DataFileName = shell().settings().OpenDataPath;
+        if (plan.openDataPath) {
+            openBackupFile(state.DataFileName);
+            state.DataSaved = true;
+        }
+    }
+    if (plan.openStartFile) {
+        openBackupFile(state.DataFileName);
+        state.DataSaved = true;
+    }
+    return true;
+}
+
+std::optional<app::UnsavedItem> RecordViewsFeature::unsavedItem()
+{
+    const app::ShellState& state = shell().state();
+    if (!state.DataOpen || state.DataSaved) {
+        return std::nullopt;
+    }
+    return app::UnsavedItem{app::DataSetCloseQuestion(shell().lang()), [this] { return saveForClose(); }};
+}
+
+void RecordViewsFeature::closeSteps()
+{
+    if (shell().state().LoggedIn) {
+        saveMemoryWidths();
+    }
+    if (shell().state().DataOpen) {
+        saveUserWidths();
+    }
+}
+
+void RecordViewsFeature::showError(const std::string& message)
+{
+    Dialogs::error(shell().mainWindow(), fromCp(message));
+}
+
+bool RecordViewsFeature::loggedIn() const
+{
+    return shell().state().LoggedIn;
+}
+
+void RecordViewsFeature::syncState()
+{
+    const model::DataSetState& data = shell().records().dataSet.state();
+    app::ShellState& state = shell().state();
+    state.DataFileName = data.DataFileName;
+    state.DataOpen = data.DataOpen;
+    state.DataSaved = data.DataSaved;
+    state.MemoryChanged = data.MemoryChanged;
+    state.MemoryDownloaded = data.MemoryDownloaded;
+    shell().RefreshStatus();
+}
+
+void RecordViewsFeature::showBusy(bool show)
+{
+    TInfoForm* info = shell().infoForm();
+    if (!show) {
+        info->hide();
+        return;
+    }
+    // No busy window over an open editing dialog or the message table.
+    const bool dialogOpen = m_editForm->isVisible() || !shell().messagesPanel()->isHidden() ||
+                            (QApplication::activeModalWidget() != nullptr);
+    if (dialogOpen) {
+        return;
+    }
+    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyWorking)));
+    info->CancelButton->setEnabled(false);
+    info->show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void RecordViewsFeature::RebuildViews()
+{
+    model::TRxFnc& functions = shell().records().functions;
+    functions.Folder = shell().programFolder();
+    functions.FileName = shell().definitionFileName();
+    m_views->RebuildViews();
+    shell().RefreshStatus();
+}
+
+bool RecordViewsFeature::openBackupFile(const std::string& path)
+{
+    const bool opened = shell().records().dataSet.openAtStartup(path, loggedIn());
+    if (opened) {
+        m_views->LoadUserWidths();
+        shell().showPage(app::Page::User);
+    }
+    syncState();
+    return opened;
+}
+
+void RecordViewsFeature::saveMemoryWidths()
+{
+    m_views->SaveMemoryWidths();
+}
+
+void RecordViewsFeature::saveUserWidths()
+{
+    m_views->SaveUserWidths();
+}
+
+void RecordViewsFeature::MenuFind()
+{
+    const views::FindPage page = findPageOf(shell().currentPage());
+    m_finder.resetPositions();
+    if (m_findForm->ask(views::findItemCaptions(page, shell().lang(), shell().settings().userTitles))) {
+        RunFind();
+    }
+}
+
+void RecordViewsFeature::MenuFindNext()
+{
+    if (m_finder.searchText().empty()) {
+        MenuFind();
+    } else {
+        RunFind();
+    }
+}
+
+bool RecordViewsFeature::RunFind()
+{
+    const app::Page shown = shell().currentPage();
+    const PageGrids::Grid* grid = shell().pageGrids().shown(shown);
+    if (grid == nullptr) {
+        return false;
+    }
+    const views::FindPage page = findPageOf(shown);
+    const views::ColumnCodes& codes = m_views->userView().codes();
+    const int column = views::findItemColumn(page, m_finder.searchColumn(), &codes);
+    int row = -1;
+    switch (m_finder.run(page, *grid->text, column, row)) {
+    case views::FindResult::Found:
+        if (grid->selectRow) {
+            grid->selectRow(row);
+        }
+        return true;
+    case views::FindResult::NotFound:
+        Dialogs::message(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kTextNotFound)));
+        return false;
+    case views::FindResult::Skipped:
+        break;
+    }
+    return false;
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/views/TFinder.h"
+#include "ui/app/Feature.h"
+
+#include <string>
+
+namespace vorbix::ui {
+
+class RecordGrid;
+class RecordViews;
+class TEditForm;
+class TFindForm;
+class TNewForm;
+
+// The record views and editing in the main window: it puts the grids on the memory and file pages
+// (and registers them as those pages' tables), runs the Edit menu's record and find commands and
+// the File menu's data-file commands, and asks about the unsaved data set when the program closes.
+// The data set's state is copied into the shell state after every change, and the status refreshed.
+class RecordViewsFeature : public Feature
+{
+    Q_OBJECT
+public:
+    explicit RecordViewsFeature(Shell& shell);
+    ~RecordViewsFeature() override;
+
+    RecordViews& views() { return *m_views; }
+    TEditForm& editForm() { return *m_editForm; }
+    TNewForm& newForm() { return *m_newForm; }
+    TFindForm& findForm() { return *m_findForm; }
+    views::TFinder& finder() { return m_finder; }
+
+    void connectActions(MainActions& actions) override;
+    // The user grid's column codes and visibility.
+    void settingsLoaded() override;
+    // The data file named in the settings or on the command line becomes the data set.
+    bool startup(const app::StartupPlan& plan) override;
+    // The data set, when it has unsaved changes: saved to DataFileName, or under a name asked for.
+    std::optional<app::UnsavedItem> unsavedItem() override;
+    // The shown grids' column widths.
+    void closeSteps() override;
+
+    void RebuildViews();
+    void saveMemoryWidths();
+    void saveUserWidths();
+
+    // --- Edit menu ---
+    void MenuAdd();
+    void MenuEdit();
+    void MenuDelete();
+    // "Add" of the on-line panel: the last received transmitter into the first free slot.
+    void BtnAddClick();
+    void MenuFind();
+    void MenuFindNext();
+    // The search of the active page's table; false when nothing was found (text 146 was shown).
+    bool RunFind();
+
+    // --- File menu ---
+    void MenuNew();
+    void MenuOpen();
+    void MenuSave();
+    void MenuSaveAs();
+    void MenuClose();
+    void MenuImport();
+    void MenuOpenBackup();
+
+signals:
+    // Records were edited, added, deleted or replaced: the lists refresh their transmitter texts.
+    void recordsChanged();
+
+private:
+    // The data file named at start-up becomes the data set (counted as saved).
+    bool openBackupFile(const std::string& path);
+    bool saveForClose();
+    void syncState();
+    void showError(const std::string& message);
+    bool loggedIn() const;
+    RecordGrid* activeRecordGrid() const;
+    void showBusy(bool show);
+    // The unsaved-changes question; false when the command must stop.
+    bool askToSave(int text, bool mainTitle);
+    bool saveAsDialog();
+    bool newDataSet();
+    void storeUserWidthsIfShown();
+    void saveLastFile();
+
+    RecordViews* m_views = nullptr;
+    TEditForm* m_editForm = nullptr;
+    TNewForm* m_newForm = nullptr;
+    TFindForm* m_findForm = nullptr;
+    views::TFinder m_finder;
+};
+
+} // namespace vorbix::ui

@@ -1,0 +1,178 @@
+// The File menu's data-file commands and their unsaved-changes questions.
+#include "core/app/Settings.h"
+#include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
+#include "core/model/TDataSet.h"
+#include "core/text/TextFile.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
+#include "ui/app/Shell.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
+#include "ui/views/TNewForm.h"
+
+#include <QDir>
+
+namespace vorbix::ui {
+
+namespace {
+
+const QString DefaultExtension = QStringLiteral("rxd");
+
+} // namespace
+
+bool RecordViewsFeature::askToSave(int text, bool mainTitle)
+{
+    const QString title = mainTitle ? shell().caption() : QStringLiteral("Vorbix");
+    switch (Dialogs::question(shell().mainWindow(), title, fromCp(LangText(shell().lang(), text)))) {
+    case app::Answer::Cancel:
+        return false;
+    case app::Answer::Yes:
+        MenuSave();
+        return true;
+    case app::Answer::No:
+        return true;
+    }
+    return true;
+}
+
+void RecordViewsFeature::storeUserWidthsIfShown()
+{
+    if (!m_views->userGrid()->isHidden()) {
+        m_views->SaveUserWidths();
+    }
+}
+
+void RecordViewsFeature::saveLastFile()
+{
+    (void)shell().SaveSettings();
+}
+
+bool RecordViewsFeature::newDataSet()
+{
+    std::string model;
+    if (!loggedIn() && !m_newForm->choose(shell().programFolder(), model)) {
+        return false;
+    }
+    if (!shell().records().dataSet.newDataSet(model, loggedIn(), shell().records().functions)) {
+        return false;
+    }
+    m_views->LoadUserWidths();
+    shell().showPage(app::Page::User);
+    return true;
+}
+
+void RecordViewsFeature::MenuNew()
+{
+    storeUserWidthsIfShown();
+    const app::ShellState& state = shell().state();
+    if (state.DataOpen && !state.DataSaved && !askToSave(lang::kSaveChanges, true)) {
+        return;
+    }
+    (void)newDataSet();
+}
+
+void RecordViewsFeature::MenuOpen()
+{
+    storeUserWidthsIfShown();
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChangesFirst, false)) {
+        return;
+    }
+    const QString path =
+        Dialogs::openFileName(shell().mainWindow(), dataFileFilter(), fromCp(shell().state().DataFileName));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (shell().records().dataSet.open(toCp(path), loggedIn())) {
+        m_views->LoadUserWidths();
+        shell().showPage(app::Page::User);
+        saveLastFile();
+    }
+}
+
+void RecordViewsFeature::MenuOpenBackup()
+{
+    storeUserWidthsIfShown();
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChangesFirst, false)) {
+        return;
+    }
+    const QString backupFolder = fromCp(text::joinPath(shell().programFolder(), model::BackupFolderName));
+    const QString currentFolder = QDir::currentPath();
+    const QString path = Dialogs::openFileName(shell().mainWindow(), dataFileFilter(), backupFolder);
+    QDir::setCurrent(currentFolder);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (shell().records().dataSet.openBackup(toCp(path), loggedIn())) {
+        m_views->LoadUserWidths();
+        shell().showPage(app::Page::User);
+    }
+}
+
+bool RecordViewsFeature::saveAsDialog()
+{
+    const QString path = Dialogs::saveFileName(shell().mainWindow(), dataFileFilter(), DefaultExtension,
+                                               fromCp(shell().state().DataFileName));
+    if (path.isEmpty()) {
+        return false;
+    }
+    return shell().records().dataSet.saveAs(toCp(path));
+}
+
+void RecordViewsFeature::MenuSave()
+{
+    const app::ShellState& state = shell().state();
+    if (state.DataOpen) {
+        if (state.DataFileName.empty()) {
+            (void)saveAsDialog();
+        } else {
+            (void)shell().records().dataSet.save();
+        }
+    } else if (state.MemoryDownloaded) {
+        if (newDataSet()) {
+            (void)saveAsDialog();
+        }
+    }
+}
+
+bool RecordViewsFeature::saveForClose()
+{
+    if (shell().state().DataFileName.empty()) {
+        return saveAsDialog();
+    }
+    return shell().records().dataSet.save();
+}
+
+void RecordViewsFeature::MenuSaveAs()
+{
+    if (!shell().state().DataOpen && !newDataSet()) {
+        return;
+    }
+    (void)saveAsDialog();
+}
+
+void RecordViewsFeature::MenuClose()
+{
+    if (!shell().state().DataSaved && !askToSave(lang::kSaveChanges, true)) {
+        return;
+    }
+    shell().records().dataSet.close(); // rebuilds the views, which store the widths and hide the user grid
+    shell().showPage(app::Page::Memory);
+}
+
+void RecordViewsFeature::MenuImport()
+{
+    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
+                        fromCp(LangText(shell().lang(), lang::kImportComments)), true)) {
+        return;
+    }
+    const QString path =
+        Dialogs::openFileName(shell().mainWindow(), dataFileFilter(), fromCp(shell().state().DataFileName));
+    if (!path.isEmpty()) {
+        (void)shell().records().dataSet.importComments(toCp(path));
+    }
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,110 @@
+// The Edit menu's record commands: add, edit and delete.
+#include "core/app/StatusView.h"
+#include "core/views/RecordCommands.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
+#include "ui/app/Shell.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
+#include "ui/views/TEditForm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorbix::ui {
+
+RecordGrid* RecordViewsFeature::activeRecordGrid() const
+{
+    const app::Page page = shell().currentPage();
+    if (page == app::Page::Memory && !m_views->memGrid()->isHidden()) {
+        return m_views->memGrid();
+    }
+    if (page == app::Page::User && !m_views->userGrid()->isHidden()) {
+        return m_views->userGrid();
+    }
+    return nullptr;
+}
+
+void RecordViewsFeature::MenuEdit()
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    RecordGrid* grid = activeRecordGrid();
+    if (!grid) {
+        return;
+    }
+    const std::vector<int> slotNumbers = m_views->selectedSlots(grid);
+    bool edited = false;
+    for (int slot : slotNumbers) {
+        model::TData record = memory.Records[static_cast<std::size_t>(slot)];
+        if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
+            break;
+        }
+        memory.Records[static_cast<std::size_t>(slot)] = record;
+        edited = true;
+    }
+    if (edited) {
+        shell().records().dataSet.markEdited(); // rebuilds the views
+    } else {
+        RebuildViews();
+    }
+}
+
+void RecordViewsFeature::MenuAdd()
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    int slot = 0;
+    if (!views::prepareAddSlot(memory.Device, memory.Records, slot, shell().lang(),
+                               [this](const std::string& m) { showError(m); })) {
+        return;
+    }
+    model::TData record = memory.Records[static_cast<std::size_t>(slot)];
+    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
+        return;
+    }
+    const bool used = views::finishAdd(record);
+    memory.Records[static_cast<std::size_t>(slot)] = record;
+    if (used) {
+        shell().records().dataSet.markEdited(); // rebuilds the views
+    } else {
+        RebuildViews();
+    }
+}
+
+void RecordViewsFeature::BtnAddClick()
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    const OnlinePanel& panel = *shell().onlinePanel();
+    int slot = 0;
+    if (!views::prepareAddLastTx(memory.Device, memory.Records, slot, toCp(panel.EditLastTx->text()),
+                                 toCp(panel.EditLastBtn->text()), shell().lang(),
+                                 [this](const std::string& m) { showError(m); })) {
+        return;
+    }
+    model::TData record = memory.Records[static_cast<std::size_t>(slot)];
+    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
+        return; // the button stays enabled for another try
+    }
+    const bool used = views::finishAdd(record);
+    memory.Records[static_cast<std::size_t>(slot)] = record;
+    if (used) {
+        shell().records().dataSet.markEdited(); // rebuilds the views
+    } else {
+        RebuildViews();
+    }
+    panel.BtnAdd->setEnabled(false);
+}
+
+void RecordViewsFeature::MenuDelete()
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    RecordGrid* grid = activeRecordGrid();
+    if (!grid) {
+        return;
+    }
+    views::deleteSlots(memory.Device, memory.Records, m_views->selectedSlots(grid));
+    shell().records().dataSet.markEdited(); // rebuilds the views
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,400 @@
+#include "MainFormFixture.h"
+
+#include "core/app/StatusView.h"
+#include "core/model/DataFile.h"
+#include "core/model/MemoryImage.h"
+#include "core/text/TextFile.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/RecordData.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
+#include "ui/views/TEditForm.h"
+#include "ui/views/TFindForm.h"
+#include "ui/views/TNewForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace vorbix;
+using ui::Dialogs;
+
+namespace {
+
+const std::string Zeros18(18, '0');
+
+std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line + "\r\n";
+    }
+    return out;
+}
+
+// A KV8MOD-T record: function, serial, button, channels, time, and an empty E field.
+std::string rec(const std::string& function, const std::string& serial, const std::string& button,
+                const std::string& channels = "01", const std::string& time = "0005")
+{
+    return function + serial + button + channels + time + Zeros18;
+}
+
+class RecordViewsFeatureTest : public test::MainFormFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainFormFixture::SetUp();
+        for (const char* name : {"Rx.def", "RxFncUS.def", "Tx.def"}) {
+            folder.copyData(name);
+        }
+        const std::string image = rec("01", "00012", "8") + rec("02", "00500", "4") + rec("01", "00120", "2") +
+                                  rec("05", "ABC12", "1", "05", "000A") + rec("01", "00003", "0") +
+                                  std::string(32, '0');
+        dataFile = folder.write("set.rxd", crlf({"KV8MOD-T", "6", image, "1   5#Gate###", "x0 -", "2   12#Door###",
+                                                 "x0 -", "3   2#abc###", "x0 -", "4   7#ABC###", "10 Remote 4 buttons",
+                                                 "5   1#X 12###", "x0 -", "6   0#####", "x0 -"}));
+        ASSERT_TRUE(start());
+    }
+
+    void trigger(const char* action)
+    {
+        auto* a = form->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(a, nullptr) << action;
+        a->trigger();
+        settle();
+    }
+
+    void open()
+    {
+        Dialogs::preloadFileName(QString::fromStdString(dataFile));
+        trigger("MenuOpen");
+        ASSERT_TRUE(form->state().DataOpen);
+    }
+
+    ui::RecordViewsFeature& part() { return *form->feature<ui::RecordViewsFeature>(); }
+    model::ReceiverMemory& memory() { return form->records().memory; }
+    ui::RecordGrid& userGrid() { return *part().views().userGrid(); }
+    const views::UserView& userView() { return part().views().userView(); }
+
+    std::vector<int> shownSlots()
+    {
+        std::vector<int> result;
+        for (int row = 0; row < userView().rowCount(); ++row) {
+            result.push_back(userView().slotOfRow(row));
+        }
+        return result;
+    }
+
+    void selectSlots(const std::vector<int>& slotNumbers)
+    {
+        userGrid().clearSelection();
+        for (int slot : slotNumbers) {
+            userGrid().selectionModel()->select(userGrid().model()->index(userView().rowOfSlot(slot), 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+
+    // Runs `act` on the next modal dialog as soon as it is open.
+    static void whenOpen(std::function<void()> act) { QTimer::singleShot(0, std::move(act)); }
+
+    std::string dataFile;
+};
+
+TEST_F(RecordViewsFeatureTest, OpenShowsTheDataSetInTheFileView)
+{
+    open();
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_EQ(form->state().DataFileName, dataFile);
+    EXPECT_EQ(form->pageControl()->currentIndex(), static_cast<int>(app::Page::User));
+    EXPECT_TRUE(userGrid().isVisibleTo(form.get()));
+    EXPECT_EQ(userGrid().model()->columnCount(), 12);
+    // The default sort: the first column, the ID, ascending.
+    EXPECT_EQ(shownSlots(), (std::vector<int>{5, 3, 1, 4, 2}));
+    EXPECT_TRUE(userView().isFaulty(userView().rowOfSlot(5))); // button 0
+    EXPECT_TRUE(part().views().memGrid()->isHidden());         // not logged in
+}
+
+TEST_F(RecordViewsFeatureTest, MemoryGridShowsWhileLoggedIn)
+{
+    open();
+    form->state().LoggedIn = true;
+    part().RebuildViews();
+    const ui::RecordGrid& memGrid = *part().views().memGrid();
+    EXPECT_FALSE(memGrid.isHidden());
+    EXPECT_EQ(memGrid.model()->rowCount(), 5);
+    EXPECT_EQ(memGrid.model()->columnCount(), 7); // KV8MOD-T shows User 1 too
+    EXPECT_EQ(memGrid.model()->data(memGrid.model()->index(3, 5)).toString(), QStringLiteral("0:01,0"));
+    EXPECT_EQ(memGrid.model()->data(memGrid.model()->index(3, 6)).toString(), QStringLiteral("ABC"));
+
+    form->state().LoggedIn = false;
+    part().RebuildViews();
+    EXPECT_TRUE(memGrid.isHidden());
+    EXPECT_TRUE(part().views().MemoryViewEmpty());
+}
+
+TEST_F(RecordViewsFeatureTest, EditThroughTheDialogSaveAndReadBack)
+{
+    open();
+    selectSlots({2});
+    whenOpen([this] {
+        ui::TEditForm& dialog = part().editForm();
+        ASSERT_TRUE(dialog.isVisible());
+        dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("Hall"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("KodEdit"))->setText(QStringLiteral("abcde"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuEdit");
+    EXPECT_FALSE(form->state().DataSaved);
+    EXPECT_TRUE(form->state().MemoryChanged);
+    EXPECT_EQ(userView().cellText(userView().rowOfSlot(2), 2), "Hall");
+
+    trigger("MenuSave");
+    EXPECT_TRUE(form->state().DataSaved);
+    model::LoadedDataFile reread;
+    const PopisType lang(310);
+    ASSERT_TRUE(model::ReadDataFile(dataFile, folder.path(), nullptr, reread, lang, {}));
+    const int slot = model::FindBySerial(reread.Records, "ABCDE");
+    ASSERT_GT(slot, 0);
+    EXPECT_EQ(reread.Records[static_cast<std::size_t>(slot)].User[1], "Hall");
+    EXPECT_EQ(reread.Records[static_cast<std::size_t>(slot)].ID, 12);
+    EXPECT_EQ(reread.Records[static_cast<std::size_t>(slot)].Prefix, "x0");
+}
+
+TEST_F(RecordViewsFeatureTest, CancellingTheEditLeavesTheRecord)
+{
+    open();
+    selectSlots({1});
+    whenOpen([this] {
+        part().editForm().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Changed"));
+        part().editForm().reject();
+    });
+    trigger("MenuEdit");
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_EQ(memory().Records[1].User[0], "Gate");
+}
+
+TEST_F(RecordViewsFeatureTest, DeleteClearsTheSelectedRows)
+{
+    open();
+    selectSlots({1, 3, 5}); // rows 0-2 in ID order
+    trigger("MenuDelete");
+    EXPECT_EQ(shownSlots(), (std::vector<int>{4, 2}));
+    EXPECT_TRUE(memory().Records[3].Empty);
+    EXPECT_FALSE(form->state().DataSaved);
+}
+
+TEST_F(RecordViewsFeatureTest, AddWithSerial00000LeavesTheSlotEmpty)
+{
+    open();
+    whenOpen([this] {
+        EXPECT_EQ(part().editForm().findChild<QLineEdit*>(QStringLiteral("MistoEdit"))->text(), QStringLiteral("6"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuAdd");
+    EXPECT_TRUE(memory().Records[6].Empty);
+    EXPECT_TRUE(form->state().DataSaved);
+
+    whenOpen([this] {
+        part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->setText(QStringLiteral("77777"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuAdd");
+    EXPECT_FALSE(memory().Records[6].Empty);
+    EXPECT_NE(userView().rowOfSlot(6), -1);
+    EXPECT_FALSE(form->state().DataSaved);
+}
+
+TEST_F(RecordViewsFeatureTest, OnlineAddTakesTheLastTransmitter)
+{
+    open();
+    ui::OnlinePanel& panel = *form->onlinePanel();
+    panel.EditLastTx->setText(QStringLiteral("10ABCDE"));
+    panel.EditLastBtn->setText(QStringLiteral("4"));
+    panel.BtnAdd->setEnabled(true);
+    whenOpen([this] { part().editForm().reject(); });
+    panel.BtnAdd->click();
+    settle();
+    EXPECT_TRUE(panel.BtnAdd->isEnabled());
+
+    whenOpen([this] {
+        EXPECT_EQ(part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->text(),
+                  QStringLiteral("10ABCDE"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    panel.BtnAdd->click();
+    settle();
+    EXPECT_FALSE(panel.BtnAdd->isEnabled());
+    const model::TData& added = memory().Records[6];
+    EXPECT_FALSE(added.Empty);
+    EXPECT_EQ(added.Serial, "ABCDE");
+    EXPECT_EQ(added.Prefix, "10");
+    EXPECT_EQ(added.Button, "4");
+}
+
+TEST_F(RecordViewsFeatureTest, DraggingATitleMovesTheColumnCode)
+{
+    open();
+    QHeaderView* header = userGrid().horizontalHeader();
+    header->moveSection(1, 4); // User 1 behind User 4
+    settle();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        EXPECT_EQ(header->logicalIndex(visual), visual);
+    }
+    EXPECT_EQ(userView().codeOf(4), views::code::User1);
+    EXPECT_EQ(userView().codeOf(1), views::code::User1 + 1);
+    EXPECT_EQ(userView().title(4), "T154");
+}
+
+TEST_F(RecordViewsFeatureTest, HidingAUserColumnShortensTheGrid)
+{
+    open();
+    part().views().setUserColumnVisible(views::code::User1 + 1, false);
+    part().RebuildViews();
+    // With a data set open the codes and the flags are stored together.
+    app::IniFile ini = app::IniFile::load(form->settingsPath());
+    EXPECT_FALSE(ini.readBool("Setup", "UserSingle2Visible", true));
+    EXPECT_EQ(userGrid().model()->columnCount(), 11);
+    EXPECT_EQ(userView().codes().codeAt(11), views::code::User1 + 1);
+    part().views().setUserColumnVisible(views::code::User1 + 1, true);
+    part().RebuildViews();
+    EXPECT_EQ(userGrid().model()->columnCount(), 12);
+    EXPECT_EQ(userView().codeOf(11), views::code::User1 + 1);
+}
+
+TEST_F(RecordViewsFeatureTest, TitleClicksSortAndTurnTheOrder)
+{
+    open();
+    QHeaderView* header = userGrid().horizontalHeader();
+    const int serialColumn = userView().codes().shownColumnOf(views::code::Serial);
+    emit header->sectionClicked(serialColumn);
+    settle();
+    EXPECT_EQ(shownSlots(), (std::vector<int>{5, 1, 3, 2, 4}));
+    EXPECT_EQ(header->sortIndicatorSection(), serialColumn);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    emit header->sectionClicked(serialColumn);
+    settle();
+    EXPECT_EQ(shownSlots(), (std::vector<int>{4, 2, 3, 1, 5}));
+    EXPECT_EQ(form->settings().SortColSingle, serialColumn);
+    EXPECT_FALSE(form->settings().SortUpSingle);
+}
+
+TEST_F(RecordViewsFeatureTest, DraggingAColumnKeepsTheSortOnIt)
+{
+    open();
+    const int sortColumn = form->settings().SortColSingle;
+    part().views().UserGridColumnMoved(0, 3);
+    EXPECT_EQ(form->settings().SortColSingle, 3);
+    EXPECT_EQ(userView().codeOf(3), views::code::ID);
+    const std::string stored = app::IniFile::load(form->settingsPath()).readString("Grid_Config", "User_Single", "");
+    EXPECT_EQ(stored.substr(0, 14), "12,8,9,10,7,11");
+    EXPECT_EQ(sortColumn, 0);
+}
+
+TEST_F(RecordViewsFeatureTest, FindWalksDownAndWrapsAfterText146)
+{
+    open();
+    whenOpen([this] {
+        auto* combo = part().findForm().findChild<QComboBox*>(QStringLiteral("FindCombo"));
+        combo->setEditText(QStringLiteral("12"));
+        part().findForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuFind");
+    // In ID order: slot 5 ("X 12"), 3 ("x000120"), 1 ("x000012"), 4 ("10ABC12"), 2 (ID 12).
+    std::vector<int> hits{userView().slotOfRow(userGrid().currentIndex().row())};
+    for (int i = 0; i < 4; ++i) {
+        trigger("MenuFindNext");
+        hits.push_back(userView().slotOfRow(userGrid().currentIndex().row()));
+    }
+    EXPECT_EQ(hits, (std::vector<int>{5, 3, 1, 4, 2}));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+    trigger("MenuFindNext");
+    EXPECT_EQ(Dialogs::shownMessages(), QStringList{QStringLiteral("T146")});
+    trigger("MenuFindNext");
+    EXPECT_EQ(userView().slotOfRow(userGrid().currentIndex().row()), 5);
+}
+
+TEST_F(RecordViewsFeatureTest, CloseAsksAboutUnsavedChanges)
+{
+    open();
+    selectSlots({1});
+    trigger("MenuDelete");
+    Dialogs::preloadAnswer(app::Answer::Cancel);
+    trigger("MenuClose");
+    EXPECT_TRUE(form->state().DataOpen);
+    EXPECT_EQ(Dialogs::shownMessages().back(), QStringLiteral("T84"));
+
+    Dialogs::preloadAnswer(app::Answer::No);
+    trigger("MenuClose");
+    EXPECT_FALSE(form->state().DataOpen);
+    EXPECT_TRUE(form->state().DataFileName.empty());
+    EXPECT_TRUE(userGrid().isHidden());
+    EXPECT_EQ(form->pageControl()->currentIndex(), static_cast<int>(app::Page::Memory));
+}
+
+TEST_F(RecordViewsFeatureTest, NewAsksForTheModelAndSaveAsWritesIt)
+{
+    whenOpen([this] {
+        auto* combo = part().newForm().findChild<QComboBox*>(QStringLiteral("ComboRxTyp"));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Receiver 2 relays, compact memory")));
+        part().newForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuNew");
+    ASSERT_TRUE(form->state().DataOpen);
+    EXPECT_EQ(memory().Device.Model, "KV2MIN-S");
+    EXPECT_TRUE(userView().isEmpty());
+
+    const std::string target = folder.file("new.rxd");
+    Dialogs::preloadFileName(QString::fromStdString(target));
+    trigger("MenuSaveAs");
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_EQ(form->state().DataFileName, target);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(text::readLines(target, lines));
+    EXPECT_EQ(lines[0], "KV2MIN-S");
+    EXPECT_EQ(lines[1], "2048");
+}
+
+TEST_F(RecordViewsFeatureTest, OpenAsksBeforeReplacingUnsavedChanges)
+{
+    open();
+    selectSlots({1});
+    trigger("MenuDelete");
+    Dialogs::preloadAnswer(app::Answer::Cancel);
+    trigger("MenuOpen");
+    EXPECT_EQ(Dialogs::shownMessages().back(), QStringLiteral("T97"));
+    EXPECT_FALSE(form->state().DataSaved);
+
+    // Yes saves first, then opens.
+    Dialogs::preloadAnswer(app::Answer::Yes);
+    Dialogs::preloadFileName(QString::fromStdString(dataFile));
+    trigger("MenuOpen");
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_EQ(shownSlots().size(), 4U);
+}
+
+TEST_F(RecordViewsFeatureTest, ImportAsksFirstAndFillsOnlyEmptyComments)
+{
+    open();
+    selectSlots({1});
+    trigger("MenuDelete");
+    Dialogs::preloadAnswer(app::Answer::No);
+    Dialogs::preloadFileName(QString::fromStdString(dataFile));
+    trigger("MenuImport");
+    EXPECT_EQ(Dialogs::shownMessages().back(), QStringLiteral("T96"));
+
+    memory().Records[2].User[0] = "";
+    Dialogs::preloadAnswer(app::Answer::Yes);
+    trigger("MenuImport");
+    EXPECT_EQ(memory().Records[2].User[0], "Door");
+    EXPECT_EQ(memory().Records[4].User[0], "ABC");
+}
+
+} // namespace
