@@ -12,12 +12,15 @@ namespace vorbix::ctl {
 namespace {
 
 constexpr const char* kUsage = "vorbixctl: usage: watch [--count N] [--seconds S] [--json]\n";
+// Counts and seconds have at most nine digits: a deadline much further away would overflow the
+// clock, and nobody watches for 30 years.
+constexpr long long kMaxValue = 999'999'999;
 
 bool parsePositive(const std::string& text, long long& value)
 {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0;
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0 && value <= kMaxValue;
 }
 
 void printLine(const std::string& line)

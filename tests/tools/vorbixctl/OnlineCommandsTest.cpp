@@ -245,6 +245,7 @@ TEST_F(OnlineCommandsTest, UsageErrorsExitWithTwo)
         {"relay", "on", "5"}, // the model has relays 1 to 4
         {"watch", "--count", "0"},
         {"watch", "--seconds"},
+        {"watch", "--seconds", "99999999999"},
         {"watch", "--bogus"},
     };
     for (const auto& args : cases) {
