@@ -113,8 +113,9 @@ public:
     // Then the listening thread starts with the read of the relay states. False when the link
     // cannot be opened or the receiver is another one; the link is then left as it is.
     [[nodiscard]] bool start();
-    // StopOnline: ends the thread and closes the link. Safe when not started or already ended
-    // (then it only collects the thread; start() does that as well). Not from a callback.
+    // StopOnline: ends the thread, gives the error sinks back and closes the link. Safe when not
+    // started; after an end of its own it collects the thread (start() does that too). Not from
+    // a callback.
     void stop();
     // Asks the thread to end, without waiting; from any thread, callbacks included.
     void requestStop();
