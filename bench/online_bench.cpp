@@ -215,6 +215,11 @@ void BM_ReportToStatus(benchmark::State& state)
         std::unique_lock lock(mutex);
         shown.wait_for(lock, 5s, [&] { return relayReads > 0; });
     }
+    // The control connection is made before the first measurement.
+    if (!sim.command("status")) {
+        state.SkipWithError("no control connection");
+        return;
+    }
     double worst = 0;
     for (auto _ : state) {
         std::unique_lock lock(mutex);
