@@ -8,7 +8,7 @@
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
 #include "core/text/TextFile.h"
-#include "ui/accounts/UserLoginFeature.h"
+#include "ui/setup/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
 #include "ui/app/HelpContext.h"

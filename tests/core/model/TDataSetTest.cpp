@@ -19,17 +19,6 @@ namespace {
 const std::string A = "12345801";
 const std::string B = "54321401";
 
-std::tm moment(int year, int month, int day, int hour, int minute, int second)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    return t;
-}
 
 class TDataSetTest : public ::testing::Test
 {
@@ -134,7 +123,7 @@ TEST_F(TDataSetTest, DownloadWritesAReadOnlyBackupAndReimportsComments)
     memory.MemoryImage = A + B + "FFFFFFFF"; // a fresh download
     ASSERT_TRUE(DecodeMemory(memory.Device, memory.MemoryImage, memory.Records));
     vorbix::test::FakeClock clock;
-    clock.local = moment(2026, 3, 7, 14, 5, 9);
+    clock.local = vorbix::test::LocalMoment(2026, 3, 7, 14, 5, 9);
     ASSERT_TRUE(dataSet.afterDownload(true, clock));
 
     const std::string backup = folder.file("Backup/SMALL_260307_140509.rxd");
@@ -217,10 +206,10 @@ TEST_F(TDataSetTest, StartupOpenCountsAsSaved)
 TEST(BackupTest, NameCarriesModelDateAndTime)
 {
     const std::pair<std::tm, const char*> cases[] = {
-        {moment(2026, 12, 31, 23, 59, 58), "/p/Backup/KV1MOD-T_261231_235958.rxd"},
-        {moment(2001, 1, 2, 3, 4, 5), "/p/Backup/KV1MOD-T_010102_030405.rxd"},
-        {moment(2026, 12, 10, 0, 0, 0), "/p/Backup/KV1MOD-T_261210_000000.rxd"},
-        {moment(2026, 12, 10, 0, 0, 1), "/p/Backup/KV1MOD-T_261210_000001.rxd"},
+        {vorbix::test::LocalMoment(2026, 12, 31, 23, 59, 58), "/p/Backup/KV1MOD-T_261231_235958.rxd"},
+        {vorbix::test::LocalMoment(2001, 1, 2, 3, 4, 5), "/p/Backup/KV1MOD-T_010102_030405.rxd"},
+        {vorbix::test::LocalMoment(2026, 12, 10, 0, 0, 0), "/p/Backup/KV1MOD-T_261210_000000.rxd"},
+        {vorbix::test::LocalMoment(2026, 12, 10, 0, 0, 1), "/p/Backup/KV1MOD-T_261210_000001.rxd"},
     };
     for (const auto& [when, name] : cases) {
         EXPECT_EQ(BackupFileName("/p", "KV1MOD-T", when), name);

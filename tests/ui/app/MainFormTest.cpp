@@ -4,7 +4,7 @@
 #include "core/app/StatusView.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
-#include "ui/accounts/UserLoginFeature.h"
+#include "ui/setup/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
 #include "ui/app/MainActions.h"

@@ -1,4 +1,4 @@
-#include "ui/accounts/UserLoginFeature.h"
+#include "ui/setup/UserLoginFeature.h"
 
 #include "ui/app/Shell.h"
 
