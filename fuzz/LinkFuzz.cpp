@@ -71,11 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     link::TKomunikace komunikace(texts());
     komunikace.setClock(clock);
     komunikace.setErrorSink([](const std::string&) {});
-    komunikace.Settings.ConnectionType = flags & 1;
+    komunikace.Settings.ConnectionType = (flags & 1) != 0 ? link::ConnectionKind::TcpIp : link::ConnectionKind::ComPort;
     komunikace.Settings.DumpRead = (flags & 2) != 0;
     komunikace.Settings.IPAddress = "127.0.0.1";
     komunikace.Settings.IPPort = (flags & 4) != 0 ? "5000" : "10001";
-    const int port = komunikace.Settings.ConnectionType == 1 ? std::stoi(komunikace.Settings.IPPort) : 0;
+    const int port =
+        komunikace.Settings.ConnectionType == link::ConnectionKind::TcpIp ? std::stoi(komunikace.Settings.IPPort) : 0;
     if (!komunikace.openWith(std::make_unique<fuzz::ScriptedTransport>(input, clock, port))) {
         return 0;
     }

@@ -2,19 +2,20 @@
 
 #include "FuzzInput.h"
 
+#include "core/base/Clock.h"
 #include "core/link/ByteTransport.h"
-#include "core/link/Clock.h"
 
 #include <string>
 
 namespace vorbix::fuzz {
 
 // Time that moves only when the link waits or sleeps, so a time-out costs no real time.
-class FuzzClock final : public link::Clock
+class FuzzClock final : public Clock
 {
 public:
     TimePoint now() const override { return m_now; }
     void sleepFor(std::chrono::milliseconds duration) override { m_now += duration; }
+    std::tm localTime() const override { return std::tm{}; }
 
 private:
     TimePoint m_now{};
