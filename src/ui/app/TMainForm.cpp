@@ -8,7 +8,6 @@
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
 #include "core/text/TextFile.h"
-#include "ui/setup/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
 #include "ui/app/HelpContext.h"
@@ -24,6 +23,7 @@
 #include "ui/app/TInfoForm.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
+#include "ui/setup/UserLoginFeature.h"
 #include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>

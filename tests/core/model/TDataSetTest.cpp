@@ -19,7 +19,6 @@ namespace {
 const std::string A = "12345801";
 const std::string B = "54321401";
 
-
 class TDataSetTest : public ::testing::Test
 {
 protected:

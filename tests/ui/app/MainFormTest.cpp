@@ -4,12 +4,12 @@
 #include "core/app/StatusView.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
-#include "ui/setup/UserLoginFeature.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
+#include "ui/setup/UserLoginFeature.h"
 
 #include <QAction>
 #include <QApplication>
