@@ -72,10 +72,14 @@ void writeProfile(IniFile& ini, const std::string& section, const TConnection& p
 
 std::vector<GridWidths> Settings::DefaultGridWidths()
 {
+    // The list grids start wide enough for a transmitter code title and a full date and time.
     std::vector<GridWidths> grids = {
-        {"BatteryGrid", std::vector<int>(8, 64)},  {"HistoryGrid", std::vector<int>(9, 64)},
-        {"MonitorGrid", std::vector<int>(9, 64)},  {"ActiveGrid", std::vector<int>(9, 64)},
-        {"DeactiveGrid", std::vector<int>(9, 64)}, {"MessageGrid", std::vector<int>(9, 64)},
+        {"BatteryGrid", {110, 70, 150, 50, 90, 90, 90, 90}},
+        {"HistoryGrid", {110, 60, 150, 60, 50, 90, 90, 90, 90}},
+        {"MonitorGrid", std::vector<int>(9, 64)},
+        {"ActiveGrid", std::vector<int>(9, 64)},
+        {"DeactiveGrid", std::vector<int>(9, 64)},
+        {"MessageGrid", std::vector<int>(9, 64)},
     };
     grids.back().widths[0] = 32;
     grids.back().widths[2] = 200;

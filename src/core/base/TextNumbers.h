@@ -163,4 +163,14 @@ inline constexpr int kTextNotFound = 146;
 inline constexpr int kColumnLastEvent = 168;
 inline constexpr int kColumnEventTime = 216;
 
+// --- history and low-battery lists ---
+inline constexpr int kColumnBattery = 169;
+inline constexpr int kBatteryLow = 204;     // also the history's low-battery cell, drawn in red
+inline constexpr int kBatteryChanged = 205; // drawn in green
+inline constexpr int kBatteryOk = 217;
+inline constexpr int kClearSelected = 201;
+inline constexpr int kClearChanged = 202;
+inline constexpr int kClearAll = 203;
+inline constexpr int kClearButton = 212;
+
 } // namespace vorbix::lang

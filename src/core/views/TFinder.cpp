@@ -102,6 +102,12 @@ bool TFinder::accept(const std::string& text, int item)
     return true;
 }
 
+void TFinder::setSearch(const std::string& text, int item)
+{
+    m_searchText = text;
+    m_searchColumn = item;
+}
+
 void TFinder::resetPositions()
 {
     m_positions.fill(FindPosition{});

@@ -61,6 +61,9 @@ public:
     // The dialog's OK: an empty text cancels and keeps the previous search (false); otherwise
     // the text and item become the search.
     bool accept(const std::string& text, int item);
+    // A search set by a command rather than typed (the battery page's double click): not added to
+    // the dialog's list.
+    void setSearch(const std::string& text, int item);
     void resetPositions();
     void resetPosition(FindPage page);
 

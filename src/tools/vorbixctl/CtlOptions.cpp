@@ -129,6 +129,9 @@ Commands:
   show FILE.rxd [--view memory|file] [--sort N] [--desc]
                          print the memory or file view of a data file as tab-separated UTF-8
                          lines, title row first, the last column "faulty"; needs no receiver
+  history [--json]       print the folder's History.dat in file order: tab-separated UTF-8
+                         fields, or one JSON object a line; needs no receiver
+  battery [--json]       the same for the folder's LowBatt.dat
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

@@ -3,6 +3,7 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlOptions.h"
 #include "tools/vorbixctl/CtlSession.h"
+#include "tools/vorbixctl/ListCommands.h"
 #include "tools/vorbixctl/ShowCommand.h"
 
 #include <csignal>
@@ -32,6 +33,12 @@ int main(int argc, char** argv)
     // Commands that need no receiver are dispatched here, before a session is prepared.
     if (options.command == "show") {
         return vorbix::tools::runShow(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "history") {
+        return vorbix::tools::runHistory(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "battery") {
+        return vorbix::tools::runBattery(programFolderOf(options), options.commandArgs);
     }
 
     const auto command = receiverCommands.find(options.command);

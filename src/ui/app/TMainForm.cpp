@@ -23,6 +23,7 @@
 #include "ui/app/TInfoForm.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
+#include "ui/lists/ListsFeature.h"
 #include "ui/setup/UserLoginFeature.h"
 #include "ui/views/RecordViewsFeature.h"
 
@@ -69,9 +70,14 @@ void TMainForm::wireFeatures()
     addFeature(communication);
     addFeature(new UserLoginFeature(*this));
     addFeature(new HelpFeature(*this));
+    auto* listsFeature = new ListsFeature(*this);
+    addFeature(listsFeature);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
+    connect(communication, &CommunicationFeature::recordsReplaced, listsFeature, &ListsFeature::ShowLists);
+    connect(views, &RecordViewsFeature::recordsChanged, listsFeature, &ListsFeature::LinkUserData);
+    connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
 }
 
 void TMainForm::addFeature(Feature* feature)

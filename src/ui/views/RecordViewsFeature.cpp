@@ -240,6 +240,24 @@ void RecordViewsFeature::MenuFindNext()
     }
 }
 
+void RecordViewsFeature::FindTransmitter(const QString& serial)
+{
+    const app::Page from = shell().currentPage();
+    if (shell().state().DataOpen) {
+        shell().showPage(app::Page::User);
+    } else if (loggedIn()) {
+        shell().showPage(app::Page::Memory);
+    } else {
+        return;
+    }
+    m_finder.resetPosition(views::FindPage::Memory);
+    m_finder.resetPosition(views::FindPage::File);
+    m_finder.setSearch(toCp(serial), 2); // item 2: the serial number column
+    if (!RunFind()) {
+        shell().showPage(from);
+    }
+}
+
 bool RecordViewsFeature::RunFind()
 {
     const app::Page shown = shell().currentPage();

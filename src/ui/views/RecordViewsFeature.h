@@ -54,6 +54,10 @@ public:
     void MenuFindNext();
     // The search of the active page's table; false when nothing was found (text 146 was shown).
     bool RunFind();
+    // Finds a transmitter's serial digits in the serial column of the file view (a data set is
+    // open) or else the memory view (logged in), from the top; when nothing is found (text 146 was
+    // shown) the page shown before comes back.
+    void FindTransmitter(const QString& serial);
 
     // --- File menu ---
     void MenuNew();

@@ -1,0 +1,78 @@
+#include "tools/vorbixctl/ListOutput.h"
+
+#include "core/text/Cp1250.h"
+#include "core/text/TextFile.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace vorbix::tools {
+
+bool parseListArgs(const std::string& command, const std::vector<std::string>& args, bool& json)
+{
+    json = false;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else {
+            std::cerr << "vorbixctl: unexpected argument: " << arg << "\nusage: vorbixctl " << command << " [--json]\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkListLoad(const lists::ListLoad& load, const std::string& path)
+{
+    if (!load.opened && text::fileExists(path)) {
+        std::cerr << "vorbixctl: " << load.error << "\n";
+        return false;
+    }
+    if (load.skippedLines > 0) {
+        std::cerr << "vorbixctl: " << path << ": " << load.skippedLines
+                  << " line(s) with a time that does not read left out, the first: "
+                  << cp1250::toUtf8(load.firstSkipped) << "\n";
+    }
+    return true;
+}
+
+std::string jsonString(const std::string& cp1250Text)
+{
+    std::string out = "\"";
+    for (const char c : cp1250::toUtf8(cp1250Text)) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonUser(const std::array<std::string, 4>& user)
+{
+    return "[" + jsonString(user[0]) + "," + jsonString(user[1]) + "," + jsonString(user[2]) + "," +
+           jsonString(user[3]) + "]";
+}
+
+std::string tabLine(const std::vector<std::string>& cp1250Fields)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cp1250Fields.size(); ++i) {
+        line += (i == 0 ? "" : "\t") + cp1250::toUtf8(cp1250Fields[i]);
+    }
+    return line;
+}
+
+} // namespace vorbix::tools

@@ -1,0 +1,121 @@
+#include "ui/lists/ListGrid.h"
+
+#include "ui/lists/ListTableModel.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace vorbix::ui {
+
+namespace {
+
+// The standard delegate would draw selected text in the highlight text colour and lose the mark.
+class MarkedCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideRight;
+        if (index.data(ListTableModel::MarkRole).toBool()) {
+            const QColor colour = index.data(Qt::ForegroundRole).value<QColor>();
+            option->palette.setColor(QPalette::HighlightedText, colour);
+            option->palette.setColor(QPalette::Text, colour);
+        }
+    }
+};
+
+constexpr int RowHeight = 20;
+
+} // namespace
+
+ListGrid::ListGrid(const QString& objectName, QAbstractItemView::SelectionMode selection, QWidget* parent)
+    : QTableView(parent), m_model(new ListTableModel(this))
+{
+    setObjectName(objectName);
+    setModel(m_model);
+    setItemDelegate(new MarkedCellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(selection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultSectionSize(64);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &ListGrid::titleClicked);
+    connect(header, &QHeaderView::sectionResized, this, [this] {
+        if (!m_settingWidths) {
+            emit widthsChanged();
+        }
+    });
+}
+
+std::vector<int> ListGrid::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentIndex().isValid()) {
+        rows.push_back(currentIndex().row());
+    }
+    return rows;
+}
+
+void ListGrid::selectRow(int row)
+{
+    if (row >= 0 && row < m_model->rowCount()) {
+        QTableView::selectRow(row);
+    }
+}
+
+void ListGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid()) {
+        emit rowDoubleClicked(index.row());
+    }
+}
+
+void ListGrid::setSortMark(int column, bool ascending)
+{
+    horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+std::vector<int> ListGrid::columnWidths() const
+{
+    std::vector<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        widths.push_back(columnWidth(column));
+    }
+    return widths;
+}
+
+void ListGrid::setColumnWidths(const std::vector<int>& widths)
+{
+    m_settingWidths = true;
+    const auto count = std::min<std::size_t>(widths.size(), static_cast<std::size_t>(m_model->columnCount()));
+    for (std::size_t column = 0; column < count; ++column) {
+        setColumnWidth(static_cast<int>(column), widths[column]);
+    }
+    m_settingWidths = false;
+}
+
+} // namespace vorbix::ui

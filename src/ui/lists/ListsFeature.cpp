@@ -1,0 +1,172 @@
+#include "ui/lists/ListsFeature.h"
+
+#include "core/app/IniFile.h"
+#include "core/app/Settings.h"
+#include "core/base/TextNumbers.h"
+#include "core/lists/EventCode.h"
+#include "core/lists/ListLevels.h"
+#include "core/text/TextFile.h"
+#include "core/views/ColumnConfig.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/PageGrids.h"
+#include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
+#include "ui/app/Shell.h"
+#include "ui/lists/BatteryPage.h"
+#include "ui/lists/HistoryPage.h"
+#include "ui/lists/ListGrid.h"
+#include "ui/lists/ListTableModel.h"
+
+#include <QTabWidget>
+#include <QtDebug>
+
+namespace vorbix::ui {
+
+namespace {
+
+lists::ListTime listTime(const QDateTime& time)
+{
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return lists::ListTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+} // namespace
+
+ListsFeature::ListsFeature(Shell& shell)
+    : Feature(shell), m_history(text::joinPath(shell.programFolder(), "History.dat")),
+      m_batt(text::joinPath(shell.programFolder(), "LowBatt.dat"))
+{
+    setObjectName(QStringLiteral("ListsFeature"));
+    ListContext context;
+    context.lang = &shell.lang();
+    context.settings = &shell.settings();
+    context.shownColumns = [this] { return shownColumns(); };
+    context.saveFailed = [this](const std::string& error) { saveFailed(error); };
+    context.loaded = [this](const lists::ListLoad& load, const std::string& path) { reportLoad(load, path); };
+
+    m_historyPage = new HistoryPage(
+        m_history, context, [this] { return this->shell().currentPage() == app::Page::History; },
+        shell.page(app::Page::History));
+    m_batteryPage = new BatteryPage(m_batt, context, shell.page(app::Page::Battery));
+    connect(m_batteryPage, &BatteryPage::findTransmitterRequested, this, &ListsFeature::findTransmitterRequested);
+    connect(shell.pageControl(), &QTabWidget::currentChanged, this, &ListsFeature::pageChanged);
+
+    ListGrid* historyGrid = m_historyPage->grid();
+    ListGrid* batteryGrid = m_batteryPage->grid();
+    shell.pageGrids().add(app::Page::History,
+                          {&historyGrid->tableModel()->gridText(), [historyGrid] { return !historyGrid->isHidden(); },
+                           [historyGrid](int row) { historyGrid->selectRow(row); }});
+    shell.pageGrids().add(app::Page::Battery,
+                          {&batteryGrid->tableModel()->gridText(), [batteryGrid] { return !batteryGrid->isHidden(); },
+                           [batteryGrid](int row) { batteryGrid->selectRow(row); }});
+}
+
+ListsFeature::~ListsFeature() = default;
+
+void ListsFeature::applyLanguage(const PopisType& lang)
+{
+    m_batteryPage->applyTexts(lang);
+    ShowLists();
+}
+
+bool ListsFeature::startup(const app::StartupPlan& /*plan*/)
+{
+    reportLoad(m_batt.LoadLowBatt(), m_batt.path());
+    m_batteryPage->ShowLowBatt();
+    if (shell().currentPage() == app::Page::History) {
+        m_historyPage->PageShow();
+    } else {
+        reportLoad(m_history.LoadHistory(), m_history.path());
+        m_historyPage->ShowHistory();
+    }
+    return true;
+}
+
+void ListsFeature::pageChanged(int index)
+{
+    if (index == static_cast<int>(app::Page::History) && shell().state().StartupDone) {
+        m_historyPage->PageShow();
+    }
+}
+
+lists::UserColumnsShown ListsFeature::shownColumns() const
+{
+    views::ColumnConfig config;
+    views::LoadColumnConfig(app::IniFile::load(shell().settingsPath()), config);
+    const bool single = shell().records().functions.isSingleLayout();
+    return config.visible[static_cast<std::size_t>(single ? views::GridLayout::Single : views::GridLayout::Multi)];
+}
+
+void ListsFeature::reportLoad(const lists::ListLoad& load, const std::string& path)
+{
+    if (load.skippedLines > 0) {
+        // The lines are left out and the next save drops them; the log says which.
+        qWarning().noquote() << QStringLiteral(
+                                    "%1: %2 line(s) with a time that does not read were left out, the first: %3")
+                                    .arg(QString::fromStdString(path))
+                                    .arg(load.skippedLines)
+                                    .arg(fromCp(load.firstSkipped));
+    }
+}
+
+void ListsFeature::saveFailed(const std::string& error)
+{
+    Dialogs::error(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kFileCannotBeOpened) + " - " + error));
+}
+
+void ListsFeature::ReceiveStatus(const QString& txCode, const QString& buttonCode, bool lowBatt, bool inReceiver,
+                                 const QDateTime& time)
+{
+    const std::string tx = toCp(txCode);
+    if (!lists::namesTransmitter(tx)) {
+        return;
+    }
+    lists::EventSource source;
+    source.inReceiver = inReceiver;
+    source.inDataSet =
+        shell().state().DataOpen && lists::serialInRecords(shell().records().memory.Records, lists::serialOf(tx));
+    const app::Settings& s = shell().settings();
+    if (lists::historyTakes(s.HistoryMonitorLevel, source)) {
+        AddEvent(txCode, buttonCode, lowBatt, time);
+    }
+    for (int n = lists::batteryReports(s.BatteryMonitorLevel, source); n > 0; --n) {
+        ReportBattery(txCode, lowBatt, time);
+    }
+}
+
+void ListsFeature::AddEvent(const QString& txCode, const QString& buttonCode, bool lowBatt, const QDateTime& time)
+{
+    std::string error;
+    if (!m_history.AddEvent(toCp(txCode), toCp(buttonCode), lowBatt, listTime(time), shell().settings().HistoryLength,
+                            shell().records().memory.Records, error)) {
+        saveFailed(error);
+    }
+    m_historyPage->ShowHistory(true);
+}
+
+void ListsFeature::ReportBattery(const QString& txCode, bool lowBatt, const QDateTime& time)
+{
+    m_batteryPage->ReportBattery(toCp(txCode), lowBatt, listTime(time), shell().records().memory.Records);
+}
+
+void ListsFeature::LinkUserData()
+{
+    std::string error;
+    const model::RecordTable& records = shell().records().memory.Records;
+    if (!m_history.LinkUserData(records, error)) {
+        saveFailed(error);
+    }
+    if (!m_batt.LinkLowBattUserData(records, error)) {
+        saveFailed(error);
+    }
+    ShowLists();
+}
+
+void ListsFeature::ShowLists()
+{
+    m_historyPage->ShowHistory();
+    m_batteryPage->ShowLowBatt();
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,66 @@
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct ToolRun
+{
+    int exitCode = -1;
+    std::string out;
+};
+
+ToolRun runTool(const std::string& arguments)
+{
+    ToolRun run;
+    const std::string command = std::string("'") + VORBIXCTL_PATH + "' " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return run;
+    }
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+} // namespace
+
+TEST(ListCommandsTest, HistoryPrintsTheFileInItsOrderAsTextOrJson)
+{
+    vorbix::test::TempFolder folder;
+    folder.write("History.dat", "X212AB4#2#07.03.2009 08:15:30#0#17#Room \"4\"#Gate#Main##\r\n"
+                                "A0000F2#Ini#08.03.2009#1#0#\xE8\x61j####\r\n"
+                                "X1#1#bad time#0#0#####\r\n");
+    const ToolRun json = runTool("--folder '" + folder.path() + "' history --json");
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"tx\":\"X212AB4\",\"code\":\"2\",\"time\":\"2009-03-07T08:15:30\",\"lowbatt\":false,"
+                        "\"id\":17,\"user\":[\"Room \\\"4\\\"\",\"Gate\",\"Main\",\"\"]}\n"
+                        "{\"tx\":\"A0000F2\",\"code\":\"Ini\",\"time\":\"2009-03-08T00:00:00\",\"lowbatt\":true,"
+                        "\"id\":0,\"user\":[\"\xC4\x8D"
+                        "aj\",\"\",\"\",\"\"]}\n");
+    const ToolRun plain = runTool("--folder '" + folder.path() + "' history");
+    EXPECT_EQ(plain.out, "X212AB4\t2\t07.03.2009 08:15:30\t0\t17\tRoom \"4\"\tGate\tMain\t\n"
+                         "A0000F2\tIni\t08.03.2009\t1\t0\t\xC4\x8D"
+                         "aj\t\t\t\n");
+    EXPECT_EQ(runTool("--folder '" + folder.path() + "' history --xml").exitCode, 2);
+}
+
+TEST(ListCommandsTest, BatteryPrintsItsListAndAMissingFileIsEmpty)
+{
+    vorbix::test::TempFolder folder;
+    EXPECT_EQ(runTool("--folder '" + folder.path() + "' battery --json").out, "");
+    folder.write("LowBatt.dat", "X212AB4#1#07.03.2009 08:15:30#17#Room 4#Gate#Main##\r\n");
+    const ToolRun json = runTool("--folder '" + folder.path() + "' battery --json");
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"tx\":\"X212AB4\",\"state\":1,\"time\":\"2009-03-07T08:15:30\",\"id\":17,"
+                        "\"user\":[\"Room 4\",\"Gate\",\"Main\",\"\"]}\n");
+}
