@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -108,11 +109,28 @@ std::string randomSuffix()
     return suffix;
 }
 
+// The process's umask. Linux tells it in /proc; elsewhere it can only be read by setting it, which
+// for a moment gives files that other threads create the wrong mode, so that is done once.
+mode_t processUmask()
+{
+    std::string status;
+    if (readFile("/proc/self/status", status)) {
+        const auto at = status.find("\nUmask:");
+        if (at != std::string::npos) {
+            return static_cast<mode_t>(std::strtoul(status.c_str() + at + 7, nullptr, 8) & 0777);
+        }
+    }
+    static const mode_t once = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return mask;
+    }();
+    return once;
+}
+
 mode_t defaultMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~processUmask();
 }
 
 bool writeAll(int fd, std::string_view content)

@@ -99,3 +99,18 @@ TEST(AtomicFileTest, ATemporaryFileAWriteStillHoldsIsLeftAlone)
     EXPECT_FALSE(std::filesystem::exists(busy));
     EXPECT_EQ(dir.read("a.rxd"), "newer");
 }
+
+TEST(AtomicFileTest, NewFileFollowsTheUmask)
+{
+    test::TempFolder dir;
+    const mode_t old = ::umask(027);
+    std::string error;
+    const bool written = text::writeFileAtomically(dir.file("new.txt"), "x", error);
+    ::umask(old);
+    ASSERT_TRUE(written) << error;
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(dir.file("new.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
