@@ -1,11 +1,13 @@
 #include "core/online/HandOver.h"
 
+#include "core/lists/ListLevels.h"
+
 namespace vorbix::online {
 namespace {
 
-bool oneOf(int level, int a, int b)
+bool asksDataSet(int level)
 {
-    return level == a || level == b;
+    return level == 2 || level == 3;
 }
 
 } // namespace
@@ -19,29 +21,13 @@ HandOver DecideHandOver(const StatusBlock& block, MonitorLevels levels, const Da
     if (!block.hasEvent()) {
         return result;
     }
-    if (levels.battery == 4) {
-        ++result.batteryReports;
-    }
-    if (levels.history == 4) {
-        result.history = true;
-    }
-    if (block.slot) {
-        if (oneOf(levels.battery, 1, 3)) {
-            ++result.batteryReports;
-        }
-        if (oneOf(levels.history, 1, 3)) {
-            result.history = true;
-        }
-    }
-    const bool dataSetLevel = oneOf(levels.battery, 2, 3) || oneOf(levels.history, 2, 3);
-    if (inDataSet && dataSetLevel && inDataSet(block.serialDigits())) {
-        if (oneOf(levels.battery, 2, 3)) {
-            ++result.batteryReports;
-        }
-        if (oneOf(levels.history, 2, 3)) {
-            result.history = true;
-        }
-    }
+    // The levels are those the window's lists apply; the data set is asked only when one needs it.
+    lists::EventSource source;
+    source.inReceiver = block.slot.has_value();
+    source.inDataSet =
+        inDataSet && (asksDataSet(levels.history) || asksDataSet(levels.battery)) && inDataSet(block.serialDigits());
+    result.history = lists::historyTakes(levels.history, source);
+    result.batteryReports = lists::batteryReports(levels.battery, source);
     return result;
 }
 
