@@ -1,13 +1,11 @@
 #include "core/online/HandOver.h"
 
-#include "core/lists/ListLevels.h"
-
 namespace vorbix::online {
 namespace {
 
-bool asksDataSet(int level)
+bool oneOf(int level, int a, int b)
 {
-    return level == 2 || level == 3;
+    return level == a || level == b;
 }
 
 } // namespace
@@ -21,13 +19,29 @@ HandOver DecideHandOver(const StatusBlock& block, MonitorLevels levels, const Da
     if (!block.hasEvent()) {
         return result;
     }
-    // The levels are those the window's lists apply; the data set is asked only when one needs it.
-    lists::EventSource source;
-    source.inReceiver = block.slot.has_value();
-    source.inDataSet =
-        inDataSet && (asksDataSet(levels.history) || asksDataSet(levels.battery)) && inDataSet(block.serialDigits());
-    result.history = lists::historyTakes(levels.history, source);
-    result.batteryReports = lists::batteryReports(levels.battery, source);
+    if (levels.battery == 4) {
+        ++result.batteryReports;
+    }
+    if (levels.history == 4) {
+        result.history = true;
+    }
+    if (block.slot) {
+        if (oneOf(levels.battery, 1, 3)) {
+            ++result.batteryReports;
+        }
+        if (oneOf(levels.history, 1, 3)) {
+            result.history = true;
+        }
+    }
+    const bool dataSetLevel = oneOf(levels.battery, 2, 3) || oneOf(levels.history, 2, 3);
+    if (inDataSet && dataSetLevel && inDataSet(block.serialDigits())) {
+        if (oneOf(levels.battery, 2, 3)) {
+            ++result.batteryReports;
+        }
+        if (oneOf(levels.history, 2, 3)) {
+            result.history = true;
+        }
+    }
     return result;
 }
 
