@@ -62,11 +62,10 @@ bool CtlSession::prepare()
         report(error);
         return false;
     }
-    app::Settings settings;
-    app::LoadSettings(ini, settings);
+    app::LoadSettings(ini, m_settings);
 
     m_link = std::make_unique<link::TKomunikace>(m_texts);
-    m_link->Settings = settings.connection;
+    m_link->Settings = m_settings.connection;
     m_link->SerialPorts = readSerialPorts(ini);
     link::ConnectionSettings& c = m_link->Settings;
     if (m_options.com || m_options.serial || m_options.speed || m_options.dumpRead) {

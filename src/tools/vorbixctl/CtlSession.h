@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/Settings.h"
 #include "core/base/LanguageTable.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
@@ -30,6 +31,8 @@ public:
 
     const std::string& programFolder() const { return m_folder; }
     const PopisType& texts() const { return m_texts; }
+    // The folder's "Vorbix.ini" as read by prepare().
+    const app::Settings& settings() const { return m_settings; }
     link::TKomunikace& link() { return *m_link; }
     link::TRx& rx() { return *m_rx; }
     model::ReceiverMemory& memory() { return m_memory; }
@@ -46,6 +49,7 @@ private:
     GlobalOptions m_options;
     std::string m_folder;
     PopisType m_texts;
+    app::Settings m_settings;
     model::ReceiverMemory m_memory;
     std::unique_ptr<link::TKomunikace> m_link;
     std::unique_ptr<link::TRx> m_rx;

@@ -1,8 +1,11 @@
-// watch: on-line mode on the command line, one line per status read, relay report or link change.
+// watch: on-line mode on the command line, one line per status read, relay report or link change;
+// the events reach the folder's history and low-battery lists as in the window.
+#include "core/model/DataFile.h"
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlOnline.h"
 #include "tools/vorbixctl/CtlSession.h"
 #include "tools/vorbixctl/WatchLines.h"
+#include "tools/vorbixctl/WatchLists.h"
 
 #include <charconv>
 #include <ctime>
@@ -11,7 +14,7 @@
 namespace vorbix::ctl {
 namespace {
 
-constexpr const char* kUsage = "vorbixctl: usage: watch [--count N] [--seconds S] [--json]\n";
+constexpr const char* kUsage = "vorbixctl: usage: watch [--count N] [--seconds S] [--json] [--data FILE.rxd]\n";
 // Counts and seconds have at most nine digits: a deadline much further away would overflow the
 // clock, and nobody watches for 30 years.
 constexpr long long kMaxValue = 999'999'999;
@@ -35,10 +38,13 @@ int runWatch(CtlSession& session, const std::vector<std::string>& args)
     std::optional<long long> count;
     std::optional<long long> seconds;
     bool json = false;
+    std::string dataFile;
     for (std::size_t i = 0; i < args.size(); ++i) {
         long long value = 0;
         if (args[i] == "--json") {
             json = true;
+        } else if (args[i] == "--data" && i + 1 < args.size() && !args[i + 1].empty()) {
+            dataFile = args[++i];
         } else if ((args[i] == "--count" || args[i] == "--seconds") && i + 1 < args.size() &&
                    parsePositive(args[i + 1], value)) {
             (args[i] == "--count" ? count : seconds) = value;
@@ -51,10 +57,28 @@ int runWatch(CtlSession& session, const std::vector<std::string>& args)
     if (!session.login()) {
         return kExitFailure;
     }
+    WatchLists watchLists(session.programFolder(), session.settings(),
+                          [&session](const std::string& message) { session.report(message); });
+    if (!watchLists.load()) {
+        return kExitFailure;
+    }
+    if (!dataFile.empty()) {
+        // Opened as the window opens a data set while logged in: of the receiver's model.
+        const ErrorSink onError = [&session](const std::string& message) { session.report(message); };
+        const ErrorSink onWarning = [&session](const std::string& message) { session.report("warning: " + message); };
+        model::LoadedDataFile loaded;
+        if (!model::ReadDataFile(dataFile, session.programFolder(), &session.memory().Device, loaded, session.texts(),
+                                 onError, onWarning)) {
+            return kExitFailure;
+        }
+        watchLists.openDataSet(std::move(loaded.Records));
+    }
     const auto deadline =
         seconds ? std::optional(std::chrono::steady_clock::now() + std::chrono::seconds(*seconds)) : std::nullopt;
 
     CtlOnline online(session);
+    online.session().setLevels(watchLists.levels());
+    online.session().setDataSetLookup(watchLists.dataSetLookup());
     const WatchLines lines(json);
     long long events = 0;
     std::atomic<bool> enough{false};
@@ -70,6 +94,9 @@ int runWatch(CtlSession& session, const std::vector<std::string>& args)
             online.wake();
         }
     };
+    // Every event the levels let through reaches the lists, the last counted one too: its hand-over
+    // follows its line on the session's thread, before stop() collects that thread.
+    callbacks.handedOver = [&](const online::HandOver& handOver) { watchLists.handOver(handOver, std::time(nullptr)); };
     callbacks.relaysShown = [&](online::RelaySource source, std::uint8_t relays) {
         // A status read after a report shows its relays on its own event line.
         if (!enough && source != online::RelaySource::Event) {

@@ -10,7 +10,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <map>
 #include <regex>
 #include <thread>
 
@@ -110,6 +113,9 @@ protected:
         ASSERT_TRUE(sim->ready()) << sim->errors();
         control = connectLoopback("127.0.0.1", sim->port("control"));
         ASSERT_GE(control, 0);
+        // A program folder of the test's own: watch writes the lists into it.
+        folder.copyData("Rx.def");
+        folder.copyData("US.lng");
     }
     ~OnlineCommandsTest() override
     {
@@ -120,7 +126,7 @@ protected:
 
     std::vector<std::string> ctl(const std::vector<std::string>& args) const
     {
-        std::vector<std::string> all = {"--folder", VORBIX_DATA_DIR, "--tcp",
+        std::vector<std::string> all = {"--folder", folder.path(), "--tcp",
                                         "127.0.0.1:" + std::to_string(sim->port("tcp"))};
         all.insert(all.end(), args.begin(), args.end());
         return all;
@@ -140,6 +146,22 @@ protected:
         const std::string address = vorbix::link::HexWord(static_cast<unsigned>(0x1000 + 16 * (k - 1)));
         const std::string answer = controlCommand(control, "mem " + address + " 16");
         return answer.starts_with("OK ") ? "01" + answer.substr(3 + 2, 5) : "";
+    }
+
+    // Runs watch until it has seen `events`, injected one at a time.
+    void watchEvents(const std::vector<std::string>& args, const std::vector<std::string>& events)
+    {
+        std::vector<std::string> all = {"watch", "--count", std::to_string(events.size())};
+        all.insert(all.end(), args.begin(), args.end());
+        CtlProcess watch(ctl(all));
+        ASSERT_TRUE(watch.waitForOutput("  relays  ")) << watch.err();
+        for (const std::string& event : events) {
+            ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
+            // One report at a time, so that each gets its own status read.
+            std::this_thread::sleep_for(700ms);
+        }
+        EXPECT_EQ(watch.wait(), 0) << watch.err();
+        EXPECT_EQ(watch.err(), "");
     }
 
     vorbix::test::TempFolder folder;
@@ -177,6 +199,89 @@ TEST_F(OnlineCommandsTest, WatchJsonPrintsTheInjectedEvents)
                        "\"temp\":20.3,\"relays\":[1,3]}\n")
         << "three events, then the end";
     EXPECT_EQ(watch.err(), "");
+}
+
+TEST_F(OnlineCommandsTest, WatchFeedsBothListsByTheirLevelsLinkedToTheDataSet)
+{
+    // The data set: slots 1 to 8 as in the receiver (the same seed fills the same slots), slot 9
+    // only in the file; slots 2 and 9 carry user texts.
+    const std::string dataFile = folder.file("Set.rxd");
+    {
+        SimProcess other({"--folder", VORBIX_DATA_DIR, "--model", "KV4MUL-M", "--mem-end", "11FF", "--fill", "10",
+                          "--control", "127.0.0.1:0", "--tcp", "127.0.0.1:0"});
+        ASSERT_TRUE(other.ready()) << other.errors();
+        const int otherControl = connectLoopback("127.0.0.1", other.port("control"));
+        ASSERT_GE(otherControl, 0);
+        ASSERT_TRUE(controlCommand(otherControl, "save " + dataFile).starts_with("OK ")) << dataFile;
+        ::close(otherControl);
+    }
+    std::vector<std::string> lines = vorbix::text::splitLines(folder.read("Set.rxd"));
+    ASSERT_GT(lines.size(), 3u + 2 * 9);
+    lines[3 + 2 * 1] = "2   17#Room 4#Gate#Main##";
+    lines[3 + 2 * 8] = "9   23#Store###Back#";
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line + "\r\n";
+    }
+    folder.write("Set.rxd", content);
+
+    const std::string both = codeOfSlot(2);
+    const std::string fileOnly = "01" + lines[2].substr(2 * 16 * 8 + 2, 5); // slot 9 of the image
+    const std::string neither = "0100001";
+    ASSERT_EQ(both.size(), 7u);
+    ASSERT_NE(fileOnly, both);
+    const std::map<std::string, std::string> linked = {
+        {both, "\"id\":17,\"user\":[\"Room 4\",\"Gate\",\"Main\",\"\"]}"},
+        {fileOnly, "\"id\":23,\"user\":[\"Store\",\"\",\"\",\"Back\"]}"},
+        {neither, "\"id\":0,\"user\":[\"\",\"\",\"\",\"\"]}"},
+    };
+
+    struct Case
+    {
+        int history;
+        int battery;
+        bool data;
+        std::vector<std::string> historyTx; // newest first
+        std::vector<std::string> batteryTx; // by transmitter code, the default sort
+    };
+    const std::vector<Case> cases = {
+        {1, 4, true, {both}, {both, fileOnly, neither}},
+        {2, 3, true, {fileOnly, both}, {both, fileOnly}},
+        {3, 1, true, {fileOnly, both}, {both}},
+        {4, 2, true, {neither, fileOnly, both}, {both, fileOnly}},
+        {2, 2, false, {}, {}}, // no data set open: levels 2 know no transmitter
+    };
+    const std::regex time("\"time\":\"[^\"]*\",");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "levels " << c.history << "/" << c.battery << " data " << c.data);
+        std::remove(folder.file("History.dat").c_str());
+        std::remove(folder.file("LowBatt.dat").c_str());
+        folder.write("Vorbix.ini", "[Setup]\r\nHistoryMonitorLevel=" + std::to_string(c.history) +
+                                       "\r\nBatteryMonitorLevel=" + std::to_string(c.battery) + "\r\n");
+        std::vector<std::string> args;
+        if (c.data) {
+            args = {"--data", dataFile};
+        }
+        watchEvents(args, {"lowbatt " + both + " F", "lowbatt " + fileOnly + " F", "lowbatt " + neither + " F"});
+
+        std::string expected;
+        for (const std::string& tx : c.historyTx) {
+            expected += "{\"tx\":\"" + tx + "\",\"code\":\"F\",\"lowbatt\":true," +
+                        (c.data ? linked.at(tx) : linked.at(neither)) + "\n";
+        }
+        std::string out;
+        EXPECT_EQ(run({"history", "--json"}, out), 0) << lastErr;
+        EXPECT_EQ(std::regex_replace(out, time, ""), expected);
+
+        std::vector<std::string> sorted = c.batteryTx;
+        std::sort(sorted.begin(), sorted.end());
+        expected.clear();
+        for (const std::string& tx : sorted) {
+            expected += "{\"tx\":\"" + tx + "\",\"state\":0," + (c.data ? linked.at(tx) : linked.at(neither)) + "\n";
+        }
+        EXPECT_EQ(run({"battery", "--json"}, out), 0) << lastErr;
+        EXPECT_EQ(std::regex_replace(out, time, ""), expected);
+    }
 }
 
 TEST_F(OnlineCommandsTest, WatchEndsCleanlyOnASignalOrAfterItsSeconds)
@@ -247,6 +352,7 @@ TEST_F(OnlineCommandsTest, UsageErrorsExitWithTwo)
         {"watch", "--seconds"},
         {"watch", "--seconds", "99999999999"},
         {"watch", "--bogus"},
+        {"watch", "--data"},
     };
     for (const auto& args : cases) {
         std::string out;
