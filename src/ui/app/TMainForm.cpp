@@ -65,6 +65,7 @@ TMainForm::~TMainForm()
     for (auto it = m_features.rbegin(); it != m_features.rend(); ++it) {
         delete *it;
     }
+    m_features.clear();
 }
 
 // --- wiring ---
