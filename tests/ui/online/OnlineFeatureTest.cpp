@@ -4,6 +4,7 @@
 #include "core/base/TextNumbers.h"
 #include "core/link/Checksum.h"
 #include "core/link/Komunikace.h"
+#include "core/link/LinkTimings.h"
 #include "core/online/OnlineTimings.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
@@ -14,6 +15,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
+#include "ui/link/TCommForm.h"
 #include "ui/lists/ListsFeature.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -174,4 +177,32 @@ TEST_F(OnlineFeatureTest, ADownloadBorrowsTheLinkAndOnlineModeResumes)
     form->feature<ui::CommunicationFeature>()->Logout();
     EXPECT_FALSE(form->state().OnLine);
     EXPECT_FALSE(online().running());
+}
+
+TEST_F(OnlineFeatureTest, CancelInTheWaitBetweenFailedReadsEndsOnlineMode)
+{
+    link::LinkTimings timings;
+    timings.tcpCharTimeout = std::chrono::milliseconds(100);
+    form->linkSession().link().setTimings(timings);
+    online::OnlineTimings waits;
+    waits.timeScale = 0.05; // a wait of 1.5 s instead of 30
+    online().setTimings(waits);
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+
+    // The receiver reports and then stops answering before the status read.
+    ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
+    ASSERT_EQ(command("stall on"), "OK stall on");
+    ui::TCommForm& wait = online().waitForm();
+    ASSERT_TRUE(waitUntil([&] { return wait.isVisible(); }));
+    EXPECT_EQ(wait.Label1->text(), text(lang::kOnlineNextAttempt));
+    wait.CancelButton->click();
+
+    EXPECT_TRUE(waitUntil([&] { return !form->state().OnLine; }));
+    EXPECT_FALSE(wait.isVisible());
+    EXPECT_FALSE(online().running());
+    EXPECT_FALSE(form->linkSession().link().IsOpen());
+    EXPECT_TRUE(menuOnline()->isEnabled());
+    EXPECT_EQ(menuOnline()->text(), text(lang::kMenuStartOnline));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
 }
