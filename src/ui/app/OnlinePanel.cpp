@@ -68,6 +68,8 @@ void OnlinePanel::applyTexts(const PopisType& lang)
     m_lastBtn->setText(fromCp(LangText(lang, lang::kOnlineLastButton)));
     m_lastMem->setText(fromCp(LangText(lang, lang::kOnlineLastMemorySlot)));
     BtnAdd->setText(fromCp(LangText(lang, lang::kOnlineAdd)));
+    // The low-battery list's column title and the word of its low cells: "Battery Low".
+    LowBattLabel->setText(fromCp(LangText(lang, lang::kColumnBattery) + ' ' + LangText(lang, lang::kBatteryLow)));
 }
 
 } // namespace vorbix::ui

@@ -24,6 +24,7 @@
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/online/OnlineFeature.h"
 #include "ui/setup/UserLoginFeature.h"
 #include "ui/views/RecordViewsFeature.h"
 
@@ -57,7 +58,15 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     connect(pageControl(), &QTabWidget::currentChanged, this, &TMainForm::RefreshStatus);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The features go first, while the link session they use is still there (on-line mode's
+    // thread holds the link until it is stopped).
+    for (auto it = m_features.rbegin(); it != m_features.rend(); ++it) {
+        delete *it;
+    }
+    m_features.clear();
+}
 
 // --- wiring ---
 
@@ -72,12 +81,16 @@ void TMainForm::wireFeatures()
     addFeature(new HelpFeature(*this));
     auto* listsFeature = new ListsFeature(*this);
     addFeature(listsFeature);
+    auto* online = new OnlineFeature(*this);
+    addFeature(online);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
     connect(communication, &CommunicationFeature::recordsReplaced, listsFeature, &ListsFeature::ShowLists);
     connect(views, &RecordViewsFeature::recordsChanged, listsFeature, &ListsFeature::LinkUserData);
     connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
+    connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
+    connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
 }
 
 void TMainForm::addFeature(Feature* feature)

@@ -65,6 +65,21 @@ void LinkSession::setCancelQuestion(std::function<bool()> ask)
     m_worker->setCancelQuestion(std::move(ask));
 }
 
+void LinkSession::setKeepAliveSuspended(bool suspended)
+{
+    m_keepAliveSuspended = suspended;
+    if (suspended) {
+        m_keepAlive->stop();
+    } else {
+        m_keepAlive->start();
+    }
+}
+
+bool LinkSession::keepAliveRunning() const
+{
+    return m_keepAlive->isActive();
+}
+
 LinkLease LinkSession::lease()
 {
     if (m_leaseHeld) {
@@ -105,7 +120,9 @@ LinkSession::JobResult LinkSession::runJob(TCommForm& form, const TKom::Job& job
     // The worker owns the link while it runs: no keep-alive from this thread meanwhile.
     m_keepAlive->stop();
     const bool succeeded = m_worker->run(form, job);
-    m_keepAlive->start();
+    if (!m_keepAliveSuspended) {
+        m_keepAlive->start();
+    }
     return succeeded ? JobResult::Succeeded : JobResult::Failed;
 }
 

@@ -67,6 +67,11 @@ public:
     // Ends the preemptible user for good (a logout); true when it was running.
     bool stopPreemptibleUser();
 
+    // On-line mode sends keep-alives of its own while it owns the link: the session's timer stays
+    // off from its start to its end, also across the jobs run meanwhile.
+    void setKeepAliveSuspended(bool suspended);
+    bool keepAliveRunning() const;
+
     // Runs `job` on the worker while `form` shows modally, without keep-alives meanwhile. Refused
     // without a lease. Normally reached through LinkLease::runJob.
     JobResult runJob(TCommForm& form, const TKom::Job& job);
@@ -85,6 +90,7 @@ private:
     std::function<bool()> m_stopUser;
     std::function<void()> m_restartUser;
     bool m_leaseHeld = false;
+    bool m_keepAliveSuspended = false;
 };
 
 } // namespace vorbix::ui

@@ -1,0 +1,211 @@
+#include "ui/online/OnlineFeature.h"
+
+#include "core/app/ShellState.h"
+#include "core/base/TextNumbers.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/QtText.h"
+#include "ui/app/Shell.h"
+#include "ui/link/LinkSession.h"
+#include "ui/link/TCommForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace vorbix::ui {
+
+OnlineFeature::OnlineFeature(Shell& shell) : Feature(shell)
+{
+    setObjectName(QStringLiteral("OnlineFeature"));
+    LinkSession& link = shell.linkSession();
+    m_session = std::make_unique<online::OnlineSession>(link.link(), link.rx(), shell.lang());
+    m_session->setCallbacks(callbacks());
+    link.setPreemptibleUser([this] { return StopOnline(); }, [this] { (void)StartOnline(); });
+
+    // Its own dialog: the transfers' one has the link's cancel flag, which the session ignores.
+    m_waitForm = new TCommForm(shell.mainWindow());
+    m_waitForm->setObjectName(QStringLiteral("OnlineWaitForm"));
+    connect(m_waitForm->CancelButton, &QPushButton::clicked, this, [this] { m_session->cancelWait(); });
+
+    connect(this, &OnlineFeature::sessionStatus, this, &OnlineFeature::showStatus, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionWait, this, &OnlineFeature::showWait, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionError, this, &OnlineFeature::showError, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionBusy, this, &OnlineFeature::setBusy, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionEnded, this, &OnlineFeature::endedByItself, Qt::QueuedConnection);
+}
+
+OnlineFeature::~OnlineFeature()
+{
+    m_session->stop();
+}
+
+online::OnlineCallbacks OnlineFeature::callbacks()
+{
+    // These run on the session's thread: each only emits.
+    online::OnlineCallbacks c;
+    c.statusShown = [this](const online::StatusBlock& block) { emit sessionStatus(block, QPrivateSignal()); };
+    c.waitProgress = [this](const online::WaitProgress& progress) { emit sessionWait(progress, QPrivateSignal()); };
+    c.error = [this](const std::string& text) { emit sessionError(fromCp(text), QPrivateSignal()); };
+    c.busy = [this](bool busy) { emit sessionBusy(busy, QPrivateSignal()); };
+    c.ended = [this](online::EndReason) { emit sessionEnded(QPrivateSignal()); };
+    return c;
+}
+
+void OnlineFeature::connectActions(MainActions& actions)
+{
+    if (QAction* action = actions.action(QStringLiteral("MenuOnline"))) {
+        connect(action, &QAction::triggered, this, &OnlineFeature::MenuOnlineClick);
+    }
+}
+
+void OnlineFeature::applyLanguage(const PopisType& lang)
+{
+    m_waitForm->setLanguage(&lang);
+}
+
+void OnlineFeature::firstActivation(const app::ActivationPlan& plan)
+{
+    if (plan.online) {
+        MenuOnlineClick();
+    }
+}
+
+void OnlineFeature::closeSteps()
+{
+    (void)StopOnline();
+}
+
+void OnlineFeature::MenuOnlineClick()
+{
+    if (!shell().state().LoggedIn) {
+        emit loginNeeded();
+        if (!shell().state().LoggedIn) {
+            return;
+        }
+    }
+    if (shell().state().OnLine) {
+        (void)StopOnline(); // the command toggles
+        return;
+    }
+    (void)StartOnline();
+}
+
+bool OnlineFeature::StartOnline()
+{
+    LinkSession& link = shell().linkSession();
+    if (!shell().state().LoggedIn || m_session->running()) {
+        return m_session->running();
+    }
+    MainActions* actions = shell().actions();
+    actions->LockCommCommands();
+    // The open and the check of the receiver report their failures through the link's own sinks.
+    if (!m_session->start()) {
+        if (!link.leaseHeld()) {
+            actions->UnlockCommCommands();
+        }
+        return false;
+    }
+    link.setKeepAliveSuspended(true);
+    applyOnlineState(true);
+    if (!link.leaseHeld()) {
+        actions->UnlockCommCommands();
+    }
+    return true;
+}
+
+bool OnlineFeature::StopOnline()
+{
+    const bool wasOn = shell().state().OnLine || m_session->running();
+    m_session->stop(); // also collects the thread after an end of its own
+    if (m_waitForm->isVisible()) {
+        m_waitForm->CloseProgress();
+    }
+    if (!wasOn) {
+        return false;
+    }
+    shell().linkSession().setKeepAliveSuspended(false);
+    applyOnlineState(false);
+    if (!shell().linkSession().leaseHeld()) {
+        shell().actions()->UnlockCommCommands(); // a status read may have locked them
+    }
+    return true;
+}
+
+void OnlineFeature::applyOnlineState(bool onLine)
+{
+    app::ShellState& state = shell().state();
+    state.OnLine = onLine;
+    shell().actions()->applyTexts(shell().lang(), state.LoggedIn, state.OnLine);
+    shell().RefreshStatus();
+}
+
+void OnlineFeature::showStatus(const online::StatusBlock& block)
+{
+    const QString decimal = QLocale().decimalPoint();
+    const char separator = decimal.size() == 1 && decimal[0].unicode() < 0x80 ? decimal[0].toLatin1() : '.';
+    const online::PanelView view = online::PanelViewOf(block, separator);
+    OnlinePanel& panel = *shell().onlinePanel();
+    panel.EditLastTx->setText(fromCp(view.lastTx));
+    panel.EditLastBtn->setText(fromCp(view.lastButton));
+    panel.BtnAdd->setEnabled(false);
+    if (!view.eventShown) {
+        return;
+    }
+    panel.EditLastMem->setText(fromCp(view.lastMem));
+    panel.LowBattLabel->setVisible(view.lowBatteryShown);
+    panel.TempLabel->setVisible(view.temperature.has_value());
+    if (view.temperature) {
+        panel.TempLabel->setText(fromCp(*view.temperature));
+    }
+    emit statusReceived(fromCp(block.txCode), QString(QLatin1Char(block.code)), block.lowBattery,
+                        block.slot.has_value(), QDateTime::currentDateTime());
+}
+
+void OnlineFeature::showWait(const online::WaitProgress& progress)
+{
+    if (progress.over) {
+        if (m_waitForm->isVisible()) {
+            m_waitForm->CloseProgress();
+        }
+        return;
+    }
+    if (progress.step == 0) {
+        m_waitForm->show();
+        m_waitForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kOnlineNextAttempt)));
+    }
+    m_waitForm->ShowProgress(progress.steps > 0 ? progress.step * 100 / progress.steps : 0);
+}
+
+void OnlineFeature::showError(const QString& text)
+{
+    Dialogs::error(shell().mainWindow(), text);
+}
+
+void OnlineFeature::setBusy(bool busy)
+{
+    // Late news from a session that has been stopped, or a sequence holding the link, must not
+    // touch the commands.
+    if (!m_session->running() || shell().linkSession().leaseHeld()) {
+        return;
+    }
+    if (busy) {
+        shell().actions()->LockCommCommands();
+    } else {
+        shell().actions()->UnlockCommCommands();
+    }
+}
+
+void OnlineFeature::endedByItself()
+{
+    // A session restarted since then runs on; this news is about the one before.
+    if (m_session->running()) {
+        return;
+    }
+    (void)StopOnline();
+}
+
+} // namespace vorbix::ui
