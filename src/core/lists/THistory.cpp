@@ -3,6 +3,7 @@
 #include "core/lists/EventCode.h"
 #include "core/lists/ListFiles.h"
 #include "core/lists/ListLine.h"
+#include "core/lists/ListLinking.h"
 #include "core/lists/ListSort.h"
 
 #include <algorithm>
@@ -84,14 +85,7 @@ void linkHistoryEntry(THistoryRec& rec, const model::RecordTable& records)
         if (record.Serial != serial || !ButtonsOverlap(rec.Code, record.Button)) {
             continue;
         }
-        if (rec.ID == 0) {
-            rec.ID = record.ID;
-        }
-        for (std::size_t u = 0; u < 4; ++u) {
-            if (rec.User[u].empty()) {
-                rec.User[u] = withoutFieldMarks(record.User[u]);
-            }
-        }
+        takeMissingUserData(rec.ID, rec.User, record);
     }
 }
 
