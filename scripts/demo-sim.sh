@@ -4,7 +4,11 @@
 # start_simulator FOLDER MODEL PASSWORD: sets sim_pid and sim_port. An empty PASSWORD means none.
 start_simulator() {
     local folder="$1" model="$2" password="$3"
-    local args=(--tcp 127.0.0.1:0 --folder "$folder" --model "$model" --fill 300 --seed 7 --log "$work/rxsim.log")
+    # A few minutes of events, so that on-line mode has something to show.
+    local events
+    events="$(dirname "${BASH_SOURCE[0]}")/demo-events.txt"
+    local args=(--tcp 127.0.0.1:0 --folder "$folder" --model "$model" --fill 300 --seed 7 --log "$work/rxsim.log"
+        --events "$events")
     [[ -n "$password" ]] && args+=(--password "$password")
     "$bin/vorbix-rxsim" "${args[@]}" >"$work/ready" &
     sim_pid=$!
