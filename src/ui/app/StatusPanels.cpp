@@ -3,6 +3,11 @@
 #include <QLabel>
 
 namespace vorbix::ui {
+namespace {
+
+constexpr int kStretchPanel = 4;
+
+} // namespace
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
 {
@@ -14,7 +19,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        if (i < 4) {
+        if (i != kStretchPanel) {
             label->setFixedWidth(widths[i]);
             label->setAlignment(Qt::AlignCenter);
             addWidget(label);
@@ -28,12 +33,28 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
 
 void StatusPanels::setPanelText(int panel, const QString& text)
 {
-    m_panels.at(static_cast<std::size_t>(panel))->setText(text);
+    m_texts.at(static_cast<std::size_t>(panel)) = text;
+    showElided(panel);
 }
 
 QString StatusPanels::panelText(int panel) const
 {
-    return m_panels.at(static_cast<std::size_t>(panel))->text();
+    return m_texts.at(static_cast<std::size_t>(panel));
+}
+
+void StatusPanels::showElided(int panel)
+{
+    QLabel* label = m_panels.at(static_cast<std::size_t>(panel));
+    const QString& text = m_texts.at(static_cast<std::size_t>(panel));
+    if (panel == kStretchPanel) {
+        label->setText(text); // its width follows the window
+        return;
+    }
+    // Centred text that does not fit loses both ends; a model description must keep its start.
+    const int room = label->width() - 2 * label->frameWidth() - 4;
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, room);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
 }
 
 } // namespace vorbix::ui

@@ -15,11 +15,16 @@ class StatusPanels : public QStatusBar
 public:
     explicit StatusPanels(QWidget* parent = nullptr);
 
+    // A text wider than its panel ends in "..." and shows whole in the panel's tool tip.
     void setPanelText(int panel, const QString& text);
+    // The whole text of the panel.
     QString panelText(int panel) const;
 
 private:
+    void showElided(int panel);
+
     std::array<QLabel*, 5> m_panels{};
+    std::array<QString, 5> m_texts{};
 };
 
 } // namespace vorbix::ui
