@@ -1,35 +1,16 @@
 #include "ui/lists/ListGrid.h"
 
+#include "ui/app/ColourKeepingDelegate.h"
 #include "ui/lists/ListTableModel.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace vorbix::ui {
 
 namespace {
-
-// The standard delegate would draw selected text in the highlight text colour and lose the mark.
-class MarkedCellDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode = Qt::ElideRight;
-        if (index.data(ListTableModel::MarkRole).toBool()) {
-            const QColor colour = index.data(Qt::ForegroundRole).value<QColor>();
-            option->palette.setColor(QPalette::HighlightedText, colour);
-            option->palette.setColor(QPalette::Text, colour);
-        }
-    }
-};
 
 constexpr int RowHeight = 20;
 
@@ -40,7 +21,7 @@ ListGrid::ListGrid(const QString& objectName, QAbstractItemView::SelectionMode s
 {
     setObjectName(objectName);
     setModel(m_model);
-    setItemDelegate(new MarkedCellDelegate(this));
+    setItemDelegate(new ColourKeepingDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(selection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,35 +1,16 @@
 #include "ui/views/RecordGrid.h"
 
+#include "ui/app/ColourKeepingDelegate.h"
 #include "ui/views/RecordTableModel.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace vorbix::ui {
 
 namespace {
-
-// Keeps the red text of faulty rows when they are selected; the standard delegate would draw
-// selected text in the highlight text colour.
-class FaultyRowDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode = Qt::ElideRight;
-        if (index.data(RecordTableModel::FaultyRole).toBool()) {
-            option->palette.setColor(QPalette::HighlightedText, QColor(255, 0, 0));
-            option->palette.setColor(QPalette::Text, QColor(255, 0, 0));
-        }
-    }
-};
 
 constexpr int RowHeight = 20;
 
@@ -40,7 +21,7 @@ RecordGrid::RecordGrid(const QString& objectName, QWidget* parent)
 {
     setObjectName(objectName);
     setModel(m_model);
-    setItemDelegate(new FaultyRowDelegate(this));
+    setItemDelegate(new ColourKeepingDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
