@@ -1,37 +1,15 @@
+#include "ToolRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
 
-struct ToolRun
-{
-    int exitCode = -1;
-    std::string out;
-};
-
-ToolRun runTool(const std::string& arguments)
-{
-    ToolRun run;
-    const std::string command = std::string("'") + VORBIXCTL_PATH + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using vorbix::ctl::test::runTool;
+using vorbix::ctl::test::ToolRun;
 
 std::string lines(const std::vector<std::string>& rows)
 {
