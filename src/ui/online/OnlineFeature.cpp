@@ -19,11 +19,11 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace vorbix::ui {
 
@@ -49,10 +49,8 @@ OnlineFeature::OnlineFeature(Shell& shell) : Feature(shell)
     connect(this, &OnlineFeature::sessionEnded, this, &OnlineFeature::endedByItself, Qt::QueuedConnection);
 
     QWidget* page = shell.page(app::Page::DirectControl);
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
     m_directPage = new DirectControlPage(page);
-    pageLayout->addWidget(m_directPage);
+    page->layout()->addWidget(m_directPage);
     connect(m_directPage, &DirectControlPage::sendRequested, this,
             [this](const online::RelaySelection& selection) { m_session->requestSend(selection); });
     connect(m_directPage, &DirectControlPage::refreshRequested, this, [this] { m_session->requestRefresh(); });
