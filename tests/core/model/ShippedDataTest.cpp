@@ -149,10 +149,13 @@ TEST_F(ShippedDataTest, FunctionFilesDescribeEveryModelAlike)
         EXPECT_EQ(us.FuncNames.size(), cz.FuncNames.size());
         EXPECT_EQ(us.CheckCount, cz.CheckCount);
         EXPECT_EQ(us.SetCount, cz.SetCount);
-        // Every function name can be stored as a code.
-        for (const std::string& name : us.FuncNames) {
-            std::string code;
-            EXPECT_TRUE(us.isSingleLayout() ? us.FuncCodeOf(name, code) : us.RelayFuncCodeOf(1, name, code)) << name;
+        // Every function name, in either language, can be stored as a code.
+        for (const TRxFnc* fnc : {&us, &cz}) {
+            for (const std::string& name : fnc->FuncNames) {
+                std::string code;
+                EXPECT_TRUE(fnc->isSingleLayout() ? fnc->FuncCodeOf(name, code) : fnc->RelayFuncCodeOf(1, name, code))
+                    << fnc->FileName << ": " << name;
+            }
         }
     }
     EXPECT_TRUE(log.messages.empty());

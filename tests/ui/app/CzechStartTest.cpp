@@ -1,0 +1,62 @@
+// A start with Language=CZ on the shipped Czech language file: menus, pages, panels, messages,
+// the definition file and the help all switch to Czech.
+#include "MainFormFixture.h"
+
+#include "ui/app/Dialogs.h"
+#include "ui/app/HelpFeature.h"
+#include "ui/app/HelpWindow.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/TAboutForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTextBrowser>
+#include <QTimer>
+#include <filesystem>
+
+using namespace vorbix;
+using namespace vorbix::test;
+using ui::Dialogs;
+
+TEST_F(MainFormFixture, CzechStartShowsCzechTextsDefinitionsAndHelp)
+{
+    folder.copyData("CZ.lng");
+    folder.write("RxFncCZ.def", "RX2\r\n#E\r\n");
+    writeIni("[Setup]\r\nLanguage=CZ\r\nWelcome=0\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+    EXPECT_EQ(form->languageCode(), "CZ");
+    EXPECT_EQ(form->definitionFileName(), "RxFncCZ.def");
+
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("Soubor"));
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MEdit"))->title(), QStringLiteral("Úpravy"));
+    EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("MenuLogin"))->text(),
+              QStringLiteral("Přihlásit se k přijímači"));
+    EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("ToolButtonOnline"))->toolTip(),
+              QStringLiteral("Spustit on-line režim"));
+    EXPECT_EQ(tab(0), QStringLiteral("Paměť přijímače"));
+    EXPECT_EQ(tab(3), QStringLiteral("Stav baterií"));
+    // The panel joins two texts; the Czech pair must read as one phrase.
+    EXPECT_EQ(form->onlinePanel()->LowBattLabel->text(), QStringLiteral("Baterie slabá"));
+
+    // A message built from a text, a path and the system's reason.
+    std::filesystem::remove(folder.file("Rx.def"));
+    ui::HelpFeature& help = *form->feature<ui::HelpFeature>();
+    QTimer::singleShot(0, help.aboutForm(), [&help] { help.aboutForm()->accept(); });
+    help.MenuAboutClick();
+    EXPECT_EQ(help.aboutForm()->windowTitle(), QStringLiteral("O programu Vorbix"));
+    EXPECT_EQ(Dialogs::shownMessages(), QStringList{QStringLiteral("Soubor nelze otevřít ani vytvořit - ") +
+                                                    QString::fromStdString(folder.file("Rx.def")) +
+                                                    QStringLiteral(": No such file or directory")});
+
+    help.MenuIndexClick();
+    EXPECT_TRUE(
+        help.helpWindow()->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXCZ/index.html")));
+    EXPECT_EQ(help.helpWindow()->browser()->documentTitle(), QStringLiteral("Nápověda programu Vorbix"));
+    help.helpWindow()->showContext(440);
+    EXPECT_TRUE(
+        help.helpWindow()->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXCZ/setup.html")));
+    help.helpWindow()->close();
+}
