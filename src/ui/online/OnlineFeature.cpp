@@ -178,6 +178,8 @@ void OnlineFeature::applyOnlineState(bool onLine)
     bool directControl = false;
     if (onLine && state.AdminRights) {
         directControl = m_directPage->DirectControlPageShow(shell().lang(), shell().linkSession().rx().Device().Relays);
+        shell().pageControl()->setTabText(static_cast<int>(app::Page::DirectControl),
+                                          fromCp(LangText(shell().lang(), lang::kDirectControlCaption)));
     }
     shell().pageControl()->setTabVisible(static_cast<int>(app::Page::DirectControl), directControl);
     if (!onLine) {

@@ -283,6 +283,8 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
     menuOnline()->trigger();
     ASSERT_TRUE(form->state().OnLine);
     EXPECT_TRUE(directTabShown());
+    EXPECT_EQ(form->pageControl()->tabText(static_cast<int>(app::Page::DirectControl)),
+              text(lang::kDirectControlCaption));
     // The read made at the start shows the states.
     ASSERT_TRUE(waitUntil([&] { return page().DirectChEdit[2]->text() == QStringLiteral("ON"); }));
     EXPECT_EQ(page().DirectChEdit[0]->text(), QStringLiteral("OFF"));
