@@ -13,7 +13,7 @@ namespace vorbix::exports {
 struct PdfFontSize
 {
     double points = 10.0;
-    int dotsPerInch = 600; // the device units of the layout
+    int dotsPerInch = 300; // the device units of the layout: the layout's measures suit 300 dpi
 };
 
 // Each byte mapped to WinAnsi (same length).

@@ -1,7 +1,5 @@
 #include "core/export/PdfWriter.h"
 
-#include "core/text/AtomicFile.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -136,15 +134,6 @@ std::string renderPdf(const PrintLayout& layout, const PdfPageSetup& setup, cons
         pdf.addStream(pageContent(layout.pages[static_cast<std::size_t>(p)], setup));
     }
     return pdf.finish(1, 5);
-}
-
-bool printToPdf(const SheetTable& table, const PdfPageSetup& setup, const std::string& path, std::string& error)
-{
-    const PdfFontSize font = setup.font;
-    const PrintLayout layout = layoutPrint(
-        table, [&font](const std::string& text) { return measurePdfTitle(text, font); }, setup.widthUnits(),
-        setup.heightUnits());
-    return text::writeFileAtomically(path, renderPdf(layout, setup, "VORBIX"), error);
 }
 
 } // namespace vorbix::exports

@@ -22,9 +22,4 @@ struct PdfPageSetup
 // Times-Roman or Times-Bold, cut at its column's right edge.
 std::string renderPdf(const PrintLayout& layout, const PdfPageSetup& setup, const std::string& title);
 
-// The layout of `table` on the setup's page, written to `path` through the atomic writer. False with
-// "PATH: REASON".
-[[nodiscard]] bool printToPdf(const SheetTable& table, const PdfPageSetup& setup, const std::string& path,
-                              std::string& error);
-
 } // namespace vorbix::exports

@@ -9,11 +9,12 @@ using namespace vorbix::exports;
 
 TEST(PdfWriterTest, TimesMetricsMeasureInDeviceUnits)
 {
-    // Times-Bold: "W" 1000/1000 em, "i" 278; 10 pt at 600 dpi is 83.3 units an em.
+    // Times-Bold: "W" 1000/1000 em, "i" 278; 10 pt at 300 dpi is 41.7 units an em.
     const PdfFontSize size;
-    EXPECT_EQ(measurePdfTitle("W", size).width, 83);
-    EXPECT_EQ(measurePdfTitle("Wi", size).width, 107);
-    EXPECT_EQ(measurePdfTitle("", size).height, 92);
+    EXPECT_EQ(measurePdfTitle("W", size).width, 42);
+    EXPECT_EQ(measurePdfTitle("Wi", size).width, 53);
+    EXPECT_EQ(measurePdfTitle("", size).height, 46);
+    EXPECT_EQ(measurePdfTitle("W", PdfFontSize{10.0, 600}).width, 83);
     // Czech letters measure as their WinAnsi stand-ins: "č" as "c", "á" as itself.
     EXPECT_EQ(toWinAnsi("\xE8\xE1\x9A\xF8\xB3\x81"), "c\xE1\x9Arl?");
     EXPECT_EQ(measurePdfTitle("\xE8", size).width, measurePdfTitle("c", size).width);
@@ -60,7 +61,7 @@ TEST(PdfWriterTest, DocumentHasAPagePerLayoutPageAndAValidCrossReference)
 TEST(PdfWriterTest, TextIsCutAtItsColumnsRightEdge)
 {
     PrintLayout layout;
-    layout.pages.push_back({{PrintRun{150, 100, 100, 92, false, "WWWWWW"}}});
-    // 100 units hold one bold-free "W" (83 units) but not two.
-    EXPECT_NE(renderPdf(layout, PdfPageSetup{}, "t").find("(W) Tj"), std::string::npos);
+    layout.pages.push_back({{PrintRun{150, 100, 100, 46, false, "WWWWWW"}}});
+    // 100 units hold two "W" of the normal face (42 units each) but not three.
+    EXPECT_NE(renderPdf(layout, PdfPageSetup{}, "t").find("(WW) Tj"), std::string::npos);
 }
