@@ -11,7 +11,8 @@ namespace {
 bool writeDataCell(const SheetTable& table, int r, int c, TFreeExcelS& writer, std::string& error)
 {
     const std::vector<std::string>& cells = table.rows[static_cast<std::size_t>(r)];
-    const std::string text = static_cast<std::size_t>(c) < cells.size() ? cells[static_cast<std::size_t>(c)] : "";
+    static const std::string empty;
+    const std::string& text = static_cast<std::size_t>(c) < cells.size() ? cells[static_cast<std::size_t>(c)] : empty;
     const int row = r + 2;
     const int column = c + 1;
     switch (table.kindOf(c)) {
@@ -54,7 +55,8 @@ bool writeSheet(const SheetTable& table, TFreeExcelS& writer, std::string& error
 
 bool exportSheet(const SheetTable& table, const std::string& target, std::string& error)
 {
-    TFreeExcelS writer(target);
+    TFreeExcelS writer(target,
+                       static_cast<std::size_t>(table.rowCount() + 1) * static_cast<std::size_t>(table.columnCount()));
     return writeSheet(table, writer, error) && writer.Finish(error);
 }
 

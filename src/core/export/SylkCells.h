@@ -17,6 +17,10 @@ std::string encodeSylkText(std::string_view text);
 // 1234 -> "1.23400000000000E+003". Always "." whatever the locale.
 std::string sylkNumber(double value);
 
+// The same two, appended to `out` (the writer's way, without temporary strings).
+void appendSylkText(std::string& out, std::string_view text);
+void appendSylkNumber(std::string& out, double value);
+
 // Days since 30 December 1899, the time of day as the fraction.
 double dayCount(const lists::ListTime& time);
 

@@ -3,6 +3,8 @@
 #include "core/export/SylkCells.h"
 #include "core/text/AtomicFile.h"
 
+#include <charconv>
+
 namespace vorbix::exports {
 
 namespace {
@@ -56,69 +58,100 @@ static_assert(kPreamble.size() == 972);
 // The one font: "Courier New CE", 10 pt (size x 20), no style, colour selector 4 (colour 9); the
 // font list numbers its records from 5.
 constexpr std::string_view kFontList = "P;ECourier New CE;M200;L9\r\n";
-constexpr int kFontNumber = 5;
-constexpr std::string_view kAlignment = "FG0R;"; // right-aligned
-constexpr std::string_view kBorders = "";
 constexpr std::string_view kFixedLines = "F;P0;DG0G8;M255\r\n"
                                          "B;Y1;X1;D0 0 0 0\r\n"
                                          "O;D;V0;K47;G100 0.001\r\n";
 constexpr int kGeneralFormat = 0;
 constexpr int kTimeStampFormat = 27;
+constexpr std::string_view kEnd = "E\r\n";
+
+// A cell's format line up to its position: "F;P" + format number + ";" + the alignment "FG0R;"
+// (right) + "S" + the borders (none) + "M" + the font number.
+constexpr std::string_view kGeneralCellStart = "F;P0;FG0R;SM5";
+constexpr std::string_view kTimeStampCellStart = "F;P27;FG0R;SM5";
+
+void appendNumber(std::string& out, int value)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
 
 } // namespace
 
-TFreeExcelS::TFreeExcelS(std::string target) : m_target(std::move(target)) {}
+TFreeExcelS::TFreeExcelS(std::string target, std::size_t expectedCells) : m_target(std::move(target))
+{
+    // About 50 bytes a cell.
+    m_file.reserve(kPreamble.size() + kFontList.size() + kFixedLines.size() + expectedCells * 56 + 8);
+    m_file += kPreamble;
+    m_file += kFontList;
+    m_file += kFixedLines;
+}
 
-bool TFreeExcelS::writeCell(int row, int column, int format, std::string_view value, std::string& error)
+bool TFreeExcelS::beginCell(int row, int column, int format, std::string& error)
 {
     if (row < 1 || column < 1) {
         error = cellPositionErrorText();
         return false;
     }
-    const std::string y = std::to_string(row);
-    const std::string x = std::to_string(column);
-    m_cells += "F;P" + std::to_string(format) + ";";
-    m_cells += kAlignment;
-    m_cells += "S";
-    m_cells += kBorders;
-    m_cells += "M" + std::to_string(kFontNumber) + ";Y" + y + ";X" + x + " \r\n";
-    m_cells += "C;Y" + y + ";X" + x + ";";
-    m_cells += value;
-    m_cells += "\r\n";
+    m_file += format == kTimeStampFormat ? kTimeStampCellStart : kGeneralCellStart;
+    const std::size_t position = m_file.size();
+    m_file += ";Y";
+    appendNumber(m_file, row);
+    m_file += ";X";
+    appendNumber(m_file, column);
+    const std::size_t positionLength = m_file.size() - position;
+    m_file += " \r\nC";
+    m_file.append(m_file, position, positionLength);
+    m_file += ";K";
     return true;
 }
 
 bool TFreeExcelS::WriteText(int row, int column, std::string_view text, std::string& error)
 {
-    return writeCell(row, column, kGeneralFormat, "K\"" + encodeSylkText(text) + "\"", error);
+    if (!beginCell(row, column, kGeneralFormat, error)) {
+        return false;
+    }
+    m_file += '"';
+    appendSylkText(m_file, text);
+    m_file += "\"\r\n";
+    return true;
 }
 
 bool TFreeExcelS::WriteInteger(int row, int column, long long value, std::string& error)
 {
-    return writeCell(row, column, kGeneralFormat, "K" + sylkNumber(static_cast<double>(value)), error);
+    if (!beginCell(row, column, kGeneralFormat, error)) {
+        return false;
+    }
+    appendSylkNumber(m_file, static_cast<double>(value));
+    m_file += "\r\n";
+    return true;
 }
 
 bool TFreeExcelS::WriteTimeStamp(int row, int column, double days, std::string& error)
 {
-    return writeCell(row, column, kTimeStampFormat, "K" + sylkNumber(days), error);
+    if (!beginCell(row, column, kTimeStampFormat, error)) {
+        return false;
+    }
+    appendSylkNumber(m_file, days);
+    m_file += "\r\n";
+    return true;
 }
 
 std::string TFreeExcelS::content() const
 {
-    std::string out;
-    out.reserve(kPreamble.size() + kFontList.size() + kFixedLines.size() + m_cells.size() + 3);
-    out += kPreamble;
-    out += kFontList;
-    out += kFixedLines;
-    out += m_cells;
-    out += "E\r\n";
+    std::string out = m_file;
+    out += kEnd;
     return out;
 }
 
-bool TFreeExcelS::Finish(std::string& error) const
+bool TFreeExcelS::Finish(std::string& error)
 {
+    m_file += kEnd;
     std::string failure;
-    if (text::writeFileAtomically(m_target, content(), failure)) {
+    const bool written = text::writeFileAtomically(m_target, m_file, failure);
+    m_file.resize(m_file.size() - kEnd.size());
+    if (written) {
         return true;
     }
     // The atomic writer says "PATH: REASON"; the message names the file itself.

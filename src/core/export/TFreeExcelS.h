@@ -15,7 +15,8 @@ namespace vorbix::exports {
 class TFreeExcelS
 {
 public:
-    explicit TFreeExcelS(std::string target);
+    // `expectedCells`: how many cells will be written, to size the buffer once.
+    explicit TFreeExcelS(std::string target, std::size_t expectedCells = 0);
 
     const std::string& target() const { return m_target; }
 
@@ -29,13 +30,14 @@ public:
     // The whole file as it is written.
     std::string content() const;
     // Writes the file. False with "Soubor "TARGET" nelze uzavřít - chyba:" and the reason.
-    [[nodiscard]] bool Finish(std::string& error) const;
+    [[nodiscard]] bool Finish(std::string& error);
 
 private:
-    [[nodiscard]] bool writeCell(int row, int column, int format, std::string_view value, std::string& error);
+    // The format line and the content line up to its value; false for a position below 1.
+    [[nodiscard]] bool beginCell(int row, int column, int format, std::string& error);
 
     std::string m_target;
-    std::string m_cells;
+    std::string m_file; // everything but the final "E"
 };
 
 // The error texts of the export (code page 1250, as the program shows them).
