@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-format xvfb xauth
+    poppler-utils
 )
 
 missing=()

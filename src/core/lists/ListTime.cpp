@@ -53,12 +53,30 @@ std::int64_t ListTime::key() const
 
 std::string formatListTime(const ListTime& t)
 {
-    char text[32];
-    if (t.hour == 0 && t.minute == 0 && t.second == 0) {
-        std::snprintf(text, sizeof text, "%02d.%02d.%04d", t.day, t.month, t.year);
+    // Spelled out digit by digit: the history grid and its export format up to 99999 of these.
+    auto two = [](std::string& out, int value) {
+        out += static_cast<char>('0' + value / 10 % 10);
+        out += static_cast<char>('0' + value % 10);
+    };
+    std::string text;
+    text.reserve(19);
+    two(text, t.day);
+    text += '.';
+    two(text, t.month);
+    text += '.';
+    if (t.year < 0 || t.year > 9999) {
+        text += std::to_string(t.year);
     } else {
-        std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", t.day, t.month, t.year, t.hour, t.minute,
-                      t.second);
+        two(text, t.year / 100);
+        two(text, t.year % 100);
+    }
+    if (t.hour != 0 || t.minute != 0 || t.second != 0) {
+        text += ' ';
+        two(text, t.hour);
+        text += ':';
+        two(text, t.minute);
+        text += ':';
+        two(text, t.second);
     }
     return text;
 }

@@ -132,6 +132,14 @@ Commands:
   history [--json]       print the folder's History.dat in file order: tab-separated UTF-8
                          fields, or one JSON object a line; needs no receiver
   battery [--json]       the same for the folder's LowBatt.dat
+  export FILE.rxd [--view memory|file] -o OUT.xls [--json]
+  export --history|--battery -o OUT.xls [--json]
+                         write the view of a data file (default the file view, with the
+                         folder's columns and sort) or a list as a spreadsheet file; needs no
+                         receiver
+  print FILE.rxd [--view memory|file] --pdf OUT.pdf [--json]
+  print --history|--battery --pdf OUT.pdf [--json]
+                         lay the same table out as the program prints it, into an A4 PDF
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

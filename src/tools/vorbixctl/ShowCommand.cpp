@@ -1,18 +1,12 @@
 #include "tools/vorbixctl/ShowCommand.h"
 
-#include "core/app/IniFile.h"
-#include "core/app/Language.h"
-#include "core/app/Settings.h"
-#include "core/model/DataFile.h"
 #include "core/model/ModelText.h"
-#include "core/model/TRxFnc.h"
 #include "core/text/Cp1250.h"
-#include "core/views/ColumnConfig.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
+#include "tools/vorbixctl/DataFileViews.h"
 
 #include <iostream>
-#include <memory>
 
 namespace vorbix::tools {
 
@@ -98,56 +92,23 @@ int runShow(const std::string& programFolder, const std::vector<std::string>& ar
         std::cerr << error << "\n" << Usage;
         return 2;
     }
-    ErrorSink toStderr = [&options](const std::string& message) {
-        std::cerr << cp1250::toUtf8(message) << " (" << options.path << ")\n";
-    };
-    ErrorSink warningToStderr = [&options](const std::string& message) {
-        std::cerr << "warning: " << cp1250::toUtf8(message) << " (" << options.path << ")\n";
-    };
-
-    const app::IniFile ini = app::IniFile::load(programFolder + "/Vorbix.ini");
-    const std::string languageCode = app::ReadLanguageCode(ini);
-    PopisType lang;
-    if (!app::LoadLanguage(programFolder, languageCode, lang, error)) {
-        std::cerr << error << "\n";
+    FolderViews folder;
+    if (!loadDataFile(programFolder, options.path, folder)) {
         return 1;
     }
-    app::Settings settings;
-    app::LoadUserTitles(ini, lang, settings);
-
-    model::LoadedDataFile loaded;
-    if (!model::ReadDataFile(options.path, programFolder, nullptr, loaded, lang, toStderr, warningToStderr)) {
-        return 1;
-    }
-    model::TRxFnc functions;
-    functions.Folder = programFolder;
-    functions.FileName = model::TRxFnc::functionFileName(programFolder, languageCode);
-    functions.setMessages(&lang, toStderr);
-    if (!functions.LoadFunctions(loaded.Device.Model, &loaded.Device)) {
-        return 1;
-    }
-
-    views::ViewContext context;
-    context.functions = &functions;
-    context.device = &loaded.Device;
-    context.lang = &lang;
-    context.userTitles = settings.userTitles;
-
     if (options.memoryView) {
         views::MemoryView view;
-        view.build(loaded.Records, context);
+        view.build(folder.loaded.Records, folder.context);
         printGrid(view);
         return 0;
     }
-    views::ColumnConfig config;
-    views::LoadColumnConfig(ini, config);
-    const views::ColumnCodes codes = views::columnCodesFor(config, context.layout(), functions.SingleRelay);
+    const views::ColumnCodes codes = fileViewCodes(folder);
     if (options.sortColumn >= codes.count) {
         std::cerr << "--sort: the file view has " << codes.count << " columns\n";
         return 2;
     }
     views::UserView view;
-    view.build(loaded.Records, context, codes, options.sortColumn, !options.descending);
+    view.build(folder.loaded.Records, folder.context, codes, options.sortColumn, !options.descending);
     printGrid(view);
     return 0;
 }

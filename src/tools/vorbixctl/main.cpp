@@ -4,6 +4,7 @@
 #include "tools/vorbixctl/CtlOptions.h"
 #include "tools/vorbixctl/CtlSession.h"
 #include "tools/vorbixctl/ListCommands.h"
+#include "tools/vorbixctl/PageCommands.h"
 #include "tools/vorbixctl/ShowCommand.h"
 
 #include <csignal>
@@ -39,6 +40,12 @@ int main(int argc, char** argv)
     }
     if (options.command == "battery") {
         return vorbix::tools::runBattery(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "export") {
+        return vorbix::tools::runExport(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "print") {
+        return vorbix::tools::runPrint(programFolderOf(options), options.commandArgs);
     }
 
     const auto command = receiverCommands.find(options.command);

@@ -22,6 +22,8 @@
 #include "ui/app/StatusPanels.h"
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TInfoForm.h"
+#include "ui/export/ExportFeature.h"
+#include "ui/export/ListPageTables.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
@@ -88,6 +90,10 @@ void TMainForm::wireFeatures()
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);
     addFeature(online);
+    auto* exportFeature = new ExportFeature(*this);
+    addFeature(exportFeature);
+    exportFeature->setListTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
+    exportFeature->setListTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);

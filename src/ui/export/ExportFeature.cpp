@@ -1,0 +1,184 @@
+#include "ui/export/ExportFeature.h"
+
+#include "core/export/PageTables.h"
+#include "core/export/PdfWriter.h"
+#include "core/export/SheetExport.h"
+#include "core/text/AtomicFile.h"
+#include "core/views/MemoryView.h"
+#include "core/views/UserView.h"
+#include "ui/app/Dialogs.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/PageGrids.h"
+#include "ui/app/QtText.h"
+#include "ui/app/Shell.h"
+#include "ui/export/TablePrinter.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vorbix::ui {
+
+namespace {
+
+bool printablePage(app::Page page)
+{
+    return page == app::Page::Memory || page == app::Page::User || page == app::Page::History ||
+           page == app::Page::Battery;
+}
+
+// The two printout commands go right after Print in the File menu.
+void addAfterPrint(MainActions& actions, QAction* action)
+{
+    QMenu* file = actions.menu(QStringLiteral("MFile"));
+    QAction* print = actions.action(QStringLiteral("MenuPrint"));
+    if (file == nullptr || print == nullptr) {
+        return;
+    }
+    const QList<QAction*> items = file->actions();
+    qsizetype at = items.indexOf(print);
+    if (at < 0) {
+        return;
+    }
+    while (at + 1 < items.size() && items[at + 1]->objectName().startsWith(QStringLiteral("MenuPrint"))) {
+        ++at;
+    }
+    file->insertAction(items.value(at + 1, nullptr), action);
+}
+
+} // namespace
+
+ExportFeature::ExportFeature(Shell& shell) : Feature(shell)
+{
+    setObjectName(QStringLiteral("ExportFeature"));
+    m_askPrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this->shell().mainWindow());
+        dialog.setObjectName(QStringLiteral("PrintDialog1"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+void ExportFeature::connectActions(MainActions& actions)
+{
+    connect(actions.action(QStringLiteral("MenuExport")), &QAction::triggered, this, &ExportFeature::MenuExportClick);
+    connect(actions.action(QStringLiteral("MenuPrint")), &QAction::triggered, this, &ExportFeature::MenuPrintClick);
+
+    auto* preview = new QAction(tr("Print preview ..."), shell().mainWindow());
+    preview->setObjectName(QStringLiteral("MenuPrintPreview"));
+    connect(preview, &QAction::triggered, this, &ExportFeature::MenuPrintPreviewClick);
+    addAfterPrint(actions, preview);
+    auto* pdf = new QAction(tr("Export to PDF ..."), shell().mainWindow());
+    pdf->setObjectName(QStringLiteral("MenuPrintPdf"));
+    connect(pdf, &QAction::triggered, this, &ExportFeature::MenuExportPdfClick);
+    addAfterPrint(actions, pdf);
+}
+
+void ExportFeature::setListTable(app::Page page, std::function<exports::SheetTable()> table)
+{
+    m_listTables[page] = std::move(table);
+}
+
+exports::SheetTable ExportFeature::activeTable() const
+{
+    const app::Page page = shell().currentPage();
+    const PageGrids::Grid* grid = shell().pageGrids().shown(page);
+    if (grid == nullptr) {
+        return {};
+    }
+    if (page == app::Page::User) {
+        if (const auto* userView = dynamic_cast<const views::UserView*>(grid->text)) {
+            return exports::userTable(*userView);
+        }
+    }
+    if (page == app::Page::Memory) {
+        return exports::memoryTable(*grid->text);
+    }
+    const auto list = m_listTables.find(page);
+    if (list != m_listTables.end() && list->second) {
+        return list->second();
+    }
+    // A page that registers a grid of its own (the monitor's) exports its texts.
+    return exports::gridTable(*grid->text);
+}
+
+std::optional<exports::SheetTable> ExportFeature::printableTable() const
+{
+    if (!printablePage(shell().currentPage())) {
+        return std::nullopt;
+    }
+    exports::SheetTable table = activeTable();
+    if (table.columnCount() == 0) {
+        return std::nullopt;
+    }
+    return table;
+}
+
+void ExportFeature::MenuExportClick()
+{
+    const QString path =
+        Dialogs::saveFileName(shell().mainWindow(), tr("Excel files (*.xls);;All files (*)"), QStringLiteral("xls"));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string error;
+    if (!exports::exportSheet(activeTable(), exports::withXlsExtension(toCp(path)), error)) {
+        Dialogs::error(shell().mainWindow(), fromCp(error));
+    }
+}
+
+void ExportFeature::MenuPrintClick()
+{
+    const std::optional<exports::SheetTable> table = printableTable();
+    if (!table) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("VORBIX"));
+    if (!m_askPrinter(printer)) {
+        return;
+    }
+    if (TablePrinter::print(*table, printer) < 0) {
+        Dialogs::error(shell().mainWindow(), tr("The printer cannot be started."));
+    }
+}
+
+void ExportFeature::MenuPrintPreviewClick()
+{
+    const std::optional<exports::SheetTable> table = printableTable();
+    if (!table) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("VORBIX"));
+    QPrintPreviewDialog dialog(&printer, shell().mainWindow());
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&table](QPrinter* target) { TablePrinter::print(*table, *target); });
+    dialog.exec();
+}
+
+void ExportFeature::MenuExportPdfClick()
+{
+    const std::optional<exports::SheetTable> table = printableTable();
+    if (!table) {
+        return;
+    }
+    const QString path =
+        Dialogs::saveFileName(shell().mainWindow(), tr("PDF files (*.pdf);;All files (*)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    // The program's own PDF writer, so the file is written whole and renamed like every other file.
+    const exports::PdfPageSetup setup;
+    const exports::PrintLayout layout = exports::layoutPrint(
+        *table, [&setup](const std::string& text) { return exports::measurePdfTitle(text, setup.font); },
+        setup.widthUnits(), setup.heightUnits());
+    std::string error;
+    if (!text::writeFileAtomically(toCp(path), exports::renderPdf(layout, setup, "VORBIX"), error)) {
+        Dialogs::error(shell().mainWindow(), fromCp(error));
+    }
+}
+
+} // namespace vorbix::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/app/StatusView.h"
+#include "core/export/SheetTable.h"
+#include "ui/app/Feature.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+
+class QPrinter;
+
+namespace vorbix::ui {
+
+// Export and printing of the active page's table: File > Export writes it as a spreadsheet file,
+// File > Print prints it after the print dialog, and the two commands this feature adds beside
+// Print, "Print preview" and "Export to PDF", show and save the same printout. The memory and file
+// pages give their tables through the page registry; the lists' tables come from the providers the
+// main window's wiring sets. Pages without a table export only the file's fixed parts and print
+// nothing.
+class ExportFeature : public Feature
+{
+    Q_OBJECT
+public:
+    explicit ExportFeature(Shell& shell);
+
+    void connectActions(MainActions& actions) override;
+
+    // The history and battery pages' tables with their records (grid order).
+    void setListTable(app::Page page, std::function<exports::SheetTable()> table);
+    // Replaces the print dialog (tests): fills in the printer and says whether to print.
+    void setPrinterQuestion(std::function<bool(QPrinter&)> question) { m_askPrinter = std::move(question); }
+
+    // The table the active page shows; empty for a page without one.
+    exports::SheetTable activeTable() const;
+    // The active page's table when the page prints (memory, file, history and battery pages).
+    std::optional<exports::SheetTable> printableTable() const;
+
+public slots:
+    void MenuExportClick();
+    void MenuPrintClick();
+    void MenuPrintPreviewClick();
+    void MenuExportPdfClick();
+
+private:
+    std::map<app::Page, std::function<exports::SheetTable()>> m_listTables;
+    std::function<bool(QPrinter&)> m_askPrinter;
+};
+
+} // namespace vorbix::ui

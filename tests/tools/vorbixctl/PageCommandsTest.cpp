@@ -1,0 +1,204 @@
+#include "ToolRun.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using vorbix::ctl::test::runTool;
+using vorbix::ctl::test::ToolRun;
+
+std::string crlf(const std::vector<std::string>& rows)
+{
+    std::string out;
+    for (const std::string& row : rows) {
+        out += row + "\r\n";
+    }
+    return out;
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// The output of a shell command.
+std::string commandOutput(const std::string& command)
+{
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return out;
+    }
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        out.append(buffer, n);
+    }
+    pclose(pipe);
+    return out;
+}
+
+bool haveProgram(const std::string& name)
+{
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+class PageCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Rx.def", "RxFncUS.def", "Tx.def", "US.lng"}) {
+            folder.copyData(name);
+        }
+        const std::string zeros(18, '0');
+        // Slot 1 ID 5 "Gate"; slot 2 ID 12 with a code page 1250 name; slot 3 empty.
+        const std::string image = "01123458010005" + zeros + "05ABCDE005000A" + zeros + std::string(32, '0');
+        file = folder.write("set.rxd", crlf({"KV8MOD-T", "3", image, "1   5#Gate#North###", "10 Remote 4 buttons",
+                                             "2   12#\x8E"
+                                             "ofie####",
+                                             "x0 -", "3   0#####", "x0 -"}));
+        // The file view sorted by its column 0 (the ID) downwards.
+        folder.write("Vorbix.ini", "[Setup]\r\nSortColSingle=0\r\nSortUpSingle=0\r\n"
+                                   "[Grid_Config]\r\nUser_Single=12,7,0,1,8,9,10,11,2,3,4,5,6,\r\n");
+    }
+
+    std::string tool(const std::string& command) { return "--folder '" + folder.path() + "' " + command; }
+
+    vorbix::test::TempFolder folder;
+    std::string file;
+};
+
+} // namespace
+
+TEST_F(PageCommandsTest, ExportWritesTheFileViewWithItsNumbersInTheSettingsOrder)
+{
+    const ToolRun run = runTool(tool("export '" + file + "' --view file -o '" + folder.file("view") + "' --json"));
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "{\"file\":\"" + folder.file("view.xls") + "\",\"rows\":2,\"columns\":12}\n");
+    const std::string sheet = folder.read("view.xls");
+    ASSERT_TRUE(sheet.starts_with("ID;PWXL;N;E\r\n"));
+    ASSERT_TRUE(sheet.ends_with("\r\nE\r\n"));
+    // Sorted by ID downwards: slot 2 (ID 12) in row 2, both as numbers; the serial stays text.
+    EXPECT_TRUE(contains(sheet, "C;Y2;X1;K1.20000000000000E+001\r\n"));
+    EXPECT_TRUE(contains(sheet, "C;Y2;X2;K2.00000000000000E+000\r\n"));
+    EXPECT_TRUE(contains(sheet, "C;Y2;X4;K\"\x8E"
+                                "ofie\"\r\n"));
+    EXPECT_TRUE(contains(sheet, "C;Y3;X1;K5.00000000000000E+000\r\n"));
+    EXPECT_TRUE(contains(sheet, "C;Y3;X3;K\"1012345\"\r\n"));
+
+    const ToolRun memory = runTool(tool("export '" + file + "' --view memory -o '" + folder.file("m.xls") + "'"));
+    EXPECT_EQ(memory.exitCode, 0);
+    EXPECT_EQ(memory.out, folder.file("m.xls") + ": 2 rows, 7 columns\n");
+    EXPECT_TRUE(contains(folder.read("m.xls"), "C;Y3;X1;K2.00000000000000E+000\r\n"));
+}
+
+TEST_F(PageCommandsTest, ExportOfTheListsTakesTheRecordsTimes)
+{
+    folder.write("History.dat", "X212AB4#2#07.03.2009 08:15:30#1#17#a;b####\r\n");
+    folder.write("LowBatt.dat", "X212AB4#1#01.01.2001#17#Room####\r\n");
+    ASSERT_EQ(runTool(tool("export --history -o '" + folder.file("h.xls") + "'")).exitCode, 0);
+    const std::string history = folder.read("h.xls");
+    EXPECT_TRUE(contains(history, "F;P27;FG0R;SM5;Y2;X3 \r\nC;Y2;X3;K3.98793440972222E+004\r\n"));
+    EXPECT_TRUE(contains(history, "C;Y2;X5;K1.70000000000000E+001\r\n"));
+    EXPECT_TRUE(contains(history, "C;Y2;X6;K\"a;;b\"\r\n"));
+    ASSERT_EQ(runTool(tool("export --battery -o '" + folder.file("b.xls") + "'")).exitCode, 0);
+    EXPECT_TRUE(contains(folder.read("b.xls"), "C;Y2;X3;K3.68920000000000E+004\r\n"));
+}
+
+TEST_F(PageCommandsTest, BadCommandLinesAndUnwritableFilesFail)
+{
+    struct Case
+    {
+        std::string arguments;
+        int exitCode;
+    };
+    const std::string out = " -o '" + folder.file("x.xls") + "'";
+    const Case cases[] = {
+        {"export '" + file + "'", 2},
+        {"export" + out, 2},
+        {"export '" + file + "' --history" + out, 2},
+        {"export --history --battery" + out, 2},
+        {"export '" + file + "' --view grid" + out, 2},
+        {"print '" + file + "'" + out, 2},
+        {"export '" + folder.file("missing.rxd") + "'" + out, 1},
+        {"export '" + file + "' -o '" + folder.file("no/such/folder.xls") + "'", 1},
+        {"print --history --pdf '" + folder.file("no/such/folder.pdf") + "'", 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(runTool(tool(c.arguments)).exitCode, c.exitCode) << c.arguments;
+    }
+    EXPECT_EQ(folder.read("x.xls"), "");
+}
+
+TEST_F(PageCommandsTest, PrintedPdfShowsEveryRowOnceInOrderWithTheTitlesAtTheTopOfEachPage)
+{
+    if (!haveProgram("pdftotext")) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    // 250 events, newest first as the history page shows them: several A4 pages.
+    std::string history;
+    constexpr int kEvents = 250;
+    for (int i = 0; i < kEvents; ++i) {
+        char line[96];
+        std::snprintf(line, sizeof line, "A%05X#1#15.06.2020 %02d:%02d:00#0#%d#Entry %d####\r\n", i, 23 - i / 60,
+                      59 - i % 60, i, i);
+        history += line;
+    }
+    folder.write("History.dat", history);
+    const ToolRun run = runTool(tool("print --history --pdf '" + folder.file("h.pdf") + "' --json"));
+    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_TRUE(run.out.starts_with("{\"file\":")) << run.out;
+    const int pages = std::stoi(run.out.substr(run.out.find("\"pages\":") + 8));
+    ASSERT_GT(pages, 2);
+
+    const std::string text = commandOutput("pdftotext -layout '" + folder.file("h.pdf") + "' -");
+    std::vector<std::string> pageTexts;
+    std::size_t start = 0;
+    for (std::size_t feed = text.find('\f'); feed != std::string::npos; feed = text.find('\f', start)) {
+        pageTexts.push_back(text.substr(start, feed - start));
+        start = feed + 1;
+    }
+    ASSERT_EQ(static_cast<int>(pageTexts.size()), pages);
+    int next = 0;
+    for (const std::string& page : pageTexts) {
+        EXPECT_TRUE(page.starts_with("Serial number")) << page.substr(0, 80);
+        for (std::size_t line = page.find('\n'); line != std::string::npos; line = page.find('\n', line + 1)) {
+            char tx[8];
+            if (std::sscanf(page.c_str() + line + 1, "%7s", tx) == 1 && tx[0] == 'A') {
+                char expected[8];
+                std::snprintf(expected, sizeof expected, "A%05X", next);
+                EXPECT_STREQ(tx, expected);
+                ++next;
+            }
+        }
+    }
+    EXPECT_EQ(next, kEvents);
+}
+
+TEST_F(PageCommandsTest, ASpreadsheetProgramReadsTheCellsNumbersAndDates)
+{
+    const bool gnumeric = haveProgram("ssconvert");
+    if (!gnumeric && !haveProgram("soffice")) {
+        GTEST_SKIP() << "no spreadsheet program (ssconvert or soffice) is installed";
+    }
+    folder.write("History.dat", "X212AB4#2#07.03.2009 08:15:30#1#17#a;b####\r\n");
+    ASSERT_EQ(runTool(tool("export --history -o '" + folder.file("h.xls") + "'")).exitCode, 0);
+    const std::string csv = folder.file("h.csv");
+    const std::string command = gnumeric ? "ssconvert '" + folder.file("h.xls") + "' '" + csv + "' >/dev/null 2>&1"
+                                         : "cd '" + folder.path() + "' && HOME='" + folder.path() +
+                                               "' soffice --headless --convert-to csv h.xls >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string cells = folder.read("h.csv");
+    EXPECT_TRUE(contains(cells, "X212AB4")) << cells;
+    EXPECT_TRUE(contains(cells, "17")) << cells;
+    EXPECT_TRUE(contains(cells, "a;b")) << cells;
+    // The time stamp cell is a date shown as day/month/year hours:minutes.
+    EXPECT_TRUE(contains(cells, "7/3/2009 8:15") || contains(cells, "2009")) << cells;
+}

@@ -1,0 +1,206 @@
+#include "MainFormFixture.h"
+
+#include "ui/app/Dialogs.h"
+#include "ui/export/ExportFeature.h"
+#include "ui/lists/ListsFeature.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrinter>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace vorbix;
+using ui::Dialogs;
+
+namespace {
+
+std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line + "\r\n";
+    }
+    return out;
+}
+
+std::string rec(const std::string& serial, const std::string& button)
+{
+    return "01" + serial + button + "01" + "0005" + std::string(18, '0');
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+std::string pdfText(const std::string& path)
+{
+    std::string out;
+    FILE* pipe = popen(("pdftotext -layout '" + path + "' - 2>/dev/null").c_str(), "r");
+    if (!pipe) {
+        return out;
+    }
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        out.append(buffer, n);
+    }
+    pclose(pipe);
+    return out;
+}
+
+const std::string kFixedEnd = "O;D;V0;K47;G100 0.001\r\nE\r\n";
+
+class ExportFeatureTest : public test::MainFormFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainFormFixture::SetUp();
+        for (const char* name : {"Rx.def", "RxFncUS.def", "Tx.def"}) {
+            folder.copyData(name);
+        }
+        const std::string image = rec("12AB4", "3") + rec("00500", "4") + std::string(32, '0');
+        dataFile = folder.write("set.rxd", crlf({"KV8MOD-T", "3", image, "1   17#Room 4#Gate##", "x0 -",
+                                                 "2   5#Door###", "x0 -", "3   0#####", "x0 -"}));
+    }
+
+    ui::ExportFeature& exporter() { return *form->feature<ui::ExportFeature>(); }
+    ui::ListsFeature& lists() { return *form->feature<ui::ListsFeature>(); }
+
+    void trigger(const char* action)
+    {
+        form->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        settle();
+    }
+    void openDataSet()
+    {
+        Dialogs::preloadFileName(QString::fromStdString(dataFile));
+        trigger("MenuOpen");
+        ASSERT_TRUE(form->state().DataOpen);
+    }
+    // Exports the page shown to `name` (given without extension).
+    std::string exportPage(app::Page page, const std::string& name)
+    {
+        form->showPage(page);
+        settle();
+        Dialogs::preloadFileName(QString::fromStdString(folder.file(name)));
+        trigger("MenuExport");
+        return folder.read(name + ".xls");
+    }
+
+    std::string dataFile;
+};
+
+} // namespace
+
+TEST_F(ExportFeatureTest, ExportWritesTheActivePagesTableWithItsNumbers)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    const std::string fileView = exportPage(app::Page::User, "file");
+    ASSERT_TRUE(fileView.starts_with("ID;PWXL;N;E\r\n"));
+    // The default column set begins with the ID and sorts by it: 5 and 17 as numbers, the user
+    // texts as text, the position (column 6) a number again.
+    EXPECT_TRUE(contains(fileView, "C;Y2;X1;K5.00000000000000E+000\r\n"));
+    EXPECT_TRUE(contains(fileView, "C;Y3;X1;K1.70000000000000E+001\r\n"));
+    EXPECT_TRUE(contains(fileView, "C;Y3;X2;K\"Room 4\"\r\n"));
+    EXPECT_TRUE(contains(fileView, "C;Y3;X6;K1.00000000000000E+000\r\n"));
+
+    lists().AddEvent("X212AB4", "3", true, QDateTime(QDate(2009, 3, 7), QTime(8, 15, 30)));
+    const std::string history = exportPage(app::Page::History, "history");
+    EXPECT_TRUE(contains(history, "F;P27;FG0R;SM5;Y2;X3 \r\nC;Y2;X3;K3.98793440972222E+004\r\n"));
+
+    // The monitor and direct control pages have no table: only the fixed parts.
+    for (const app::Page page : {app::Page::Monitor, app::Page::DirectControl}) {
+        const std::string fixed = exportPage(page, "fixed" + std::to_string(static_cast<int>(page)));
+        EXPECT_EQ(fixed.size(), 1060u);
+        EXPECT_TRUE(fixed.ends_with(kFixedEnd));
+    }
+    // An abandoned dialog writes nothing.
+    form->showPage(app::Page::User);
+    trigger("MenuExport");
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+}
+
+TEST_F(ExportFeatureTest, AFailedExportShowsTheErrorAndLeavesNothing)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    form->showPage(app::Page::User);
+    Dialogs::preloadFileName(QString::fromStdString(folder.file("missing/file.xls")));
+    trigger("MenuExport");
+    ASSERT_EQ(Dialogs::shownMessages().size(), 1);
+    EXPECT_TRUE(Dialogs::shownMessages().constFirst().startsWith(QStringLiteral("Soubor \"")))
+        << Dialogs::shownMessages().constFirst().toStdString();
+    EXPECT_TRUE(Dialogs::shownMessages().constFirst().contains(QStringLiteral("nelze uzavřít - chyba:\r\n")));
+}
+
+TEST_F(ExportFeatureTest, PrintingAsksForThePrinterOnlyOnTheFourTablePagesAndPaintsThroughTheLayout)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    int asked = 0;
+    std::string pdf;
+    exporter().setPrinterQuestion([&](QPrinter& printer) {
+        ++asked;
+        EXPECT_EQ(printer.docName(), QStringLiteral("VORBIX"));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        return true;
+    });
+    for (const app::Page page : {app::Page::Monitor, app::Page::DirectControl}) {
+        form->showPage(page);
+        pdf = folder.file("none.pdf");
+        trigger("MenuPrint");
+        trigger("MenuPrintPdf");
+    }
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(folder.read("none.pdf"), "");
+
+    form->showPage(app::Page::User);
+    pdf = folder.file("user.pdf");
+    trigger("MenuPrint");
+    EXPECT_EQ(asked, 1);
+    ASSERT_TRUE(folder.read("user.pdf").starts_with("%PDF"));
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        const std::string text = pdfText(pdf);
+        // The title row first, then both records in the view's order.
+        const std::size_t titles = text.find("T153");
+        const std::size_t first = text.find("Door");
+        const std::size_t second = text.find("Room 4");
+        EXPECT_NE(titles, std::string::npos) << text;
+        EXPECT_LT(titles, first);
+        EXPECT_LT(first, second);
+    }
+}
+
+TEST_F(ExportFeatureTest, ExportToPdfWritesThePrintoutWithTheProgramsWriter)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    form->showPage(app::Page::User);
+    Dialogs::preloadFileName(QString::fromStdString(folder.file("file.pdf")));
+    trigger("MenuPrintPdf");
+    const std::string pdf = folder.read("file.pdf");
+    ASSERT_TRUE(pdf.starts_with("%PDF-1.4"));
+    EXPECT_TRUE(contains(pdf, "/Title (VORBIX)"));
+
+    // The two commands stand right after Print in the File menu.
+    QList<QAction*> items =
+        form->findChild<QAction*>(QStringLiteral("MenuPrint"))->associatedObjects().isEmpty()
+            ? QList<QAction*>()
+            : qobject_cast<QMenu*>(
+                  form->findChild<QAction*>(QStringLiteral("MenuPrint"))->associatedObjects().constFirst())
+                  ->actions();
+    QStringList names;
+    for (QAction* item : items) {
+        names << item->objectName();
+    }
+    const qsizetype print = names.indexOf(QStringLiteral("MenuPrint"));
+    ASSERT_GE(print, 0);
+    EXPECT_EQ(names.mid(print, 3), (QStringList{QStringLiteral("MenuPrint"), QStringLiteral("MenuPrintPreview"),
+                                                QStringLiteral("MenuPrintPdf")}));
+}
