@@ -173,4 +173,13 @@ inline constexpr int kClearChanged = 202;
 inline constexpr int kClearAll = 203;
 inline constexpr int kClearButton = 212;
 
+// --- application setup, connection profiles, user accounts, welcome window ---
+inline constexpr int kEnterName = 128;    // a connection profile or an account without a name
+inline constexpr int kChooseRights = 129; // an account without rights
+inline constexpr int kRightsAdministrator = 187;
+inline constexpr int kRightsUser = 188;
+inline constexpr int kWrongUserOrPassword = 294;
+inline constexpr int kNameLabel = 107;
+inline constexpr int kUserLoginCaption = 189;
+
 } // namespace vorbix::lang
