@@ -77,7 +77,8 @@ void TMainForm::wireFeatures()
     auto* communication = new CommunicationFeature(*this);
     addFeature(views);
     addFeature(communication);
-    addFeature(new UserLoginFeature(*this));
+    auto* userLogin = new UserLoginFeature(*this);
+    addFeature(userLogin);
     addFeature(new HelpFeature(*this));
     auto* listsFeature = new ListsFeature(*this);
     addFeature(listsFeature);
@@ -91,6 +92,7 @@ void TMainForm::wireFeatures()
     connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
+    connect(userLogin, &UserLoginFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
 }
 
 void TMainForm::addFeature(Feature* feature)
