@@ -25,7 +25,9 @@
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
 #include "ui/online/OnlineFeature.h"
+#include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
+#include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>
@@ -84,6 +86,8 @@ void TMainForm::wireFeatures()
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);
     addFeature(online);
+    auto* appSetup = new AppSetupFeature(*this);
+    addFeature(appSetup);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
@@ -93,6 +97,15 @@ void TMainForm::wireFeatures()
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
     connect(userLogin, &UserLoginFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
+    appSetup->setSortItems([views] { return views->views().userColumnTitles(); });
+    connect(appSetup, &AppSetupFeature::userColumnVisibilityChanged, &views->views(),
+            &RecordViews::setUserColumnVisible);
+    connect(appSetup, &AppSetupFeature::historySetupChanged, listsFeature, &ListsFeature::ApplyHistorySetup);
+    connect(appSetup, &AppSetupFeature::languageChosen, this, [this](const std::string& code) {
+        m_settings.Language = code;
+        (void)LoadLanguage(code);
+    });
+    connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
 }
 
 void TMainForm::addFeature(Feature* feature)
