@@ -27,6 +27,7 @@
 #include "ui/online/OnlineFeature.h"
 #include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
+#include "ui/setup/WelcomeFeature.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 
@@ -88,6 +89,8 @@ void TMainForm::wireFeatures()
     addFeature(online);
     auto* appSetup = new AppSetupFeature(*this);
     addFeature(appSetup);
+    auto* welcome = new WelcomeFeature(*this);
+    addFeature(welcome);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
@@ -97,6 +100,7 @@ void TMainForm::wireFeatures()
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
     connect(userLogin, &UserLoginFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
+    connect(welcome, &WelcomeFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
     appSetup->setSortItems([views] { return views->views().userColumnTitles(); });
     connect(appSetup, &AppSetupFeature::userColumnVisibilityChanged, &views->views(),
             &RecordViews::setUserColumnVisible);
