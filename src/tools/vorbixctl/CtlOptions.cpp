@@ -132,6 +132,8 @@ Commands:
   history [--json]       print the folder's History.dat in file order: tab-separated UTF-8
                          fields, or one JSON object a line; needs no receiver
   battery [--json]       the same for the folder's LowBatt.dat
+  accounts [--json]      the application user accounts of the folder's Ucty.dat: name, rights
+                         and connection profile (never the password); needs no receiver
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

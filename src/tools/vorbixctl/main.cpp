@@ -40,6 +40,9 @@ int main(int argc, char** argv)
     if (options.command == "battery") {
         return vorbix::tools::runBattery(programFolderOf(options), options.commandArgs);
     }
+    if (options.command == "accounts") {
+        return vorbix::tools::runAccounts(programFolderOf(options), options.commandArgs);
+    }
 
     const auto command = receiverCommands.find(options.command);
     if (command == receiverCommands.end()) {
