@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -35,9 +36,19 @@ WelcomeFeature::WelcomeFeature(Shell& shell) : Feature(shell)
     connect(m_form->ConnCombo, &QComboBox::activated, this, &WelcomeFeature::ConnComboChange);
     connect(m_form->ConnOpenButton, &QPushButton::clicked, this, &WelcomeFeature::ConnOpenButtonClick);
     connect(m_form, &QDialog::finished, this, &WelcomeFeature::closed);
+    shell.mainWindow()->installEventFilter(this);
 }
 
 WelcomeFeature::~WelcomeFeature() = default;
+
+bool WelcomeFeature::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && m_form->isVisible()) {
+        m_form->raise();
+        m_form->activateWindow();
+    }
+    return Feature::eventFilter(watched, event);
+}
 
 void WelcomeFeature::applyLanguage(const PopisType& lang)
 {

@@ -81,9 +81,13 @@ bool contains(const std::string& text, const std::string& part)
 
 TEST_F(AppSetupTest, ConfirmedDialogIsAppliedAndSaved)
 {
+    folder.write("History.dat", "X212AB4#2#07.03.2009 08:15:30#0#17#####\r\n");
     ASSERT_TRUE(start());
     QString grid;
+    QString firstSortItem;
     runSetup([&](ui::TAppSetupForm& d) {
+        firstSortItem = d.ColCombo->itemText(0);
+        d.HistoryClearBox->setChecked(true);
         // The start-up boxes exclude each other as they change.
         d.WelcomeBox->setChecked(true);
         d.DownloadBox->setChecked(true);
@@ -96,6 +100,8 @@ TEST_F(AppSetupTest, ConfirmedDialogIsAppliedAndSaved)
         d.OKButton->click();
     });
     EXPECT_EQ(grid, QStringLiteral("IP 127.0.0.1:10001|Online|T188 - Plant"));
+    EXPECT_EQ(firstSortItem, QStringLiteral("T153")); // the user grid's first column, no data set open
+    EXPECT_EQ(folder.read("History.dat"), "");
     EXPECT_TRUE(ui::Dialogs::shownMessages().isEmpty())
         << ui::Dialogs::shownMessages().join(QStringLiteral("; ")).toStdString();
 
