@@ -187,3 +187,33 @@ TEST_F(AppSetupTest, ProfileAndAccountErrorsKeepTheListsAsTheyWere)
     EXPECT_EQ(form->settings().profiles.size(), 1U);
     EXPECT_EQ(folder.read("Ucty.dat"), "");
 }
+
+TEST_F(AppSetupTest, ChosenLanguageIsLoadedAfterTheSaveAndReachesTheFileWithTheNextOne)
+{
+    std::string czech = "310 CZ\r\n";
+    for (int n = 0; n < 310; ++n) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%03d", n);
+        czech += std::string(number) + " C" + std::to_string(n) + "\r\n";
+    }
+    folder.write("CZ.lng", czech);
+    ASSERT_TRUE(start());
+    QStringList offered;
+    runSetup([&](ui::TAppSetupForm& d) {
+        for (int i = 0; i < d.LanguageCombo->count(); ++i) {
+            offered << d.LanguageCombo->itemText(i);
+        }
+        EXPECT_EQ(d.LanguageCombo->currentText(), QStringLiteral("US"));
+        d.LanguageCombo->setCurrentIndex(0);
+        d.OKButton->click();
+    });
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("CZ"), QStringLiteral("US")}));
+    EXPECT_EQ(form->languageCode(), "CZ");
+    EXPECT_EQ(tab(0), QStringLiteral("C158"));
+    EXPECT_EQ(form->settings().userTitles[0], "C153"); // the default title follows the language
+    EXPECT_TRUE(contains(ini(), "Language=US"));
+
+    form->close();
+    form.reset();
+    EXPECT_TRUE(contains(ini(), "Language=CZ"));
+}
