@@ -182,4 +182,65 @@ inline constexpr int kClearChanged = 202;
 inline constexpr int kClearAll = 203;
 inline constexpr int kClearButton = 212;
 
+// --- application setup, connection profiles, user accounts, welcome window ---
+inline constexpr int kEnterName = 128;    // a connection profile or an account without a name
+inline constexpr int kChooseRights = 129; // an account without rights
+inline constexpr int kRightsAdministrator = 187;
+inline constexpr int kRightsUser = 188;
+inline constexpr int kWrongUserOrPassword = 294;
+inline constexpr int kNameLabel = 107;
+inline constexpr int kUserLoginCaption = 189;
+inline constexpr int kConnectionColumn = 108;
+inline constexpr int kProfileLabel = 109;
+inline constexpr int kAddButton = 242;
+inline constexpr int kSaveButton = 39;
+inline constexpr int kDeleteButton = 244;
+inline constexpr int kRightsGroup = 186;
+
+inline constexpr int kAppSetupCaption = 170;
+inline constexpr int kPageBasic = 103;
+inline constexpr int kPageStartUp = 104;
+inline constexpr int kPageOnline = 105;
+inline constexpr int kPageConnections = 106;
+inline constexpr int kPageAccounts = 185;
+inline constexpr int kLanguageLabel = 171;
+inline constexpr int kBackupBox = 172;
+inline constexpr int kWelcomeBox = 173;
+inline constexpr int kFindBox = 174;
+inline constexpr int kSortGroup = 175;
+inline constexpr int kSortColumn = 176;
+inline constexpr int kSortUp = 177;
+inline constexpr int kSortDown = 178;
+inline constexpr int kUserColumnsGroup = 179;
+inline constexpr int kVisibleLabel = 180;
+inline constexpr int kMonitorFontGroup = 182;
+inline constexpr int kMonitorFontSample = 183;
+inline constexpr int kLoginBox = 184;
+inline constexpr int kSoundGroup = 196;
+inline constexpr int kSoundOff = 197;
+inline constexpr int kSoundCard = 198;
+inline constexpr int kSoundSpeaker = 199;
+inline constexpr int kBatteryLevelGroup = 206;
+inline constexpr int kFirstListLevel = 207; // off, receiver, application, both, all: 207..211
+inline constexpr int kHistoryLevelGroup = 218;
+inline constexpr int kBeepBox = 219;
+inline constexpr int kHistoryLengthGroup = 220;
+inline constexpr int kHistoryLengthAfter = 221;
+inline constexpr int kHistoryLengthBefore = 223;
+inline constexpr int kHistoryClearBox = 224;
+inline constexpr int kStartDownload = 270;
+inline constexpr int kStartOnline = 271;
+inline constexpr int kStartMonitor = 272;
+inline constexpr int kStartOpenData = 273;
+inline constexpr int kStartOpenMonitor = 274;
+inline constexpr int kBrowse = 275;
+
+inline constexpr int kWelcomeCaption = 161;
+inline constexpr int kWelcomeHeading = 162;
+inline constexpr int kWelcomeNew = 163;
+inline constexpr int kWelcomeOpen = 164;
+inline constexpr int kWelcomeOpenLast = 165;
+inline constexpr int kWelcomeDontShow = 166;
+inline constexpr int kWelcomeRunProfile = 64;
+
 } // namespace vorbix::lang

@@ -239,9 +239,7 @@ bool writeThroughNamedFile(const std::string& path, std::string_view content, mo
     return ok;
 }
 
-} // namespace
-
-bool writeFileAtomically(const std::string& path, std::string_view content, std::string& error)
+bool writeWithMode(const std::string& path, std::string_view content, const mode_t* forcedMode, std::string& error)
 {
     error.clear();
     mode_t mode = defaultMode();
@@ -263,6 +261,9 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
         }
         mode = st.st_mode & 07777;
     }
+    if (forcedMode != nullptr) {
+        mode = *forcedMode & 07777;
+    }
 
     removeStaleTemporaries(path);
     switch (writeThroughUnnamedFile(path, content, mode, error)) {
@@ -274,6 +275,19 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
         break;
     }
     return writeThroughNamedFile(path, content, mode, error);
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view content, std::string& error)
+{
+    return writeWithMode(path, content, nullptr, error);
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view content, unsigned mode, std::string& error)
+{
+    const auto forced = static_cast<mode_t>(mode);
+    return writeWithMode(path, content, &forced, error);
 }
 
 bool setReadOnly(const std::string& path)

@@ -20,6 +20,12 @@ namespace vorbix::text {
 // so on purpose; this holds for root too. The new file keeps the old file's permissions.
 [[nodiscard]] bool writeFileAtomically(const std::string& path, std::string_view content, std::string& error);
 
+// The same, but the new file gets exactly `mode` (permission bits, 0600 for a file only its owner
+// may read), whatever the old file's permissions and the umask were; a read-only target is still
+// refused.
+[[nodiscard]] bool writeFileAtomically(const std::string& path, std::string_view content, unsigned mode,
+                                       std::string& error);
+
 // Clears every write permission bit (the backups are kept read-only).
 [[nodiscard]] bool setReadOnly(const std::string& path);
 

@@ -140,6 +140,8 @@ Commands:
   print FILE.rxd [--view memory|file] --pdf OUT.pdf [--json]
   print --history|--battery --pdf OUT.pdf [--json]
                          lay the same table out as the program prints it, into an A4 PDF
+  accounts [--json]      the application user accounts of the folder's Ucty.dat: name, rights
+                         and connection profile (never the password); needs no receiver
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

@@ -12,4 +12,9 @@ namespace vorbix::tools {
 int runHistory(const std::string& programFolder, const std::vector<std::string>& args);
 int runBattery(const std::string& programFolder, const std::vector<std::string>& args);
 
+// `accounts [--json]`: the application user accounts of the folder's "Ucty.dat" in file order, as
+// "NAME<TAB>administrator|user<TAB>PROFILE" or one JSON object a line; never the passwords. A
+// missing file lists nothing. Exit code 0, 1 when the file cannot be read, 2 for a bad command line.
+int runAccounts(const std::string& programFolder, const std::vector<std::string>& args);
+
 } // namespace vorbix::tools

@@ -47,6 +47,9 @@ int main(int argc, char** argv)
     if (options.command == "print") {
         return vorbix::tools::runPrint(programFolderOf(options), options.commandArgs);
     }
+    if (options.command == "accounts") {
+        return vorbix::tools::runAccounts(programFolderOf(options), options.commandArgs);
+    }
 
     const auto command = receiverCommands.find(options.command);
     if (command == receiverCommands.end()) {

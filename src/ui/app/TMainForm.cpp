@@ -28,7 +28,10 @@
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
 #include "ui/online/OnlineFeature.h"
+#include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
+#include "ui/setup/WelcomeFeature.h"
+#include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>
@@ -84,7 +87,8 @@ void TMainForm::wireFeatures()
     auto* communication = new CommunicationFeature(*this);
     addFeature(views);
     addFeature(communication);
-    addFeature(new UserLoginFeature(*this));
+    auto* userLogin = new UserLoginFeature(*this);
+    addFeature(userLogin);
     addFeature(new HelpFeature(*this));
     auto* listsFeature = new ListsFeature(*this);
     addFeature(listsFeature);
@@ -94,6 +98,10 @@ void TMainForm::wireFeatures()
     addFeature(exportFeature);
     exportFeature->setListTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
     exportFeature->setListTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
+    auto* appSetup = new AppSetupFeature(*this);
+    addFeature(appSetup);
+    auto* welcome = new WelcomeFeature(*this);
+    addFeature(welcome);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
@@ -103,6 +111,17 @@ void TMainForm::wireFeatures()
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
     connect(online, &OnlineFeature::lastTransmitterShown, views, &RecordViewsFeature::ShowLastTransmitter);
+    connect(userLogin, &UserLoginFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
+    connect(welcome, &WelcomeFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
+    appSetup->setSortItems([views] { return views->views().userColumnTitles(); });
+    connect(appSetup, &AppSetupFeature::userColumnVisibilityChanged, &views->views(),
+            &RecordViews::setUserColumnVisible);
+    connect(appSetup, &AppSetupFeature::historySetupChanged, listsFeature, &ListsFeature::ApplyHistorySetup);
+    connect(appSetup, &AppSetupFeature::languageChosen, this, [this](const std::string& code) {
+        m_settings.Language = code;
+        (void)LoadLanguage(code);
+    });
+    connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
 }
 
 void TMainForm::addFeature(Feature* feature)

@@ -169,4 +169,14 @@ void ListsFeature::ShowLists()
     m_batteryPage->ShowLowBatt();
 }
 
+void ListsFeature::ApplyHistorySetup(int historyLength, bool clear)
+{
+    m_history.TrimHistory(historyLength);
+    std::string error;
+    if (clear && !m_history.ClearHistory(error)) {
+        saveFailed(error);
+    }
+    m_historyPage->ShowHistory();
+}
+
 } // namespace vorbix::ui

@@ -46,6 +46,9 @@ public slots:
     void LinkUserData();
     // The record grids were rebuilt: the user columns shown may have changed.
     void ShowLists();
+    // The setup dialog was confirmed: the history keeps at most `historyLength` entries, and is
+    // emptied (file and list) when `clear` is set.
+    void ApplyHistorySetup(int historyLength, bool clear);
 
 signals:
     // A double click on the battery page: find this transmitter in the file or memory view.

@@ -245,6 +245,20 @@ void RecordViews::setUserColumnVisible(int columnCode, bool visible)
     }
 }
 
+std::vector<std::string> RecordViews::userColumnTitles()
+{
+    LoadColumnConfig();
+    const views::ColumnCodes codes = views::columnCodesFor(m_config, layout(), m_in.functions->SingleRelay);
+    const model::RecordTable noRecords;
+    views::UserView view;
+    view.build(noRecords, context(), codes, 0, true);
+    std::vector<std::string> titles;
+    for (int c = 0; c < view.columnCount(); ++c) {
+        titles.push_back(view.title(c));
+    }
+    return titles;
+}
+
 void RecordViews::UserGridColumnMoved(int from, int to)
 {
     // The header shows the columns in model order again; the codes carry the new order.

@@ -66,6 +66,9 @@ public:
 
     // Shows or hides the user column of code 7-11 (the setup dialog, when its flag changes).
     void setUserColumnVisible(int columnCode, bool visible);
+    // The titles of the user grid's shown columns in display order, as the current column set and
+    // titles give them, whether or not a data set is open (the setup dialog's sort column list).
+    std::vector<std::string> userColumnTitles();
     // A dragged user column (UserGridColumnMoved).
     void UserGridColumnMoved(int from, int to);
     // A click on a user-grid title: sorts by that column, or turns the order round.

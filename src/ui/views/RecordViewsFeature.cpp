@@ -4,6 +4,7 @@
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
+#include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
@@ -210,6 +211,17 @@ bool RecordViewsFeature::openBackupFile(const std::string& path)
     }
     syncState();
     return opened;
+}
+
+void RecordViewsFeature::OpenProfileDataFile(const QString& path)
+{
+    app::ShellState& state = shell().state();
+    state.DataFileName = toCp(path);
+    if (text::fileExists(state.DataFileName)) {
+        openBackupFile(state.DataFileName);
+        state.DataSaved = true;
+    }
+    shell().RefreshStatus();
 }
 
 void RecordViewsFeature::saveMemoryWidths()

@@ -71,6 +71,9 @@ public:
     void MenuClose();
     void MenuImport();
     void MenuOpenBackup();
+    // A data file named by a connection profile or the welcome window: DataFileName takes it, and
+    // when it exists it becomes the data set, counted as saved.
+    void OpenProfileDataFile(const QString& path);
 
 signals:
     // Records were edited, added, deleted or replaced: the lists refresh their transmitter texts.

@@ -42,3 +42,30 @@ TEST(ListCommandsTest, BatteryPrintsItsListAndAMissingFileIsEmpty)
     EXPECT_EQ(json.out, "{\"tx\":\"X212AB4\",\"state\":1,\"time\":\"2009-03-07T08:15:30\",\"id\":17,"
                         "\"user\":[\"Room 4\",\"Gate\",\"Main\",\"\"]}\n");
 }
+
+TEST(ListCommandsTest, AccountsListNamesRightsAndProfilesButNoPasswords)
+{
+    vorbix::test::TempFolder folder;
+    EXPECT_EQ(runTool("--folder '" + folder.path() + "' accounts").out, "");
+    std::string file(608, '\0');
+    file.replace(0, 5,
+                 "\xC8"
+                 "apek");
+    file.replace(101, 9, "Secret-99");
+    file[202] = '\1';
+    file.replace(203, 5, "Plant");
+    file.replace(304, 5, "guard");
+    file.replace(405, 9, "Secret-77");
+    folder.write("Ucty.dat", file);
+
+    const ToolRun json = runTool("--folder '" + folder.path() + "' accounts --json");
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"name\":\"\xC4\x8C"
+                        "apek\",\"rights\":\"administrator\",\"profile\":\"Plant\"}\n"
+                        "{\"name\":\"guard\",\"rights\":\"user\",\"profile\":\"\"}\n");
+    const ToolRun plain = runTool("--folder '" + folder.path() + "' accounts");
+    EXPECT_EQ(plain.out, "\xC4\x8C"
+                         "apek\tadministrator\tPlant\nguard\tuser\t\n");
+    EXPECT_EQ((plain.out + json.out).find("Secret"), std::string::npos);
+    EXPECT_EQ(runTool("--folder '" + folder.path() + "' accounts --all").exitCode, 2);
+}
