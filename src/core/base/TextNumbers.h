@@ -173,4 +173,38 @@ inline constexpr int kClearChanged = 202;
 inline constexpr int kClearAll = 203;
 inline constexpr int kClearButton = 212;
 
+// --- monitor setups: the page, the message and event dialogs ---
+inline constexpr int kDuplicateMonitorEvent = 127;
+inline constexpr int kMonitorAddCaption = 73; // the record-selection window
+inline constexpr int kMonitorAddLabel = 74;
+inline constexpr int kMonitorPictureSize = 225;
+inline constexpr int kMonitorWindow = 226;
+inline constexpr int kMonitorPlay = 227;
+inline constexpr int kMonitorYes = 228;
+inline constexpr int kMonitorMessage = 232;
+inline constexpr int kMonitorText = 233;
+inline constexpr int kMonitorColour = 234;
+inline constexpr int kMonitorBlink = 235;
+inline constexpr int kMonitorSound = 236;
+inline constexpr int kMonitorSoundFile = 237;
+inline constexpr int kMonitorOpen = 238;
+inline constexpr int kMonitorActive = 240;
+inline constexpr int kMonitorDeactive = 241;
+inline constexpr int kMonitorAdd = 242;
+inline constexpr int kMonitorEdit = 243;
+inline constexpr int kMonitorRemove = 244;
+inline constexpr int kMonitorAddSerial = 245;
+inline constexpr int kMonitorAddMemory = 246;
+inline constexpr int kMonitorAddFile = 247;
+inline constexpr int kMonitorAddHistory = 248;
+inline constexpr int kMonitorMessageCaption = 250;
+inline constexpr int kMonitorEventCaption = 251;
+inline constexpr int kMonitorPicture = 255;
+inline constexpr int kMonitorSize = 257;
+inline constexpr int kMonitorActivateApp = 258;
+inline constexpr int kMonitorShowWindow = 259;
+inline constexpr int kSoundShortBeep = 260;      // sound codes 1..4 are 260..263
+inline constexpr int kSoundPermanentAlarm = 265; // sound code 5
+inline constexpr int kSoundOwnFile = 264;        // sound code 6
+
 } // namespace vorbix::lang
