@@ -132,6 +132,10 @@ Commands:
   history [--json]       print the folder's History.dat in file order: tab-separated UTF-8
                          fields, or one JSON object a line; needs no receiver
   battery [--json]       the same for the folder's LowBatt.dat
+  monitor-show FILE.mon [--json]
+                         print a monitor setup: a line per message and an indented line per
+                         Active or Deactive event, or one JSON object per message; needs no
+                         receiver
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini
