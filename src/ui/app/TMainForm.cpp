@@ -24,6 +24,7 @@
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/monitor/MonitorFeature.h"
 #include "ui/online/OnlineFeature.h"
 #include "ui/setup/UserLoginFeature.h"
 #include "ui/views/RecordViewsFeature.h"
@@ -83,6 +84,8 @@ void TMainForm::wireFeatures()
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);
     addFeature(online);
+    auto* monitorFeature = new MonitorFeature(*this);
+    addFeature(monitorFeature);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
@@ -91,6 +94,7 @@ void TMainForm::wireFeatures()
     connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
+    connect(views, &RecordViewsFeature::recordsChanged, monitorFeature, &MonitorFeature::CommentRefresh);
 }
 
 void TMainForm::addFeature(Feature* feature)
