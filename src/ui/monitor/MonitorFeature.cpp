@@ -411,18 +411,16 @@ void MonitorFeature::AddPopupPageClick(app::Page page)
     m_addForm->FormShow(shell().lang(), shell().mainWindow());
     m_addFormOpen = true;
     shell().onlinePanel()->BtnAdd->setEnabled(false);
-    if (page == app::Page::History) {
-        auto* history = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(tableOfPage(page)));
-        if (history != nullptr) {
-            connect(
-                history, &QAbstractItemView::doubleClicked, m_addForm,
-                [this] {
-                    if (m_addFormOpen && shell().currentPage() == app::Page::History) {
-                        AddFormOK();
-                        m_addForm->close();
-                    }
-                },
-                Qt::UniqueConnection);
+    if (page == app::Page::History && m_historyTable == nullptr) {
+        // A double click on a history row is the window's OK.
+        m_historyTable = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(tableOfPage(page)));
+        if (m_historyTable != nullptr) {
+            connect(m_historyTable, &QAbstractItemView::doubleClicked, this, [this] {
+                if (m_addFormOpen && shell().currentPage() == app::Page::History) {
+                    AddFormOK();
+                    m_addForm->close();
+                }
+            });
         }
     }
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QTableView;
+
 namespace vorbix::ui {
 
 class MonitorPage;
@@ -97,6 +99,7 @@ private:
     TMonitorEventEditForm* m_eventForm = nullptr;
     TMonitorAddForm* m_addForm = nullptr;
     bool m_addFormOpen = false;
+    QTableView* m_historyTable = nullptr;
     std::unique_ptr<monitor::MonitorTableView> m_monitorView;
     std::unique_ptr<monitor::EventTableView> m_activeView;
     std::unique_ptr<monitor::EventTableView> m_deactiveView;
