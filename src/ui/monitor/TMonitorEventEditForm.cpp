@@ -90,13 +90,14 @@ void TMonitorEventEditForm::build()
     middle->addLayout(codes);
     // The button pictures and boxes stand where "Tx.def" puts them, in pixels inside the group.
     m_btnGroup = named(new QGroupBox(this), "BtnGroup");
-    m_btnGroup->setMinimumSize(140, 150);
+    m_btnGroup->setMinimumSize(110, 110);
     for (std::size_t k = 0; k < 4; ++k) {
         m_btnPictures[k] = new QLabel(QString::number(k + 1), m_btnGroup);
         m_btnPictures[k]->setObjectName(QStringLiteral("Btn%1").arg(k + 1));
         m_btnPictures[k]->setFixedSize(33, 33);
         m_btnPictures[k]->setFrameShape(QFrame::Box);
-        m_btnPictures[k]->setAlignment(Qt::AlignCenter);
+        m_btnPictures[k]->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        m_btnPictures[k]->setMargin(1);
         m_btnBoxes[k] = new QCheckBox(m_btnGroup);
         m_btnBoxes[k]->setObjectName(QStringLiteral("BtnBox%1").arg(k + 1));
         connect(m_btnBoxes[k], &QCheckBox::clicked, this, &TMonitorEventEditForm::TicksToCode);
@@ -250,8 +251,12 @@ void TMonitorEventEditForm::ApplyTxType()
             m_btnPictures[k]->setVisible(visible);
             m_btnBoxes[k]->setVisible(visible);
             if (type != nullptr) {
-                m_btnPictures[k]->move(type->Buttons[k].Left, type->Buttons[k].Top + kGroupTitleHeight);
-                m_btnBoxes[k]->move(type->Buttons[k].Left + 8, type->Buttons[k].Top + kGroupTitleHeight + 8 + 33);
+                // The tick box stands on its button's picture.
+                const int left = type->Buttons[k].Left;
+                const int top = type->Buttons[k].Top + kGroupTitleHeight;
+                m_btnPictures[k]->move(left, top);
+                m_btnBoxes[k]->move(left + 8, top + 8);
+                m_btnBoxes[k]->raise();
             }
         }
         for (std::size_t k = 0; k < 4; ++k) {
@@ -271,6 +276,7 @@ void TMonitorEventEditForm::ApplyTxType()
             auto* button = new QRadioButton(fromCp(input.Name), m_inputRadio);
             button->setObjectName(QStringLiteral("Input%1").arg(m_inputButtons.size() + 1));
             m_inputRadio->layout()->addWidget(button);
+            button->show();
             if (!selected && input.Code == value) {
                 button->setChecked(true);
                 selected = true;
