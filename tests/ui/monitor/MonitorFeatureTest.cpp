@@ -327,3 +327,37 @@ TEST_F(MonitorFeatureTest, DeletingOnThisPageRemovesTheSelectedMessages)
     EXPECT_EQ(setup().Messages[1].Text, "c");
     EXPECT_EQ(setup().Messages[1].Number, 2);
 }
+
+TEST_F(MonitorFeatureTest, TheGroupHeightsComeFromTheSettingsAndGoBackThere)
+{
+    writeIni("[ActiveGrid]\r\nHeight=150\r\n[DeactiveGrid]\r\nHeight=140\r\n");
+    ASSERT_TRUE(start());
+    form->showPage(app::Page::Monitor);
+    settle();
+    EXPECT_EQ(page().activeHeight(), 150);
+    EXPECT_EQ(page().deactiveHeight(), 140);
+    // Below its minimum a group does not shrink.
+    page().setGroupHeights(60, 130);
+    emit page().heightsChanged();
+    EXPECT_EQ(form->settings().ActiveHeight, 125);
+    EXPECT_EQ(form->settings().DeactiveHeight, 130);
+}
+
+TEST_F(MonitorFeatureTest, EditingAMessageByDoubleClickStoresTheDialogsValues)
+{
+    ASSERT_TRUE(start());
+    addMessage("a");
+    addMessage("b");
+    setup().SetupSaved = true;
+    onNextDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("TextEdit"))->text(), QStringLiteral("b"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("TextEdit"))->setText(QStringLiteral("Back door"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    page().monitorGrid()->selectRow(1);
+    emit page().monitorGrid()->rowDoubleClicked(1);
+    EXPECT_EQ(setup().Messages[1].Text, "Back door");
+    EXPECT_FALSE(setup().SetupSaved);
+    EXPECT_EQ(page().monitorGrid()->model()->data(page().monitorGrid()->model()->index(1, 1)).toString(),
+              QStringLiteral("Back door"));
+}
