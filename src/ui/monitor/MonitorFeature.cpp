@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -411,18 +412,28 @@ void MonitorFeature::AddPopupPageClick(app::Page page)
     m_addForm->FormShow(shell().lang(), shell().mainWindow());
     m_addFormOpen = true;
     shell().onlinePanel()->BtnAdd->setEnabled(false);
-    if (page == app::Page::History && m_historyTable == nullptr) {
-        // A double click on a history row is the window's OK.
-        m_historyTable = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(tableOfPage(page)));
-        if (m_historyTable != nullptr) {
-            connect(m_historyTable, &QAbstractItemView::doubleClicked, this, [this] {
-                if (m_addFormOpen && shell().currentPage() == app::Page::History) {
-                    AddFormOK();
-                    m_addForm->close();
-                }
-            });
+    // A double click on a row of the page's table is the window's OK.
+    if (const char* name = tableOfPage(page)) {
+        m_selectionTable = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(name));
+        if (m_selectionTable) {
+            m_selectionTable->viewport()->installEventFilter(this);
         }
     }
+}
+
+bool MonitorFeature::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_addFormOpen && m_selectionTable && watched == m_selectionTable->viewport() &&
+        event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_selectionTable->indexAt(mouse->position().toPoint()).isValid()) {
+            // Taken here, so the record views do not open their edit dialog as well.
+            AddFormOK();
+            m_addForm->close();
+            return true;
+        }
+    }
+    return Feature::eventFilter(watched, event);
 }
 
 void MonitorFeature::AddFormOK()
@@ -475,6 +486,10 @@ void MonitorFeature::addFormClosed()
         return;
     }
     m_addFormOpen = false;
+    if (m_selectionTable) {
+        m_selectionTable->viewport()->removeEventFilter(this);
+        m_selectionTable = nullptr;
+    }
     shell().showPage(app::Page::Monitor);
 }
 

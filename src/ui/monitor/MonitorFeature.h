@@ -6,6 +6,7 @@
 #include "ui/app/Feature.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -74,6 +75,9 @@ public:
     // "Save all": the setup, when there is one.
     void SaveAll();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public slots:
     // The records changed: the events take their user data again.
     void CommentRefresh();
@@ -99,7 +103,8 @@ private:
     TMonitorEventEditForm* m_eventForm = nullptr;
     TMonitorAddForm* m_addForm = nullptr;
     bool m_addFormOpen = false;
-    QTableView* m_historyTable = nullptr;
+    // The table whose double click is the record-selection window's OK while it is open.
+    QPointer<QTableView> m_selectionTable;
     std::unique_ptr<monitor::MonitorTableView> m_monitorView;
     std::unique_ptr<monitor::EventTableView> m_activeView;
     std::unique_ptr<monitor::EventTableView> m_deactiveView;

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 using namespace vorbix;
@@ -360,4 +361,39 @@ TEST_F(MonitorFeatureTest, EditingAMessageByDoubleClickStoresTheDialogsValues)
     EXPECT_FALSE(setup().SetupSaved);
     EXPECT_EQ(page().monitorGrid()->model()->data(page().monitorGrid()->model()->index(1, 1)).toString(),
               QStringLiteral("Back door"));
+}
+
+TEST_F(MonitorFeatureTest, ADoubleClickOnARecordIsTheSelectionWindowsOK)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    addMessage("a");
+    feature().AddButtonClick(true, QPoint(10, 10));
+    page().addPopupMenu()->hide();
+    page().addPopupUser()->trigger();
+    settle();
+    ASSERT_EQ(form->currentPage(), app::Page::User);
+    ui::RecordGrid& userGrid = *form->feature<ui::RecordViewsFeature>()->views().userGrid();
+    // Should the record views' edit dialog open all the same, it must not wait for a user.
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << dialog->objectName().toStdString();
+            dialog->reject();
+        }
+    });
+    guard.start(50);
+    const QRect cell = userGrid.visualRect(userGrid.model()->index(1, 0));
+    QTest::mouseClick(userGrid.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(userGrid.viewport(), Qt::LeftButton, {}, cell.center());
+    settle();
+    // The double-clicked row, whichever record the file view's sort put there.
+    ASSERT_EQ(events(true).size(), 1u);
+    QStringList rowTexts;
+    for (int column = 0; column < userGrid.model()->columnCount(); ++column) {
+        rowTexts << userGrid.model()->data(userGrid.model()->index(1, column)).toString();
+    }
+    EXPECT_TRUE(rowTexts.contains(QString::fromStdString(events(true)[0].first))) << rowTexts.join(',').toStdString();
+    EXPECT_FALSE(feature().addForm().isVisible());
+    EXPECT_EQ(form->currentPage(), app::Page::Monitor);
 }
