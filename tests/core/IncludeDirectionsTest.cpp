@@ -20,6 +20,7 @@
 //   lists  the history and low-battery lists, their files and grids
 //   export the spreadsheet export, the print layout and the PDF printout of the pages' tables
 //   setup  connection profiles, the setup dialog's rules, user accounts and login
+//   monitor monitor setups: messages, events, the setup file and the page's tables
 //
 // A folder of src/core that is missing here fails the test, so a new one gets its row.
 namespace {
@@ -37,17 +38,20 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"core/lists", {"core/base", "core/text", "core/model", "core/app", "core/lists"}},
     {"core/export", {"core/base", "core/text", "core/model", "core/app", "core/views", "core/lists", "core/export"}},
     {"core/setup", {"core/base", "core/text", "core/link", "core/app", "core/views", "core/setup"}},
+    {"core/monitor",
+     {"core/base", "core/text", "core/model", "core/app", "core/online", "core/views", "core/lists", "core/monitor"}},
     {"tools",
      {"core/base", "core/text", "core/model", "core/link", "core/online", "core/app", "core/views", "core/lists",
-      "core/export", "core/setup", "tools"}},
+      "core/export", "core/setup", "core/monitor", "tools"}},
     {"ui",
      {"core/base", "core/text", "core/model", "core/link", "core/online", "core/app", "core/views", "core/lists",
-      "core/export", "core/setup", "ui"}},
+      "core/export", "core/setup", "core/monitor", "ui"}},
 };
 
 // Layers whose files must not include a Qt header.
-const std::set<std::string> kQtFree = {"core/base",  "core/text",  "core/model",  "core/link",  "core/online", "core/app",
-                                       "core/views", "core/lists", "core/export", "core/setup", "tools"};
+const std::set<std::string> kQtFree = {"core/base",   "core/text",  "core/model",   "core/link",
+                                       "core/online", "core/app",   "core/views",   "core/lists",
+                                       "core/export", "core/setup", "core/monitor", "tools"};
 
 // "core/link/Rx.h" -> "core/link", "ui/app/TMainForm.h" -> "ui", "tools/rxsim/SimLog.h" -> "tools".
 std::string layerOf(const std::string& pathBelowSrc)

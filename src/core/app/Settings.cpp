@@ -84,6 +84,14 @@ std::vector<GridWidths> Settings::DefaultGridWidths()
     grids.back().widths[0] = 32;
     grids.back().widths[2] = 200;
     grids.back().widths[3] = 100;
+    // The monitoring page: room for a message text and a transmitter code.
+    for (GridWidths& grid : grids) {
+        if (grid.section == "MonitorGrid") {
+            grid.widths[1] = 200;
+        } else if (grid.section == "ActiveGrid" || grid.section == "DeactiveGrid") {
+            grid.widths[0] = 90;
+        }
+    }
     return grids;
 }
 

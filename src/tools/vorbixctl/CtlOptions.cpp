@@ -142,6 +142,10 @@ Commands:
                          lay the same table out as the program prints it, into an A4 PDF
   accounts [--json]      the application user accounts of the folder's Ucty.dat: name, rights
                          and connection profile (never the password); needs no receiver
+  monitor-show FILE.mon [--json]
+                         print a monitor setup: a line per message and an indented line per
+                         Active or Deactive event, or one JSON object per message; needs no
+                         receiver
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

@@ -4,6 +4,7 @@
 #include "tools/vorbixctl/CtlOptions.h"
 #include "tools/vorbixctl/CtlSession.h"
 #include "tools/vorbixctl/ListCommands.h"
+#include "tools/vorbixctl/MonitorShowCommand.h"
 #include "tools/vorbixctl/PageCommands.h"
 #include "tools/vorbixctl/ShowCommand.h"
 
@@ -49,6 +50,9 @@ int main(int argc, char** argv)
     }
     if (options.command == "accounts") {
         return vorbix::tools::runAccounts(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "monitor-show") {
+        return vorbix::tools::runMonitorShow(programFolderOf(options), options.commandArgs);
     }
 
     const auto command = receiverCommands.find(options.command);

@@ -27,6 +27,7 @@
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/monitor/MonitorFeature.h"
 #include "ui/online/OnlineFeature.h"
 #include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
@@ -102,6 +103,8 @@ void TMainForm::wireFeatures()
     addFeature(appSetup);
     auto* welcome = new WelcomeFeature(*this);
     addFeature(welcome);
+    auto* monitorFeature = new MonitorFeature(*this);
+    addFeature(monitorFeature);
 
     connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
     connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
@@ -122,6 +125,7 @@ void TMainForm::wireFeatures()
         (void)LoadLanguage(code);
     });
     connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
+    connect(views, &RecordViewsFeature::recordsChanged, monitorFeature, &MonitorFeature::CommentRefresh);
 }
 
 void TMainForm::addFeature(Feature* feature)

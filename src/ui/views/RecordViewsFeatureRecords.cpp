@@ -54,6 +54,9 @@ void RecordViewsFeature::MenuEdit()
 
 void RecordViewsFeature::MenuAdd()
 {
+    if (shell().currentPage() == app::Page::Monitor) {
+        return; // the monitor page adds a message instead
+    }
     model::ReceiverMemory& memory = shell().records().memory;
     int slot = 0;
     if (!views::prepareAddSlot(memory.Device, memory.Records, slot, shell().lang(),

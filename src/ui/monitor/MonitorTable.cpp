@@ -1,0 +1,201 @@
+#include "ui/monitor/MonitorTable.h"
+
+#include "ui/app/ColourKeepingDelegate.h"
+#include "ui/app/QtText.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace vorbix::ui {
+
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kSwatchRole = Qt::UserRole + 2;
+
+} // namespace
+
+class MonitorTable::Model : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void reset(const views::GridText* text)
+    {
+        beginResetModel();
+        m_text = text;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !m_text ? 0 : m_text->rowCount();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !m_text ? 0 : m_text->columnCount();
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!m_text || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+            return {};
+        }
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+            return fromCp(m_text->cellText(index.row(), index.column()));
+        }
+        if (role == kSwatchRole && index.column() == m_swatchColumn && m_swatchOf) {
+            if (const std::optional<unsigned> colour = m_swatchOf(index.row())) {
+                return QColor::fromRgb(*colour);
+            }
+        }
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || !m_text) {
+            return QAbstractTableModel::headerData(section, orientation, role);
+        }
+        return fromCp(m_text->title(section));
+    }
+
+    int m_swatchColumn = -1;
+    SwatchOf m_swatchOf;
+
+private:
+    const views::GridText* m_text = nullptr;
+};
+
+// The colour column: a box 3 pixels inside the cell in the message's colour, framed in black.
+class MonitorTable::SwatchDelegate : public ColourKeepingDelegate
+{
+public:
+    using ColourKeepingDelegate::ColourKeepingDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        ColourKeepingDelegate::paint(painter, option, index);
+        const QVariant colour = index.data(kSwatchRole);
+        if (!colour.isValid()) {
+            return;
+        }
+        const QRect box = option.rect.adjusted(3, 3, -4, -4);
+        painter->save();
+        painter->setPen(Qt::black);
+        painter->setBrush(colour.value<QColor>());
+        painter->drawRect(box);
+        painter->restore();
+    }
+};
+
+MonitorTable::MonitorTable(const QString& objectName, QAbstractItemView::SelectionMode selection, QWidget* parent)
+    : QTableView(parent), m_model(new Model(this))
+{
+    setObjectName(objectName);
+    setModel(m_model);
+    setItemDelegate(new SwatchDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(selection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultSectionSize(64);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    connect(header, &QHeaderView::sectionClicked, this, &MonitorTable::titleClicked);
+    connect(header, &QHeaderView::sectionResized, this, [this] {
+        if (!m_settingWidths) {
+            emit widthsChanged();
+        }
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
+}
+
+void MonitorTable::rebuild(const views::GridText* text)
+{
+    const int row = currentRow();
+    const std::vector<int> widths = columnWidths();
+    m_settingWidths = true;
+    m_text = text;
+    m_model->reset(text);
+    m_settingWidths = false;
+    setColumnWidths(widths);
+    selectRow(std::min(row, m_model->rowCount() - 1));
+}
+
+void MonitorTable::setSwatchColumn(int column, SwatchOf swatchOf)
+{
+    m_model->m_swatchColumn = column;
+    m_model->m_swatchOf = std::move(swatchOf);
+}
+
+std::vector<int> MonitorTable::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentIndex().isValid()) {
+        rows.push_back(currentIndex().row());
+    }
+    return rows;
+}
+
+int MonitorTable::currentRow() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void MonitorTable::selectRow(int row)
+{
+    if (row >= 0 && row < m_model->rowCount()) {
+        QTableView::selectRow(row);
+        setCurrentIndex(m_model->index(row, 0));
+    }
+}
+
+void MonitorTable::setSortMark(int column, bool ascending)
+{
+    horizontalHeader()->setSortIndicatorShown(column >= 0);
+    horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+std::vector<int> MonitorTable::columnWidths() const
+{
+    std::vector<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        widths.push_back(columnWidth(column));
+    }
+    return widths;
+}
+
+void MonitorTable::setColumnWidths(const std::vector<int>& widths)
+{
+    m_settingWidths = true;
+    const auto count = std::min<std::size_t>(widths.size(), static_cast<std::size_t>(m_model->columnCount()));
+    for (std::size_t column = 0; column < count; ++column) {
+        setColumnWidth(static_cast<int>(column), widths[column]);
+    }
+    m_settingWidths = false;
+}
+
+void MonitorTable::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid()) {
+        emit rowDoubleClicked(index.row());
+    }
+}
+
+} // namespace vorbix::ui
