@@ -84,7 +84,8 @@ exports::SheetTable ExportFeature::activeTable() const
 {
     const app::Page page = shell().currentPage();
     const PageGrids::Grid* grid = shell().pageGrids().shown(page);
-    if (grid == nullptr) {
+    // The monitoring page's tables are not exported: its file holds the fixed parts only.
+    if (grid == nullptr || page == app::Page::Monitor) {
         return {};
     }
     if (page == app::Page::User) {
@@ -99,7 +100,7 @@ exports::SheetTable ExportFeature::activeTable() const
     if (list != m_listTables.end() && list->second) {
         return list->second();
     }
-    // A page that registers a grid of its own (the monitor's) exports its texts.
+    // Any other page that registers a grid of its own exports its texts.
     return exports::gridTable(*grid->text);
 }
 
