@@ -126,6 +126,12 @@ void TMainForm::wireFeatures()
     });
     connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
     connect(views, &RecordViewsFeature::recordsChanged, monitorFeature, &MonitorFeature::CommentRefresh);
+    connect(userLogin, &UserLoginFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
+    connect(welcome, &WelcomeFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
+    monitorFeature->setPlaySound([this](int code, const QString& file) {
+        m_sounds->setOutput(SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker));
+        m_sounds->playOnce(code, file);
+    });
 }
 
 void TMainForm::addFeature(Feature* feature)

@@ -188,6 +188,18 @@ bool MonitorFeature::startup(const app::StartupPlan& plan)
     return true;
 }
 
+void MonitorFeature::LoadSetupFile(const QString& path)
+{
+    const std::string file = toCp(path);
+    if (text::fileExists(file)) {
+        m_monitor.Nacti(file); // a file that does not load leaves the setup as it was
+    } else {
+        m_monitor.SetupFile = file;
+    }
+    MonitorGridRefresh();
+    changed();
+}
+
 std::optional<app::UnsavedItem> MonitorFeature::unsavedItem()
 {
     if (!m_monitor.SetupPresent || m_monitor.SetupSaved) {

@@ -81,6 +81,9 @@ protected:
 public slots:
     // The records changed: the events take their user data again.
     void CommentRefresh();
+    // A connection profile's monitor setup: SetupFile takes the path and the file is loaded when it
+    // exists.
+    void LoadSetupFile(const QString& path);
 
 private:
     bool UlozJako();
