@@ -165,7 +165,7 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
     };
     EXPECT_EQ(names("MFile"), QStringLiteral("MenuNew MenuOpen MenuOpenMonitoring - MenuSave MenuSaveAs "
                                              "MenuSaveMonitoringAs MenuClose - MenuExport MenuImport MenuOpenBackup "
-                                             "- MenuPrint - MenuExit"));
+                                             "- MenuPrint MenuPrintPreview MenuPrintPdf - MenuExit"));
     EXPECT_EQ(names("MEdit"),
               QStringLiteral("MenuAdd MenuEdit MenuDelete - MenuFind MenuFindNext - MenuCut MenuCopy MenuPaste"));
     EXPECT_EQ(names("MCommunication"), QStringLiteral("MenuUpload MenuDownload - MenuLogin MenuPassChange - "
