@@ -67,11 +67,6 @@ SheetTable listTable(const lists::ListView& view, const std::vector<Record>& rec
 
 } // namespace
 
-SheetTable gridTable(const views::GridText& grid)
-{
-    return textsOf(grid);
-}
-
 SheetTable memoryTable(const views::GridText& memoryView)
 {
     SheetTable table = textsOf(memoryView);

@@ -18,9 +18,6 @@ class ListView;
 // time stamps come from the list records (record r for grid row r), not from the grid's texts.
 namespace vorbix::exports {
 
-// Every title and cell of a grid, all as text with no width rules.
-SheetTable gridTable(const views::GridText& grid);
-
 // MemGrid: column 0 (the slot) an integer; columns 3 and 5 print at least 200 wide.
 SheetTable memoryTable(const views::GridText& memoryView);
 

@@ -34,9 +34,18 @@ std::string literal(std::string_view bytes)
 std::string fitted(const std::string& cp1250Text, int widthUnits, bool bold, const PdfFontSize& font)
 {
     std::string text = toWinAnsi(cp1250Text);
-    while (!text.empty() && textWidthUnits(text, bold, font) > widthUnits) {
-        text.pop_back();
+    // Widths only grow with the length: search the longest start that fits.
+    std::size_t fits = 0;
+    std::size_t tooLong = text.size() + 1;
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (textWidthUnits(std::string_view(text).substr(0, middle), bold, font) <= widthUnits) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
     }
+    text.resize(fits);
     return text;
 }
 

@@ -97,8 +97,8 @@ void TMainForm::wireFeatures()
     addFeature(online);
     auto* exportFeature = new ExportFeature(*this);
     addFeature(exportFeature);
-    exportFeature->setListTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
-    exportFeature->setListTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
+    exportFeature->setPageTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
+    exportFeature->setPageTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
     auto* appSetup = new AppSetupFeature(*this);
     addFeature(appSetup);
     auto* welcome = new WelcomeFeature(*this);

@@ -75,33 +75,33 @@ void ExportFeature::connectActions(MainActions& actions)
     addAfterPrint(actions, pdf);
 }
 
-void ExportFeature::setListTable(app::Page page, std::function<exports::SheetTable()> table)
+void ExportFeature::setPageTable(app::Page page, std::function<exports::SheetTable()> table)
 {
-    m_listTables[page] = std::move(table);
+    m_pageTables[page] = std::move(table);
 }
 
 exports::SheetTable ExportFeature::activeTable() const
 {
     const app::Page page = shell().currentPage();
     const PageGrids::Grid* grid = shell().pageGrids().shown(page);
-    // The monitoring page's tables are not exported: its file holds the fixed parts only.
-    if (grid == nullptr || page == app::Page::Monitor) {
-        return {};
-    }
-    if (page == app::Page::User) {
+    if (page == app::Page::Memory || page == app::Page::User) {
+        if (grid == nullptr) {
+            return {};
+        }
         if (const auto* userView = dynamic_cast<const views::UserView*>(grid->text)) {
             return exports::userTable(*userView);
         }
-    }
-    if (page == app::Page::Memory) {
         return exports::memoryTable(*grid->text);
     }
-    const auto list = m_listTables.find(page);
-    if (list != m_listTables.end() && list->second) {
-        return list->second();
+    const auto provider = m_pageTables.find(page);
+    if (provider == m_pageTables.end() || !provider->second) {
+        return {};
     }
-    // Any other page that registers a grid of its own exports its texts.
-    return exports::gridTable(*grid->text);
+    // The lists count only while their grid is on show, as the record views do.
+    if ((page == app::Page::History || page == app::Page::Battery) && grid == nullptr) {
+        return {};
+    }
+    return provider->second();
 }
 
 std::optional<exports::SheetTable> ExportFeature::printableTable() const

@@ -15,9 +15,10 @@ namespace vorbix::ui {
 // Export and printing of the active page's table: File > Export writes it as a spreadsheet file,
 // File > Print prints it after the print dialog, and the two commands this feature adds beside
 // Print, "Print preview" and "Export to PDF", show and save the same printout. The memory and file
-// pages give their tables through the page registry; the lists' tables come from the providers the
-// main window's wiring sets. Pages without a table export only the file's fixed parts and print
-// nothing.
+// pages give their tables through the page registry; the other pages' tables come from providers
+// the main window's wiring sets (the lists now; the monitor page can feed its table the same way).
+// A page without a table exports only the file's fixed parts. Only the memory, file, history and
+// battery pages print.
 class ExportFeature : public Feature
 {
     Q_OBJECT
@@ -26,8 +27,9 @@ public:
 
     void connectActions(MainActions& actions) override;
 
-    // The history and battery pages' tables with their records (grid order).
-    void setListTable(app::Page page, std::function<exports::SheetTable()> table);
+    // The table of a page other than the memory and file pages (the lists: with their records in
+    // grid order, for the time stamps).
+    void setPageTable(app::Page page, std::function<exports::SheetTable()> table);
     // Replaces the print dialog (tests): fills in the printer and says whether to print.
     void setPrinterQuestion(std::function<bool(QPrinter&)> question) { m_askPrinter = std::move(question); }
 
@@ -43,7 +45,7 @@ public slots:
     void MenuExportPdfClick();
 
 private:
-    std::map<app::Page, std::function<exports::SheetTable()>> m_listTables;
+    std::map<app::Page, std::function<exports::SheetTable()>> m_pageTables;
     std::function<bool(QPrinter&)> m_askPrinter;
 };
 

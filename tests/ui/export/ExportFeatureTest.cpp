@@ -5,7 +5,6 @@
 #include "ui/lists/ListsFeature.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPrinter>
 
 #include <cstdio>
@@ -187,20 +186,4 @@ TEST_F(ExportFeatureTest, ExportToPdfWritesThePrintoutWithTheProgramsWriter)
     const std::string pdf = folder.read("file.pdf");
     ASSERT_TRUE(pdf.starts_with("%PDF-1.4"));
     EXPECT_TRUE(contains(pdf, "/Title (VORBIX)"));
-
-    // The two commands stand right after Print in the File menu.
-    QList<QAction*> items =
-        form->findChild<QAction*>(QStringLiteral("MenuPrint"))->associatedObjects().isEmpty()
-            ? QList<QAction*>()
-            : qobject_cast<QMenu*>(
-                  form->findChild<QAction*>(QStringLiteral("MenuPrint"))->associatedObjects().constFirst())
-                  ->actions();
-    QStringList names;
-    for (QAction* item : items) {
-        names << item->objectName();
-    }
-    const qsizetype print = names.indexOf(QStringLiteral("MenuPrint"));
-    ASSERT_GE(print, 0);
-    EXPECT_EQ(names.mid(print, 3), (QStringList{QStringLiteral("MenuPrint"), QStringLiteral("MenuPrintPreview"),
-                                                QStringLiteral("MenuPrintPdf")}));
 }
