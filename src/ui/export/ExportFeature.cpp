@@ -1,9 +1,7 @@
 #include "ui/export/ExportFeature.h"
 
 #include "core/export/PageTables.h"
-#include "core/export/PdfWriter.h"
 #include "core/export/SheetExport.h"
-#include "core/text/AtomicFile.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
 #include "ui/app/Dialogs.h"
@@ -14,10 +12,17 @@
 #include "ui/export/TablePrinter.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace vorbix::ui {
 
@@ -171,15 +176,30 @@ void ExportFeature::MenuExportPdfClick()
     if (path.isEmpty()) {
         return;
     }
-    // The program's own PDF writer, so the file is written whole and renamed like every other file.
-    const exports::PdfPageSetup setup;
-    const exports::PrintLayout layout = exports::layoutPrint(
-        *table, [&setup](const std::string& text) { return exports::measurePdfTitle(text, setup.font); },
-        setup.widthUnits(), setup.heightUnits());
-    std::string error;
-    if (!text::writeFileAtomically(toCp(path), exports::renderPdf(layout, setup, "VORBIX"), error)) {
-        Dialogs::error(shell().mainWindow(), fromCp(error));
+    // Qt's PDF printer draws every letter of the texts (the tool's own writer has only the standard
+    // fonts); it writes into a scratch file beside the target, renamed over it once complete, so a
+    // failure never leaves a half file under the chosen name.
+    QFileInfo target(path);
+    QTemporaryFile scratch(target.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!scratch.open()) {
+        Dialogs::error(shell().mainWindow(), QStringLiteral("%1: %2").arg(path, scratch.errorString()));
+        return;
     }
+    scratch.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(scratch.fileName());
+    printer.setDocName(QStringLiteral("VORBIX"));
+    if (TablePrinter::print(*table, printer) < 0) {
+        Dialogs::error(shell().mainWindow(), QStringLiteral("%1: the PDF could not be written").arg(path));
+        return;
+    }
+    if (::rename(QFile::encodeName(scratch.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        Dialogs::error(shell().mainWindow(),
+                       QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return;
+    }
+    scratch.setAutoRemove(false); // it is the target now
 }
 
 } // namespace vorbix::ui
