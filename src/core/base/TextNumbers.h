@@ -153,6 +153,15 @@ inline constexpr int kOnlineNoAnswer = 125;    // error box (system-modal); on-l
 inline constexpr int kOnlineNextAttempt = 126; // busy window of the wait between status reads
 inline constexpr int kRelayOn = 303;
 inline constexpr int kRelayOff = 304;
+inline constexpr int kDirectControlCaption = 299;
+inline constexpr int kDirectCurrentState = 300;
+inline constexpr int kDirectNewState = 301;
+inline constexpr int kDirectRelay = 302;
+inline constexpr int kDirectSend = 305;
+inline constexpr int kDirectRefresh = 306;
+inline constexpr int kDirectOn = 307;
+inline constexpr int kDirectOff = 308;
+inline constexpr int kDirectPulse = 309;
 
 // --- find ---
 inline constexpr int kFindCaption = 142;

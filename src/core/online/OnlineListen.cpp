@@ -21,6 +21,12 @@ constexpr std::chrono::milliseconds kLookWithoutDescriptor{20};
 void OnlineSession::run()
 {
     m_nextKeepAlive = std::chrono::steady_clock::now() + m_timings.keepAlive;
+    // A report that arrived since the check of the receiver would be purged by the read of the
+    // relay states; it is taken first, and its status read follows.
+    char c = 0;
+    while (!m_pollDue && m_link.JeEcho(c)) {
+        takeCharacter(c);
+    }
     bool online = refreshRelays(RelaySource::Start);
     while (online && !stopping()) {
         if (m_lost) {

@@ -20,6 +20,7 @@ class LinkSession;
 class MainActions;
 class OnlinePanel;
 class PageGrids;
+class SoundPlayer;
 class TInfoForm;
 struct RecordData;
 
@@ -44,6 +45,8 @@ public:
     virtual LinkSession& linkSession() = 0;
     // The table of each page, for find, export and print.
     virtual PageGrids& pageGrids() = 0;
+    // The beep and the alarms.
+    virtual SoundPlayer& sounds() = 0;
 
     // --- the window ---
     // The parent of the features' dialogs and message boxes.
@@ -68,6 +71,8 @@ public:
     virtual bool SaveSettings() = 0;
     // Caption "Vorbix - " + the name of the profile matching the current connection.
     virtual void setProfileCaption() = 0;
+    // The supervision of a lost link, beside the status panels; empty when the link is well.
+    virtual void showLinkNote(const QString& note) = 0;
     // What the status shows of the monitor's setup.
     virtual void setMonitorMarks(const app::MonitorMarks& marks) = 0;
     // For an application user without administrator rights: the memory, file and monitor pages, the

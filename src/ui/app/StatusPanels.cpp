@@ -29,6 +29,22 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
         }
         m_panels[static_cast<std::size_t>(i)] = label;
     }
+    m_linkNote = new QLabel(this);
+    m_linkNote->setObjectName(QStringLiteral("LinkNote"));
+    m_linkNote->setStyleSheet(QStringLiteral("color: #b71c1c; font-weight: bold; padding: 0 6px;"));
+    m_linkNote->hide();
+    addPermanentWidget(m_linkNote);
+}
+
+void StatusPanels::setLinkNote(const QString& note)
+{
+    m_linkNote->setText(note);
+    m_linkNote->setVisible(!note.isEmpty());
+}
+
+QString StatusPanels::linkNote() const
+{
+    return m_linkNote->text();
 }
 
 void StatusPanels::setPanelText(int panel, const QString& text)

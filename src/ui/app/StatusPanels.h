@@ -19,12 +19,16 @@ public:
     void setPanelText(int panel, const QString& text);
     // The whole text of the panel.
     QString panelText(int panel) const;
+    // The state of a lost link beside the panels ("Link lost", "Reconnecting (2)"); empty hides it.
+    void setLinkNote(const QString& note);
+    QString linkNote() const;
 
 private:
     void showElided(int panel);
 
     std::array<QLabel*, 5> m_panels{};
     std::array<QString, 5> m_texts{};
+    QLabel* m_linkNote;
 };
 
 } // namespace vorbix::ui

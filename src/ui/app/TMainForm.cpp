@@ -18,6 +18,7 @@
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
+#include "ui/app/SoundPlayer.h"
 #include "ui/app/StatusPanels.h"
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TInfoForm.h"
@@ -30,6 +31,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -53,6 +56,8 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     setStatusBar(m_statusBar);
     m_refresher = new StatusRefresher([this] { UpdateStatus(); }, this);
     m_infoForm = new TInfoForm(this);
+    m_sounds =
+        new SoundPlayer(QDir(QFile::decodeName(m_programFolder.c_str())).filePath(QStringLiteral("Sounds")), this);
 
     connect(m_actions->action(QStringLiteral("MenuExit")), &QAction::triggered, this, &QWidget::close);
     connect(pageControl(), &QTabWidget::currentChanged, this, &TMainForm::RefreshStatus);
@@ -91,6 +96,7 @@ void TMainForm::wireFeatures()
     connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
+    connect(online, &OnlineFeature::lastTransmitterShown, views, &RecordViewsFeature::ShowLastTransmitter);
 }
 
 void TMainForm::addFeature(Feature* feature)
@@ -358,6 +364,11 @@ void TMainForm::RefreshStatus()
 int TMainForm::statusUpdatesRun() const
 {
     return m_refresher->updatesRun();
+}
+
+void TMainForm::showLinkNote(const QString& note)
+{
+    m_statusBar->setLinkNote(note);
 }
 
 void TMainForm::setMonitorMarks(const app::MonitorMarks& marks)

@@ -52,6 +52,7 @@ public:
     RecordData& records() override { return *m_records; }
     LinkSession& linkSession() override { return *m_linkSession; }
     PageGrids& pageGrids() override { return m_pageGrids; }
+    SoundPlayer& sounds() override { return *m_sounds; }
     QWidget* mainWindow() override { return this; }
     QString caption() const override { return windowTitle(); }
     MainActions* actions() const override { return m_actions; }
@@ -65,6 +66,7 @@ public:
     void RefreshStatus() override;
     bool SaveSettings() override;
     void setProfileCaption() override;
+    void showLinkNote(const QString& note) override;
     void setMonitorMarks(const app::MonitorMarks& marks) override;
     void cutDownForUser() override;
 
@@ -130,6 +132,7 @@ private:
     StatusPanels* m_statusBar = nullptr;
     StatusRefresher* m_refresher = nullptr;
     TInfoForm* m_infoForm = nullptr;
+    SoundPlayer* m_sounds = nullptr;
 };
 
 } // namespace vorbix::ui

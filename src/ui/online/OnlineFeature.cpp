@@ -1,20 +1,29 @@
 #include "ui/online/OnlineFeature.h"
 
+#include "core/app/Settings.h"
 #include "core/app/ShellState.h"
+#include "core/base/Sounds.h"
 #include "core/base/TextNumbers.h"
+#include "core/link/Rx.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
+#include "ui/app/SoundPlayer.h"
 #include "ui/link/LinkSession.h"
 #include "ui/link/TCommForm.h"
+#include "ui/online/DirectControlPage.h"
+#include "ui/online/LoggerLaunch.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace vorbix::ui {
 
@@ -33,9 +42,18 @@ OnlineFeature::OnlineFeature(Shell& shell) : Feature(shell)
 
     connect(this, &OnlineFeature::sessionStatus, this, &OnlineFeature::showStatus, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionWait, this, &OnlineFeature::showWait, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionRelays, this, &OnlineFeature::showRelays, Qt::QueuedConnection);
+    connect(this, &OnlineFeature::sessionLink, this, &OnlineFeature::showLinkState, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionError, this, &OnlineFeature::showError, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionBusy, this, &OnlineFeature::setBusy, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionEnded, this, &OnlineFeature::endedByItself, Qt::QueuedConnection);
+
+    QWidget* page = shell.page(app::Page::DirectControl);
+    m_directPage = new DirectControlPage(page);
+    page->layout()->addWidget(m_directPage);
+    connect(m_directPage, &DirectControlPage::sendRequested, this,
+            [this](const online::RelaySelection& selection) { m_session->requestSend(selection); });
+    connect(m_directPage, &DirectControlPage::refreshRequested, this, [this] { m_session->requestRefresh(); });
 }
 
 OnlineFeature::~OnlineFeature()
@@ -49,6 +67,10 @@ online::OnlineCallbacks OnlineFeature::callbacks()
     online::OnlineCallbacks c;
     c.statusShown = [this](const online::StatusBlock& block) { emit sessionStatus(block, QPrivateSignal()); };
     c.waitProgress = [this](const online::WaitProgress& progress) { emit sessionWait(progress, QPrivateSignal()); };
+    c.relaysShown = [this](online::RelaySource, std::uint8_t relays) { emit sessionRelays(relays, QPrivateSignal()); };
+    c.linkState = [this](online::LinkState state, int attempt) {
+        emit sessionLink(static_cast<int>(state), attempt, QPrivateSignal());
+    };
     c.error = [this](const std::string& text) { emit sessionError(fromCp(text), QPrivateSignal()); };
     c.busy = [this](bool busy) { emit sessionBusy(busy, QPrivateSignal()); };
     c.ended = [this](online::EndReason) { emit sessionEnded(QPrivateSignal()); };
@@ -59,6 +81,9 @@ void OnlineFeature::connectActions(MainActions& actions)
 {
     if (QAction* action = actions.action(QStringLiteral("MenuOnline"))) {
         connect(action, &QAction::triggered, this, &OnlineFeature::MenuOnlineClick);
+    }
+    if (QAction* action = actions.action(QStringLiteral("MenuQTXLogger"))) {
+        connect(action, &QAction::triggered, this, &OnlineFeature::MenuQTXLoggerClick);
     }
 }
 
@@ -135,10 +160,29 @@ bool OnlineFeature::StopOnline()
     return true;
 }
 
+void OnlineFeature::MenuQTXLoggerClick()
+{
+    (void)StopOnline(); // not restarted: the logger program has the link now
+    QString error;
+    if (!LaunchLogger(QFile::decodeName(shell().programFolder().c_str()), error)) {
+        Dialogs::error(shell().mainWindow(), error);
+    }
+}
+
 void OnlineFeature::applyOnlineState(bool onLine)
 {
     app::ShellState& state = shell().state();
     state.OnLine = onLine;
+    // The direct control page exists while on-line, for administrators, on a model whose relays
+    // it can show.
+    bool directControl = false;
+    if (onLine && state.AdminRights) {
+        directControl = m_directPage->DirectControlPageShow(shell().lang(), shell().linkSession().rx().Device().Relays);
+    }
+    shell().pageControl()->setTabVisible(static_cast<int>(app::Page::DirectControl), directControl);
+    if (!onLine) {
+        shell().showLinkNote(QString());
+    }
     shell().actions()->applyTexts(shell().lang(), state.LoggedIn, state.OnLine);
     shell().RefreshStatus();
 }
@@ -153,6 +197,7 @@ void OnlineFeature::showStatus(const online::StatusBlock& block)
     panel.EditLastBtn->setText(fromCp(view.lastButton));
     panel.BtnAdd->setEnabled(false);
     if (!view.eventShown) {
+        beep();
         return;
     }
     panel.EditLastMem->setText(fromCp(view.lastMem));
@@ -163,6 +208,44 @@ void OnlineFeature::showStatus(const online::StatusBlock& block)
     }
     emit statusReceived(fromCp(block.txCode), QString(QLatin1Char(block.code)), block.lowBattery,
                         block.slot.has_value(), QDateTime::currentDateTime());
+    emit lastTransmitterShown(fromCp(block.serialDigits()), QString(QLatin1Char(block.code)));
+    beep();
+}
+
+void OnlineFeature::beep()
+{
+    const app::Settings& settings = shell().settings();
+    if (!settings.Beep) {
+        return;
+    }
+    SoundPlayer& sounds = shell().sounds();
+    sounds.setOutput(SoundOutputFrom(settings.SoundCard, settings.SoundSpeaker));
+    sounds.playOnce(sound::kSoundShortBeep);
+}
+
+void OnlineFeature::showRelays(quint8 relays)
+{
+    if (m_session->running()) {
+        m_directPage->showRelays(relays, shell().lang());
+    }
+}
+
+void OnlineFeature::showLinkState(int state, int attempt)
+{
+    if (!m_session->running()) {
+        return;
+    }
+    switch (static_cast<online::LinkState>(state)) {
+    case online::LinkState::Lost:
+        shell().showLinkNote(tr("Link lost"));
+        break;
+    case online::LinkState::Reconnecting:
+        shell().showLinkNote(tr("Link lost - reconnecting (%1)").arg(attempt));
+        break;
+    case online::LinkState::Restored:
+        shell().showLinkNote(QString());
+        break;
+    }
 }
 
 void OnlineFeature::showWait(const online::WaitProgress& progress)

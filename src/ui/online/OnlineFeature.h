@@ -9,6 +9,7 @@
 
 namespace vorbix::ui {
 
+class DirectControlPage;
 class TCommForm;
 
 // On-line mode in the main window: the command that starts and ends it, the on-line panel that
@@ -27,6 +28,7 @@ public:
     void setTimings(const online::OnlineTimings& timings) { m_session->setTimings(timings); }
     bool running() const { return m_session->running(); }
     TCommForm& waitForm() { return *m_waitForm; }
+    DirectControlPage& directPage() { return *m_directPage; }
 
     void connectActions(MainActions& actions) override;
     void applyLanguage(const PopisType& lang) override;
@@ -40,6 +42,8 @@ public:
     bool StartOnline();
     // StopOnline: ends on-line mode and closes the link; true when it was on.
     bool StopOnline();
+    // The logger program: on-line mode ends first so that the link is free for it.
+    void MenuQTXLoggerClick();
 
 signals:
     // Not logged in: the login runs before on-line mode starts.
@@ -48,10 +52,14 @@ signals:
     // receiver memory holds the transmitter, when it was read.
     void statusReceived(const QString& txCode, const QString& buttonCode, bool lowBatt, bool inReceiver,
                         const QDateTime& time);
+    // A transmitter was received (serial digits, button code): the record views offer Add.
+    void lastTransmitterShown(const QString& serial, const QString& button);
 
     // The session's thread hands its callbacks over with these.
     void sessionStatus(const vorbix::online::StatusBlock& block, QPrivateSignal);
     void sessionWait(const vorbix::online::WaitProgress& progress, QPrivateSignal);
+    void sessionRelays(quint8 relays, QPrivateSignal);
+    void sessionLink(int state, int attempt, QPrivateSignal);
     void sessionError(const QString& text, QPrivateSignal);
     void sessionBusy(bool busy, QPrivateSignal);
     void sessionEnded(QPrivateSignal);
@@ -60,6 +68,9 @@ private:
     online::OnlineCallbacks callbacks();
     void showStatus(const online::StatusBlock& block);
     void showWait(const online::WaitProgress& progress);
+    void showRelays(quint8 relays);
+    void showLinkState(int state, int attempt);
+    void beep();
     void showError(const QString& text);
     void setBusy(bool busy);
     void endedByItself();
@@ -67,6 +78,7 @@ private:
 
     std::unique_ptr<online::OnlineSession> m_session;
     TCommForm* m_waitForm = nullptr;
+    DirectControlPage* m_directPage = nullptr;
 };
 
 } // namespace vorbix::ui

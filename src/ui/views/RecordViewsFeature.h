@@ -58,6 +58,10 @@ public:
     // open) or else the memory view (logged in), from the top; when nothing is found (text 146 was
     // shown) the page shown before comes back.
     void FindTransmitter(const QString& serial);
+    // On-line mode received a transmitter (serial digits, button code): Add is offered when no
+    // shown table holds it (and always for the Single layout or when both tables are empty); with
+    // FindLast on, the row that holds it becomes current.
+    void ShowLastTransmitter(const QString& serial, const QString& button);
 
     // --- File menu ---
     void MenuNew();

@@ -1,5 +1,6 @@
 // The Edit menu's record commands: add, edit and delete.
 #include "core/app/StatusView.h"
+#include "core/views/LastTransmitter.h"
 #include "core/views/RecordCommands.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
@@ -94,6 +95,37 @@ void RecordViewsFeature::BtnAddClick()
         RebuildViews();
     }
     panel.BtnAdd->setEnabled(false);
+}
+
+void RecordViewsFeature::ShowLastTransmitter(const QString& serial, const QString& button)
+{
+    const std::string serialCp = toCp(serial);
+    const std::string buttonCp = toCp(button);
+    RecordData& records = shell().records();
+    bool offerAdd = false;
+    const auto look = [&](RecordGrid* grid, const views::ShownRows& rows) {
+        const int row = views::LastRowOfTransmitter(rows, serialCp, buttonCp);
+        if (row < 0) {
+            offerAdd = true;
+        } else if (shell().settings().FindLast) {
+            grid->selectRow(row);
+        }
+    };
+    const views::MemoryView& memoryView = m_views->memoryView();
+    if (!m_views->MemoryViewEmpty()) {
+        look(m_views->memGrid(),
+             {memoryView.rowCount(), [&](int row) { return memoryView.slotOfRow(row); }, &records.memory.Records});
+    }
+    const views::UserView& userView = m_views->userView();
+    if (!m_views->UserViewEmpty()) {
+        look(m_views->userGrid(),
+             {userView.rowCount(), [&](int row) { return userView.slotOfRow(row); }, &records.memory.Records});
+    }
+    if (m_views->memoryView().layout() == views::GridLayout::Single ||
+        (m_views->MemoryViewEmpty() && m_views->UserViewEmpty())) {
+        offerAdd = true;
+    }
+    shell().onlinePanel()->BtnAdd->setEnabled(offerAdd);
 }
 
 void RecordViewsFeature::MenuDelete()

@@ -6,24 +6,34 @@
 #include "core/link/Komunikace.h"
 #include "core/link/LinkTimings.h"
 #include "core/online/OnlineTimings.h"
+#include "core/views/MemoryView.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
+#include "ui/app/StatusPanels.h"
 #include "ui/app/TMainForm.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/link/TCommForm.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/online/DirectControlPage.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -55,9 +65,9 @@ protected:
     void SetUp() override
     {
         Dialogs::clear();
-        sim = std::make_unique<rxsim::test::SimProcess>(
-            std::vector<std::string>{"--folder", VORBIX_DATA_DIR, "--model", "KV2MIN-S", "--mem-end", "10FF", "--fill",
-                                     "5", "--seed", "3", "--tcp", "127.0.0.1:0", "--control", "127.0.0.1:0"});
+        sim = std::make_unique<rxsim::test::SimProcess>(std::vector<std::string>{
+            "--folder", VORBIX_DATA_DIR, "--model", model(), "--mem-end", memoryEnd(), "--fill", "5", "--seed", "3",
+            "--tcp", "127.0.0.1:0", "--control", "127.0.0.1:0", "--log", folder.file("sim.log")});
         ASSERT_TRUE(sim->ready()) << sim->errors();
         control = rxsim::test::connectLoopback("127.0.0.1", sim->port("control"));
         ASSERT_GE(control, 0);
@@ -74,6 +84,10 @@ protected:
         form->show();
         QApplication::processEvents();
     }
+
+    // A two-relay model: no direct control page.
+    virtual std::string model() const { return "KV2MIN-S"; }
+    virtual std::string memoryEnd() const { return "10FF"; }
 
     void TearDown() override
     {
@@ -144,6 +158,8 @@ TEST_F(OnlineFeatureTest, TheCommandLogsInListensShowsEventsAndStops)
     EXPECT_EQ(panel().EditLastMem->text(), QStringLiteral("3"));
     EXPECT_FALSE(panel().LowBattLabel->isHidden());
     EXPECT_TRUE(panel().TempLabel->isHidden());
+    EXPECT_TRUE(panel().BtnAdd->isEnabled()) << "no table shows records yet";
+    EXPECT_FALSE(form->pageControl()->isTabVisible(static_cast<int>(app::Page::DirectControl)));
     const auto& history = form->feature<ui::ListsFeature>()->history().Records;
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].TxCode, tx);
@@ -215,5 +231,127 @@ TEST_F(OnlineFeatureTest, CancelInTheWaitBetweenFailedReadsEndsOnlineMode)
     EXPECT_FALSE(form->linkSession().link().IsOpen());
     EXPECT_TRUE(menuOnline()->isEnabled());
     EXPECT_EQ(menuOnline()->text(), text(lang::kMenuStartOnline));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+}
+
+// A model whose records have a time per relay: the tables decide whether Add is offered.
+class MultiLayoutOnlineTest : public OnlineFeatureTest
+{
+protected:
+    std::string model() const override { return "KV4MUL-M"; }
+    std::string memoryEnd() const override { return "11FF"; }
+};
+
+TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
+{
+    form->settings().FindLast = true;
+    form->feature<ui::CommunicationFeature>()->MenuDownloadClick();
+    ASSERT_TRUE(form->state().MemoryDownloaded) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    settleAfterStart();
+
+    const model::TData& known = form->records().memory.Records.at(2); // slot 2
+    ASSERT_FALSE(known.Empty);
+    ASSERT_TRUE(command("press 01" + known.Serial + " " + known.Button).starts_with("OK "));
+    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString("01" + known.Serial); }));
+    EXPECT_FALSE(panel().BtnAdd->isEnabled());
+    ui::RecordViews& views = form->feature<ui::RecordViewsFeature>()->views();
+    const int slot = views.memoryView().slotOfRow(views.memGrid()->currentIndex().row());
+    EXPECT_EQ(panel().EditLastMem->text(), QString::number(slot)) << "FindLast selects its row";
+
+    ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
+    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(panel().BtnAdd->isEnabled());
+}
+
+// Eight relays: the direct control page switches them.
+class DirectControlOnlineTest : public OnlineFeatureTest
+{
+protected:
+    std::string model() const override { return "KV8MOD-T"; }
+    std::string memoryEnd() const override { return "17FF"; }
+
+    ui::DirectControlPage& page() { return online().directPage(); }
+    bool directTabShown() { return form->pageControl()->isTabVisible(static_cast<int>(app::Page::DirectControl)); }
+};
+
+TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
+{
+    ASSERT_TRUE(command("relay 04").starts_with("OK"));
+    EXPECT_FALSE(directTabShown());
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    EXPECT_TRUE(directTabShown());
+    // The read made at the start shows the states.
+    ASSERT_TRUE(waitUntil([&] { return page().DirectChEdit[2]->text() == QStringLiteral("ON"); }));
+    EXPECT_EQ(page().DirectChEdit[0]->text(), QStringLiteral("OFF"));
+    EXPECT_FALSE(page().DirectChEdit[7]->isHidden());
+
+    page().DirectOn[0]->click();
+    page().DirectOn[2]->click();
+    page().DirectPuls[1]->click();
+    page().MinEdit->setValue(0);
+    page().SecEdit->setValue(1);
+    page().MilEdit->setValue(500);
+    page().DirectSendButton->click();
+    ASSERT_TRUE(waitUntil([&] {
+        return folder.read("sim.log").find("record :0600000B0203000F1000") != std::string::npos;
+    })) << folder.read("sim.log");
+    const std::string log = folder.read("sim.log");
+    EXPECT_LT(log.find("record :0600000B050100001000"), log.find("record :0600000B0203000F1000"));
+
+    // The states follow a refresh (or the receiver's own report), never the send itself.
+    page().DirectRefreshButton->click();
+    ASSERT_TRUE(waitUntil([&] { return page().DirectChEdit[0]->text() == QStringLiteral("ON"); }));
+    EXPECT_EQ(page().DirectChEdit[2]->text(), QStringLiteral("ON"));
+
+    menuOnline()->trigger();
+    EXPECT_FALSE(directTabShown());
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(DirectControlOnlineTest, ANonAdministratorGetsNoDirectControl)
+{
+    form->state().AdminRights = false;
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    EXPECT_FALSE(directTabShown());
+}
+
+TEST_F(DirectControlOnlineTest, ALostLinkShowsInTheStatusBarUntilItIsBack)
+{
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    settleAfterStart();
+    ASSERT_TRUE(command("drop 1500").starts_with("OK"));
+    ASSERT_TRUE(waitUntil([&] { return !form->statusPanels()->linkNote().isEmpty(); }, 15));
+    EXPECT_TRUE(form->state().OnLine) << "on-line mode waits for the link";
+    ASSERT_TRUE(waitUntil([&] { return form->statusPanels()->linkNote().isEmpty(); }, 30));
+    EXPECT_TRUE(form->state().OnLine);
+
+    // And it listens again.
+    ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
+    EXPECT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+}
+
+TEST_F(OnlineFeatureTest, TheLoggerProgramEndsOnlineModeOrSaysWhereItIsMissing)
+{
+    QAction* logger = form->actions()->action(QStringLiteral("ToolButtonLogger"));
+    ASSERT_NE(logger, nullptr);
+    logger->trigger(); // no program: a box names the path, without a login
+    ASSERT_EQ(Dialogs::shownMessages().size(), 1);
+    EXPECT_TRUE(Dialogs::shownMessages().at(0).contains(QString::fromStdString(folder.file("QTXLog"))))
+        << Dialogs::shownMessages().at(0).toStdString();
+    Dialogs::clear();
+
+    folder.write("QTXLog", "#!/bin/sh\ntouch started\n");
+    std::filesystem::permissions(folder.file("QTXLog"), std::filesystem::perms::owner_all);
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    logger->trigger();
+    EXPECT_FALSE(form->state().OnLine);
+    EXPECT_FALSE(form->linkSession().link().IsOpen());
+    EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(folder.file("started")); }));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
 }
