@@ -25,6 +25,7 @@
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/monitor/MonitorModeFeature.h"
 #include "ui/online/OnlineFeature.h"
 #include "ui/setup/UserLoginFeature.h"
 #include "ui/views/RecordViewsFeature.h"
@@ -97,6 +98,14 @@ void TMainForm::wireFeatures()
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
     connect(online, &OnlineFeature::lastTransmitterShown, views, &RecordViewsFeature::ShowLastTransmitter);
+
+    // Monitor mode, over the setup of the monitoring page once that page owns one.
+    auto* monitorMode = new MonitorModeFeature(*this);
+    addFeature(monitorMode);
+    connect(online, &OnlineFeature::statusReceived, monitorMode, &MonitorModeFeature::ReceiveStatus);
+    connect(monitorMode, &MonitorModeFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
+    connect(monitorMode, &MonitorModeFeature::onlineStartNeeded, online, &OnlineFeature::StartOnline);
+    connect(monitorMode, &MonitorModeFeature::onlineStopNeeded, online, &OnlineFeature::StopOnline);
 }
 
 void TMainForm::addFeature(Feature* feature)
