@@ -104,10 +104,14 @@ void Reception::Prijem(const std::string& txCode, char code)
 {
     const std::string codeText = online::EventCodeText(txCode, code);
     const std::string serial = lists::serialOf(txCode);
+    // Characters 3-7 of an event's code, without copying: this runs for every event of the setup.
+    const auto serialMatches = [&serial](const std::string& eventTx) {
+        return eventTx.size() > 2 && std::string_view(eventTx).substr(2, 5) == serial;
+    };
     m_txCode = txCode;
     m_buttonCode = codeText;
     const auto matches = [&](const TEvent& e, int strictness) {
-        return lists::serialOf(e.TxCode) == serial && TlacitkaSouhlasi(codeText, e.ButtonCode, strictness);
+        return serialMatches(e.TxCode) && TlacitkaSouhlasi(codeText, e.ButtonCode, strictness);
     };
     const auto anyMatch = [&](const std::vector<TEvent>& events, int strictness) {
         return std::any_of(events.begin(), events.end(), [&](const TEvent& e) { return matches(e, strictness); });
