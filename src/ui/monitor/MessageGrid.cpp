@@ -3,10 +3,10 @@
 #include "core/base/TextNumbers.h"
 #include "ui/app/QtText.h"
 
-#include <QDateTime>
 #include <QFont>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
+#include <ctime>
 
 namespace vorbix::ui {
 namespace {
@@ -36,6 +36,17 @@ protected:
     }
 };
 
+// "dd.MM.yyyy hh:mm:ss" in local time, as the lists show times.
+QString activatedText(std::chrono::system_clock::time_point when)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm parts{};
+    ::localtime_r(&seconds, &parts);
+    char text[24];
+    std::strftime(text, sizeof text, "%d.%m.%Y %H:%M:%S", &parts);
+    return QString::fromLatin1(text);
+}
+
 } // namespace
 
 MessageTableModel::MessageTableModel(const monitor::TMonitor& setup, const monitor::Reception& reception,
@@ -48,16 +59,64 @@ void MessageTableModel::refresh()
 {
     beginResetModel();
     m_rows = m_reception.rows();
+    // What the cells show is worked out once here: blinking draws the table twice a second.
+    m_shown.clear();
+    const std::string fontName = toCp(m_fontName);
+    for (const monitor::ActiveRow& row : m_rows) {
+        Shown shown;
+        const monitor::MessageLook look = m_setup.NastavPismo(row.position, fontName);
+        shown.colours = {monitor::shownColours(look, false), monitor::shownColours(look, true)};
+        shown.font = QFont(m_fontName);
+        shown.font.setPointSize(std::max(1, row.height - 12));
+        shown.texts = {QString(), QString::number(row.number), fromCp(row.text), activatedText(row.activatedAt)};
+        m_shown.push_back(std::move(shown));
+    }
     endResetModel();
 }
 
 void MessageTableModel::blink(bool phase)
 {
     m_phase = phase;
-    if (!m_rows.empty()) {
-        emit dataChanged(index(0, 0), index(static_cast<int>(m_rows.size()) - 1, ColumnCount - 1),
-                         {Qt::BackgroundRole, Qt::ForegroundRole});
+    // Only the rows of blinking messages change; runs of them are drawn again together.
+    const int count = static_cast<int>(m_rows.size());
+    for (int first = 0; first < count;) {
+        if (!blinks(first)) {
+            ++first;
+            continue;
+        }
+        int last = first;
+        while (last + 1 < count && blinks(last + 1)) {
+            ++last;
+        }
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+        first = last + 1;
     }
+}
+
+void MessageTableModel::marksChanged()
+{
+    if (!m_rows.empty()) {
+        emit dataChanged(index(0, Tick), index(static_cast<int>(m_rows.size()) - 1, Tick), {Qt::CheckStateRole});
+    }
+}
+
+const monitor::TMonitorData* MessageTableModel::messageOf(int row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+        return nullptr;
+    }
+    const int position = m_rows[static_cast<std::size_t>(row)].position;
+    // The rows are as of the last refresh; a setup replaced since has other messages.
+    if (position < 0 || static_cast<std::size_t>(position) >= m_setup.Messages.size()) {
+        return nullptr;
+    }
+    return &m_setup.Messages[static_cast<std::size_t>(position)];
+}
+
+bool MessageTableModel::blinks(int row) const
+{
+    const monitor::TMonitorData* m = messageOf(row);
+    return m != nullptr && m->Blink;
 }
 
 int MessageTableModel::rowCount(const QModelIndex& parent) const
@@ -72,36 +131,23 @@ int MessageTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant MessageTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_rows.size()) {
+    const monitor::TMonitorData* message = index.isValid() ? messageOf(index.row()) : nullptr;
+    if (message == nullptr) {
         return {};
     }
-    const monitor::ActiveRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    const Shown& shown = m_shown[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        switch (index.column()) {
-        case Number:
-            return row.number;
-        case Text:
-            return fromCp(row.text);
-        case Activated:
-            return QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(row.activatedAt))
-                .toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
-        default:
-            return {};
-        }
+        return index.column() == Tick ? QVariant() : QVariant(shown.texts[static_cast<std::size_t>(index.column())]);
     case Qt::CheckStateRole:
-        return index.column() == Tick ? QVariant(row.marked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        return index.column() == Tick ? QVariant(message->Marked ? Qt::Checked : Qt::Unchecked) : QVariant();
     case Qt::BackgroundRole:
     case Qt::ForegroundRole: {
-        const monitor::MessageLook look = m_setup.NastavPismo(row.position, toCp(m_fontName));
-        const monitor::ShownColours shown = monitor::shownColours(look, m_phase);
-        return rgb(role == Qt::BackgroundRole ? shown.background : shown.text);
+        const monitor::ShownColours& colours = shown.colours[m_phase ? 1 : 0];
+        return rgb(role == Qt::BackgroundRole ? colours.background : colours.text);
     }
-    case Qt::FontRole: {
-        QFont font(m_fontName);
-        font.setPointSize(std::max(1, m_setup.Messages[static_cast<std::size_t>(row.position)].Size));
-        return font;
-    }
+    case Qt::FontRole:
+        return shown.font;
     default:
         return {};
     }

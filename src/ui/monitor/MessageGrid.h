@@ -4,7 +4,9 @@
 #include "core/monitor/Reception.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QTableView>
+#include <array>
 #include <vector>
 
 namespace vorbix::ui {
@@ -33,6 +35,8 @@ public:
     // A blink tick: the colours of every row are drawn again.
     void blink(bool phase);
     bool blinkPhase() const { return m_phase; }
+    // The tick boxes drawn again after a mark changed.
+    void marksChanged();
 
     const std::vector<monitor::ActiveRow>& rows() const { return m_rows; }
 
@@ -42,11 +46,21 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    const monitor::TMonitorData* messageOf(int row) const;
+    bool blinks(int row) const;
+
     const monitor::TMonitor& m_setup;
     const monitor::Reception& m_reception;
     const PopisType* m_lang = nullptr;
     QString m_fontName = QStringLiteral("Tahoma");
     std::vector<monitor::ActiveRow> m_rows;
+    struct Shown
+    {
+        std::array<monitor::ShownColours, 2> colours; // blink phase off, on
+        QFont font;
+        std::array<QString, ColumnCount> texts;
+    };
+    std::vector<Shown> m_shown; // one per row
     bool m_phase = false;
 };
 

@@ -101,8 +101,7 @@ void MonitorModeFeature::buildPanel()
     connect(m_grid, &MessageGrid::tickPressed, this, [this](int tickedRow) {
         if (m_reception->TickRow(tickedRow)) {
             m_selectAll->setChecked(m_reception->selectAllTicked());
-            m_grid->viewport()->update();
-            m_model->blink(m_model->blinkPhase()); // the tick boxes drawn again
+            m_model->marksChanged();
         }
     });
 }
@@ -248,8 +247,7 @@ void MonitorModeFeature::MonitorEndButtonClick()
 void MonitorModeFeature::MessageClearBox1Click(bool ticked)
 {
     m_reception->SelectAll(ticked);
-    m_model->blink(m_model->blinkPhase());
-    m_grid->viewport()->update();
+    m_model->marksChanged();
 }
 
 void MonitorModeFeature::MessageClearButtonClick()

@@ -84,6 +84,10 @@ void TMonitorMessageForm::present(const QString& caption, const QString& text, c
 
 void TMonitorMessageForm::setColours(const monitor::ShownColours& colours)
 {
+    // Every blink tick comes here for every window; only a blinking one changes.
+    if (colours == m_colours && TextLabel->autoFillBackground()) {
+        return;
+    }
     m_colours = colours;
     QPalette palette = TextLabel->palette();
     palette.setColor(QPalette::Window, rgb(colours.background));
