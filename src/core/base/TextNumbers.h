@@ -276,4 +276,10 @@ inline constexpr int kSoundShortBeep = 260;      // sound codes 1..4 are 260..26
 inline constexpr int kSoundPermanentAlarm = 265; // sound code 5
 inline constexpr int kSoundOwnFile = 264;        // sound code 6
 
+// Monitor mode: the table of active messages and its panel.
+inline constexpr int kMonitorActivated = 239;
+inline constexpr int kMonitorExit = 252;
+inline constexpr int kMonitorSelectAll = 253;
+inline constexpr int kMonitorDeactiveButton = 254;
+
 } // namespace vorbix::lang

@@ -19,5 +19,6 @@ int runUpload(CtlSession& session, const std::vector<std::string>& args);
 int runPasswd(CtlSession& session, const std::vector<std::string>& args);
 int runWatch(CtlSession& session, const std::vector<std::string>& args);
 int runRelay(CtlSession& session, const std::vector<std::string>& args);
+int runMonitor(CtlSession& session, const std::vector<std::string>& args);
 
 } // namespace vorbix::ctl

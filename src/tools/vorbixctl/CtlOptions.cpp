@@ -146,6 +146,11 @@ Commands:
                          print a monitor setup: a line per message and an indented line per
                          Active or Deactive event, or one JSON object per message; needs no
                          receiver
+  monitor FILE.mon [--count N] [--seconds S] [--json]
+                         go on-line and switch the messages of a monitor setup by the events
+                         received: a line for each activation, re-activation and deactivation,
+                         each also appended to the folder's MonitorJournal.csv, until N lines,
+                         S seconds, or Ctrl+C
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

@@ -28,6 +28,7 @@
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
 #include "ui/monitor/MonitorFeature.h"
+#include "ui/monitor/MonitorModeFeature.h"
 #include "ui/online/OnlineFeature.h"
 #include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
@@ -132,6 +133,14 @@ void TMainForm::wireFeatures()
         m_sounds->setOutput(SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker));
         m_sounds->playOnce(code, file);
     });
+
+    // Monitor mode, over the setup of the monitoring page.
+    auto* monitorMode = new MonitorModeFeature(*this, &monitorFeature->setup());
+    addFeature(monitorMode);
+    connect(online, &OnlineFeature::statusReceived, monitorMode, &MonitorModeFeature::ReceiveStatus);
+    connect(monitorMode, &MonitorModeFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
+    connect(monitorMode, &MonitorModeFeature::onlineStartNeeded, online, &OnlineFeature::StartOnline);
+    connect(monitorMode, &MonitorModeFeature::onlineStopNeeded, online, &OnlineFeature::StopOnline);
 }
 
 void TMainForm::addFeature(Feature* feature)

@@ -363,3 +363,59 @@ TEST_F(OnlineCommandsTest, UsageErrorsExitWithTwo)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OnlineCommandsTest, MonitorSwitchesAMessageByItsEventsAndJournalsIt)
+{
+    const std::string setup = folder.write("alarm.mon", "Vorbix monitor setup file\r\n"
+                                                        "1#Gate, open#1#12#0###0#0#0#\r\n"
+                                                        "Active:0100001#1#n#end\r\n"
+                                                        "Deactive:0100001#2#n#end\r\n");
+    CtlProcess monitor(ctl({"monitor", setup, "--json", "--count", "2"}));
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (monitor.err().find("monitoring 1 messages") == std::string::npos && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_NE(monitor.err().find("monitoring 1 messages"), std::string::npos) << monitor.err();
+    for (const std::string event : {"press 0100001 1", "press 0100001 2"}) {
+        ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
+        std::this_thread::sleep_for(700ms);
+    }
+    EXPECT_EQ(monitor.wait(), 0) << monitor.err();
+
+    std::string out = monitor.out();
+    const std::regex time("\"time\":\"(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\",");
+    std::vector<std::string> times;
+    for (auto it = std::sregex_iterator(out.begin(), out.end(), time); it != std::sregex_iterator(); ++it) {
+        times.push_back((*it)[1]);
+    }
+    ASSERT_EQ(times.size(), 2u) << out;
+    EXPECT_EQ(std::regex_replace(out, time, ""),
+              "{\"kind\":\"activate\",\"message\":1,\"text\":\"Gate, open\",\"order\":1,\"tx\":\"0100001\","
+              "\"button\":\"1\"}\n"
+              "{\"kind\":\"deactivate\",\"message\":1,\"text\":\"Gate, open\",\"order\":1,\"tx\":\"0100001\","
+              "\"button\":\"2\"}\n");
+    EXPECT_EQ(folder.read("MonitorJournal.csv"), "time,kind,message,text,tx,button,user\r\n" + times[0] +
+                                                     ",activate,1,\"Gate, open\",0100001,1,\r\n" + times[1] +
+                                                     ",deactivate,1,\"Gate, open\",0100001,2,\r\n");
+}
+
+TEST_F(OnlineCommandsTest, MonitorUsageErrorsAndABrokenSetup)
+{
+    const std::vector<std::vector<std::string>> usage = {
+        {"monitor"},
+        {"monitor", "a.mon", "b.mon"},
+        {"monitor", "a.mon", "--count", "0"},
+        {"monitor", "a.mon", "--bogus"},
+    };
+    for (const auto& args : usage) {
+        std::string out;
+        EXPECT_EQ(run(args, out), 2) << ::testing::PrintToString(args) << lastErr;
+    }
+    std::string out;
+    EXPECT_EQ(run({"monitor", folder.write("bad.mon", "not a setup\r\n")}, out), 1);
+    EXPECT_FALSE(lastErr.empty());
+}
+
+} // namespace

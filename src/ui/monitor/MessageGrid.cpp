@@ -1,0 +1,205 @@
+#include "ui/monitor/MessageGrid.h"
+
+#include "core/base/TextNumbers.h"
+#include "ui/app/QtText.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <ctime>
+
+namespace vorbix::ui {
+namespace {
+
+QColor rgb(std::uint32_t colour)
+{
+    return QColor::fromRgb(static_cast<QRgb>(colour));
+}
+
+// The alarm colours stay while a row is selected: the selection would otherwise paint over them.
+class AlarmColoursDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_Selected;
+        option->state &= ~QStyle::State_HasFocus;
+        option->textElideMode = Qt::ElideRight;
+        if (index.column() == MessageTableModel::Tick) {
+            option->displayAlignment = Qt::AlignCenter;
+            option->decorationAlignment = Qt::AlignCenter;
+        }
+    }
+};
+
+// "dd.MM.yyyy hh:mm:ss" in local time, as the lists show times.
+QString activatedText(std::chrono::system_clock::time_point when)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm parts{};
+    ::localtime_r(&seconds, &parts);
+    char text[24];
+    std::strftime(text, sizeof text, "%d.%m.%Y %H:%M:%S", &parts);
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+MessageTableModel::MessageTableModel(const monitor::TMonitor& setup, const monitor::Reception& reception,
+                                     QObject* parent)
+    : QAbstractTableModel(parent), m_setup(setup), m_reception(reception)
+{
+}
+
+void MessageTableModel::refresh()
+{
+    beginResetModel();
+    m_rows = m_reception.rows();
+    // What the cells show is worked out once here: blinking draws the table twice a second.
+    m_shown.clear();
+    const std::string fontName = toCp(m_fontName);
+    for (const monitor::ActiveRow& row : m_rows) {
+        Shown shown;
+        const monitor::MessageLook look = m_setup.NastavPismo(row.position, fontName);
+        shown.colours = {monitor::shownColours(look, false), monitor::shownColours(look, true)};
+        shown.font = QFont(m_fontName);
+        shown.font.setPointSize(std::max(1, row.height - 12));
+        shown.texts = {QString(), QString::number(row.number), fromCp(row.text), activatedText(row.activatedAt)};
+        m_shown.push_back(std::move(shown));
+    }
+    endResetModel();
+}
+
+void MessageTableModel::blink(bool phase)
+{
+    m_phase = phase;
+    // Only the rows of blinking messages change; runs of them are drawn again together.
+    const int count = static_cast<int>(m_rows.size());
+    for (int first = 0; first < count;) {
+        if (!blinks(first)) {
+            ++first;
+            continue;
+        }
+        int last = first;
+        while (last + 1 < count && blinks(last + 1)) {
+            ++last;
+        }
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+        first = last + 1;
+    }
+}
+
+void MessageTableModel::marksChanged()
+{
+    if (!m_rows.empty()) {
+        emit dataChanged(index(0, Tick), index(static_cast<int>(m_rows.size()) - 1, Tick), {Qt::CheckStateRole});
+    }
+}
+
+const monitor::TMonitorData* MessageTableModel::messageOf(int row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+        return nullptr;
+    }
+    const int position = m_rows[static_cast<std::size_t>(row)].position;
+    // The rows are as of the last refresh; a setup replaced since has other messages.
+    if (position < 0 || static_cast<std::size_t>(position) >= m_setup.Messages.size()) {
+        return nullptr;
+    }
+    return &m_setup.Messages[static_cast<std::size_t>(position)];
+}
+
+bool MessageTableModel::blinks(int row) const
+{
+    const monitor::TMonitorData* m = messageOf(row);
+    return m != nullptr && m->Blink;
+}
+
+int MessageTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int MessageTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant MessageTableModel::data(const QModelIndex& index, int role) const
+{
+    const monitor::TMonitorData* message = index.isValid() ? messageOf(index.row()) : nullptr;
+    if (message == nullptr) {
+        return {};
+    }
+    const Shown& shown = m_shown[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == Tick ? QVariant() : QVariant(shown.texts[static_cast<std::size_t>(index.column())]);
+    case Qt::CheckStateRole:
+        return index.column() == Tick ? QVariant(message->Marked ? Qt::Checked : Qt::Unchecked) : QVariant();
+    case Qt::BackgroundRole:
+    case Qt::ForegroundRole: {
+        const monitor::ShownColours& colours = shown.colours[m_phase ? 1 : 0];
+        return rgb(role == Qt::BackgroundRole ? colours.background : colours.text);
+    }
+    case Qt::FontRole:
+        return shown.font;
+    default:
+        return {};
+    }
+}
+
+QVariant MessageTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || m_lang == nullptr) {
+        return {};
+    }
+    switch (section) {
+    case Number:
+        return fromCp(LangText(*m_lang, lang::kMonitorMessage));
+    case Text:
+        return fromCp(LangText(*m_lang, lang::kMonitorText));
+    case Activated:
+        return fromCp(LangText(*m_lang, lang::kMonitorActivated));
+    default:
+        return QString();
+    }
+}
+
+MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent) : QTableView(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("MessageGrid"));
+    setModel(model);
+    setItemDelegate(new AlarmColoursDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    setColumnWidth(MessageTableModel::Tick, 32);
+    setColumnWidth(MessageTableModel::Number, 80);
+    setColumnWidth(MessageTableModel::Text, 400);
+    // Only a press in the tick column acts; the rest of a row is for looking at.
+    connect(this, &QTableView::pressed, this, [this](const QModelIndex& index) {
+        if (index.column() == MessageTableModel::Tick) {
+            emit tickPressed(index.row() + 1);
+        }
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, &MessageGrid::applyRowHeights);
+}
+
+void MessageGrid::applyRowHeights()
+{
+    const auto& rows = m_model->rows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        verticalHeader()->resizeSection(static_cast<int>(r), rows[r].height);
+    }
+}
+
+} // namespace vorbix::ui

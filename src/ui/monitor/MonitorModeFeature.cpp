@@ -1,0 +1,378 @@
+#include "ui/monitor/MonitorModeFeature.h"
+
+#include "core/app/Settings.h"
+#include "core/base/TextNumbers.h"
+#include "core/text/TextFile.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/OnlinePanel.h"
+#include "ui/app/QtText.h"
+#include "ui/app/Shell.h"
+#include "ui/app/SoundPlayer.h"
+#include "ui/monitor/MessageGrid.h"
+#include "ui/monitor/TMonitorMessageForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace vorbix::ui {
+namespace {
+
+constexpr int kBlinkMilliseconds = 500;
+
+// What monitor mode takes out of reach: the menus by their menu entries, the rest as actions.
+constexpr const char* kMenus[] = {"MFile", "MEdit", "MCommunication"};
+constexpr const char* kActions[] = {"MenuCommSetup",    "ToolButtonNew",      "ToolButtonOpen",   "ToolButtonSave",
+                                    "ToolButtonAdd",    "ToolButtonEdit",     "ToolButtonDelete", "ToolButtonLogin",
+                                    "ToolButtonUpload", "ToolButtonDownload", "ToolButtonOnline"};
+
+TMonitorMessageForm* formOf(const monitor::TMonitorData& m)
+{
+    return static_cast<TMonitorMessageForm*>(m.Popup);
+}
+
+} // namespace
+
+MonitorModeFeature::MonitorModeFeature(Shell& shell, monitor::TMonitor* setup) : Feature(shell), m_setup(setup)
+{
+    if (m_setup == nullptr) {
+        m_ownSetup = std::make_unique<monitor::TMonitor>();
+        m_setup = m_ownSetup.get();
+    }
+    m_reception = std::make_unique<monitor::Reception>(*m_setup, hooks());
+    m_journal = std::make_unique<monitor::MonitorJournal>(
+        text::joinPath(shell.programFolder(), monitor::MonitorJournal::kFileName), [this](const std::string& message) {
+            // Shown once; monitoring goes on without the journal.
+            if (auto* window = qobject_cast<QMainWindow*>(this->shell().mainWindow())) {
+                window->statusBar()->showMessage(fromCp(message));
+            }
+        });
+    m_blinkTimer.setInterval(kBlinkMilliseconds);
+    connect(&m_blinkTimer, &QTimer::timeout, this, &MonitorModeFeature::BlinkTimerTimer);
+    buildPanel();
+}
+
+MonitorModeFeature::~MonitorModeFeature()
+{
+    for (monitor::TMonitorData& m : m_setup->Messages) {
+        delete formOf(m);
+        m.Popup = nullptr;
+    }
+}
+
+void MonitorModeFeature::buildPanel()
+{
+    QWidget* panel = shell().messagesPanel();
+    auto* strip = new QWidget(panel);
+    strip->setObjectName(QStringLiteral("MessageClearPanel"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 4, 6, 4);
+    m_selectAll = new QCheckBox(QStringLiteral("Select All"), strip);
+    m_selectAll->setObjectName(QStringLiteral("MessageClearBox1"));
+    m_deactive = new QPushButton(QStringLiteral("Deactive"), strip);
+    m_deactive->setObjectName(QStringLiteral("MessageClearButton"));
+    m_exit = new QPushButton(QStringLiteral("Exit"), strip);
+    m_exit->setObjectName(QStringLiteral("MonitorEndButton"));
+    row->addWidget(m_selectAll);
+    row->addSpacing(12);
+    row->addWidget(m_deactive);
+    row->addStretch(1);
+    row->addWidget(m_exit);
+
+    m_model = new MessageTableModel(*m_setup, *m_reception, this);
+    m_grid = new MessageGrid(m_model, panel);
+    panel->layout()->setContentsMargins(0, 0, 0, 0);
+    panel->layout()->addWidget(strip);
+    panel->layout()->addWidget(m_grid);
+
+    connect(m_selectAll, &QCheckBox::clicked, this, &MonitorModeFeature::MessageClearBox1Click);
+    connect(m_deactive, &QPushButton::clicked, this, &MonitorModeFeature::MessageClearButtonClick);
+    connect(m_exit, &QPushButton::clicked, this, &MonitorModeFeature::MonitorEndButtonClick);
+    connect(m_grid, &MessageGrid::tickPressed, this, [this](int tickedRow) {
+        if (m_reception->TickRow(tickedRow)) {
+            m_selectAll->setChecked(m_reception->selectAllTicked());
+            m_model->marksChanged();
+        }
+    });
+}
+
+monitor::ReceptionHooks MonitorModeFeature::hooks()
+{
+    monitor::ReceptionHooks h;
+    h.closeTransients = [this] { closeTransients(); };
+    h.sound = [this](const monitor::SoundRequest& request) {
+        const app::Settings& settings = shell().settings();
+        shell().sounds().setOutput(SoundOutputFrom(settings.SoundCard, settings.SoundSpeaker));
+        shell().sounds().request(request.code, fromCp(request.file));
+    };
+    h.bringToFront = [this] { bringToFront(); };
+    h.openPopup = [this](int position, const monitor::TSlot& slot) { openPopup(position, slot); };
+    h.reshowPopup = [this](int position) { reshowPopup(position); };
+    h.closePopup = [this](int position) { closePopup(position); };
+    h.changed = [this](const monitor::Change& change) { journal(change); };
+    return h;
+}
+
+void MonitorModeFeature::connectActions(MainActions& actions)
+{
+    if (QAction* action = actions.action(QStringLiteral("MenuMonitor"))) {
+        connect(action, &QAction::triggered, this, &MonitorModeFeature::MenuMonitorClick);
+    }
+}
+
+void MonitorModeFeature::applyLanguage(const PopisType& lang)
+{
+    m_model->setLanguage(&lang);
+    m_selectAll->setText(fromCp(LangText(lang, lang::kMonitorSelectAll)));
+    m_deactive->setText(fromCp(LangText(lang, lang::kMonitorDeactiveButton)));
+    m_exit->setText(fromCp(LangText(lang, lang::kMonitorExit)));
+    m_model->headerDataChanged(Qt::Horizontal, 0, MessageTableModel::ColumnCount - 1);
+}
+
+void MonitorModeFeature::firstActivation(const app::ActivationPlan& plan)
+{
+    if (plan.monitor) {
+        MenuMonitorClick();
+    }
+}
+
+void MonitorModeFeature::closeSteps()
+{
+    m_blinkTimer.stop();
+    shell().sounds().request(0);
+}
+
+bool MonitorModeFeature::inMonitorMode() const
+{
+    return !shell().messagesPanel()->isHidden();
+}
+
+TMonitorMessageForm* MonitorModeFeature::popupOf(int position) const
+{
+    if (position < 0 || static_cast<std::size_t>(position) >= m_setup->Messages.size()) {
+        return nullptr;
+    }
+    return formOf(m_setup->Messages[static_cast<std::size_t>(position)]);
+}
+
+void MonitorModeFeature::MenuMonitorClick()
+{
+    app::ShellState& state = shell().state();
+    if (!inMonitorMode()) {
+        if (!state.LoggedIn) {
+            emit loginNeeded();
+            if (!state.LoggedIn) {
+                return;
+            }
+        }
+        m_setup->OnlineBefore = state.OnLine;
+        if (!state.OnLine) {
+            emit onlineStartNeeded();
+        }
+        if (!state.OnLine) {
+            return;
+        }
+        setModeControls(true);
+        m_blinkTimer.start();
+        MessageGridRefresh();
+        shell().RefreshStatus();
+        return;
+    }
+    if (!state.AdminRights) {
+        // The operator may not reach the rest of the program: leaving ends it, with its questions.
+        shell().mainWindow()->close();
+        return;
+    }
+    if (!m_setup->OnlineBefore) {
+        emit onlineStopNeeded();
+    }
+    setModeControls(false);
+    m_blinkTimer.stop();
+    shell().RefreshStatus();
+}
+
+void MonitorModeFeature::setModeControls(bool monitorMode)
+{
+    shell().messagesPanel()->setVisible(monitorMode);
+    shell().pageControl()->setVisible(!monitorMode);
+    shell().onlinePanel()->setVisible(!monitorMode);
+    MainActions* actions = shell().actions();
+    // A user without administrator rights has no tool bar to give back.
+    if (shell().state().AdminRights) {
+        actions->toolBar()->setVisible(!monitorMode);
+    } else if (monitorMode) {
+        actions->toolBar()->hide();
+    }
+    if (monitorMode) {
+        m_disabled.clear();
+        for (const char* name : kMenus) {
+            if (QMenu* menu = actions->menu(QString::fromLatin1(name))) {
+                m_disabled[menu->menuAction()] = menu->menuAction()->isEnabled();
+            }
+        }
+        for (const char* name : kActions) {
+            if (QAction* action = actions->action(QString::fromLatin1(name))) {
+                m_disabled[action] = action->isEnabled();
+            }
+        }
+        for (auto& [action, enabled] : m_disabled) {
+            action->setEnabled(false);
+        }
+    } else {
+        for (auto& [action, enabled] : m_disabled) {
+            action->setEnabled(enabled);
+        }
+        m_disabled.clear();
+    }
+}
+
+void MonitorModeFeature::MonitorEndButtonClick()
+{
+    m_selectAll->setChecked(true);
+    MessageClearBox1Click(true);
+    MessageClearButtonClick();
+    MenuMonitorClick();
+}
+
+void MonitorModeFeature::MessageClearBox1Click(bool ticked)
+{
+    m_reception->SelectAll(ticked);
+    m_model->marksChanged();
+}
+
+void MonitorModeFeature::MessageClearButtonClick()
+{
+    m_reception->Deactive();
+    m_selectAll->setChecked(false);
+    MessageGridRefresh();
+}
+
+void MonitorModeFeature::MessageGridRefresh()
+{
+    m_model->setFontName(fromCp(shell().settings().MonitorFont));
+    m_model->refresh();
+}
+
+void MonitorModeFeature::ReceiveStatus(const QString& txCode, const QString& buttonCode, bool /*lowBatt*/,
+                                       bool /*inReceiver*/, const QDateTime& /*time*/)
+{
+    // Only monitor mode receives: events while it is off are not alarms.
+    if (!inMonitorMode() || buttonCode.isEmpty()) {
+        return;
+    }
+    updateWorkArea();
+    m_reception->Prijem(toCp(txCode), toCp(buttonCode.left(1))[0]);
+    MessageGridRefresh();
+    raisePopups();
+}
+
+void MonitorModeFeature::updateWorkArea()
+{
+    const QScreen* screen = shell().mainWindow()->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    m_workAreaOrigin = area.topLeft();
+    m_reception->setWorkArea({area.width(), area.height()});
+}
+
+void MonitorModeFeature::raisePopups()
+{
+    // The most recently activated message's window ends on top.
+    for (const monitor::ActiveRow& row : m_reception->rows()) {
+        if (TMonitorMessageForm* form = popupOf(row.position)) {
+            if (form->isVisible()) {
+                form->raise();
+            }
+        }
+    }
+}
+
+void MonitorModeFeature::openPopup(int position, const monitor::TSlot& slot)
+{
+    monitor::TMonitorData& m = m_setup->Messages[static_cast<std::size_t>(position)];
+    auto* form = new TMonitorMessageForm(shell().mainWindow());
+    m.Popup = form;
+    reshowPopup(position);
+    form->move(m_workAreaOrigin + QPoint(slot.Left, slot.Top));
+}
+
+void MonitorModeFeature::reshowPopup(int position)
+{
+    const monitor::TMonitorData& m = m_setup->Messages[static_cast<std::size_t>(position)];
+    TMonitorMessageForm* form = formOf(m);
+    if (form == nullptr) {
+        return;
+    }
+    const monitor::MessageLook look = m_setup->NastavPismo(position, shell().settings().MonitorFont);
+    form->present(fromCp(LangText(shell().lang(), lang::kMonitorMessage)) + QLatin1Char(' ') +
+                      QString::number(position + 1),
+                  fromCp(m.Text), look, fromCp(m.Picture));
+    form->show();
+}
+
+void MonitorModeFeature::closePopup(int position)
+{
+    monitor::TMonitorData& m = m_setup->Messages[static_cast<std::size_t>(position)];
+    if (TMonitorMessageForm* form = formOf(m)) {
+        form->hide();
+        form->deleteLater();
+    }
+    m.Popup = nullptr;
+}
+
+void MonitorModeFeature::bringToFront()
+{
+    QWidget* window = shell().mainWindow();
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+void MonitorModeFeature::closeTransients()
+{
+    // Our own menus and the dialog on top would hide the alarm; they close as an Escape would close
+    // them. Other programs are left alone.
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!popup->close()) {
+            break;
+        }
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+    }
+}
+
+void MonitorModeFeature::journal(const monitor::Change& change)
+{
+    m_journal->append(change, change.kind == monitor::ChangeKind::Acknowledge ? m_user : std::string());
+}
+
+void MonitorModeFeature::BlinkTimerTimer()
+{
+    m_setup->BlinkPhase = !m_setup->BlinkPhase;
+    if (inMonitorMode()) {
+        m_model->blink(m_setup->BlinkPhase);
+    }
+    for (std::size_t p = 0; p < m_setup->Messages.size(); ++p) {
+        if (TMonitorMessageForm* form = formOf(m_setup->Messages[p])) {
+            const monitor::MessageLook look = m_setup->NastavPismo(static_cast<int>(p), shell().settings().MonitorFont);
+            form->setColours(monitor::shownColours(look, m_setup->BlinkPhase));
+        }
+    }
+}
+
+} // namespace vorbix::ui
