@@ -24,6 +24,9 @@ namespace vorbix::ui {
 namespace {
 
 constexpr int kHighestPort = 32;
+// The path fields share their row with the long file box captions of some languages: without a
+// floor a narrowed dialog squeezes them to a few characters.
+constexpr int kPathFieldMinimum = 120;
 
 QTableWidgetItem* cell(const std::string& text)
 {
@@ -84,6 +87,9 @@ ConnectionsPage::ConnectionsPage(QWidget* parent) : QWidget(parent)
     ConnOpenMonitorBox = named(new QCheckBox(this), "ConnOpenMonitorBox");
     ConnMonitorEdit = named(new QLineEdit(this), "ConnMonitorEdit");
     ConnOpenMonitorButton = named(new QPushButton(this), "ConnOpenMonitorButton");
+    for (QLineEdit* path : {ConnDataEdit, ConnMonitorEdit}) {
+        path->setMinimumWidth(kPathFieldMinimum);
+    }
     connect(ConnOpenDataBox, &QCheckBox::toggled, this, &ConnectionsPage::enableFileFields);
     connect(ConnOpenMonitorBox, &QCheckBox::toggled, this, &ConnectionsPage::enableFileFields);
     connect(ConnOpenDataButton, &QPushButton::clicked, this, [this] {
