@@ -87,6 +87,7 @@ std::vector<GridWidths> Settings::DefaultGridWidths()
     // The monitoring page: room for a message text and a transmitter code.
     for (GridWidths& grid : grids) {
         if (grid.section == "MonitorGrid") {
+            grid.widths[0] = 80; // "Message" beside the sort mark
             grid.widths[1] = 200;
         } else if (grid.section == "ActiveGrid" || grid.section == "DeactiveGrid") {
             grid.widths[0] = 90;

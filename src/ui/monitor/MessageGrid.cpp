@@ -180,11 +180,12 @@ MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent) : QTableView
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
-    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setHighlightSections(false);
     setColumnWidth(MessageTableModel::Tick, 32);
     setColumnWidth(MessageTableModel::Number, 80);
-    setColumnWidth(MessageTableModel::Text, 400);
+    // The text takes the room the time of activation, shown whole, leaves.
+    horizontalHeader()->setSectionResizeMode(MessageTableModel::Text, QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(MessageTableModel::Activated, QHeaderView::ResizeToContents);
     // Only a press in the tick column acts; the rest of a row is for looking at.
     connect(this, &QTableView::pressed, this, [this](const QModelIndex& index) {
         if (index.column() == MessageTableModel::Tick) {
