@@ -1,4 +1,5 @@
 #include "ui/lists/ListGrid.h"
+#include "ui/app/GridLook.h"
 
 #include "ui/app/ColourKeepingDelegate.h"
 #include "ui/lists/ListTableModel.h"
@@ -22,20 +23,8 @@ ListGrid::ListGrid(const QString& objectName, QAbstractItemView::SelectionMode s
     setObjectName(objectName);
     setModel(m_model);
     setItemDelegate(new ColourKeepingDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(selection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(RowHeight);
+    setUpStringGrid(*this, selection, RowHeight);
     QHeaderView* header = horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(64);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     connect(header, &QHeaderView::sectionClicked, this, &ListGrid::titleClicked);

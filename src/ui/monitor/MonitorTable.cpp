@@ -1,4 +1,5 @@
 #include "ui/monitor/MonitorTable.h"
+#include "ui/app/GridLook.h"
 
 #include "ui/app/ColourKeepingDelegate.h"
 #include "ui/app/QtText.h"
@@ -96,20 +97,8 @@ MonitorTable::MonitorTable(const QString& objectName, QAbstractItemView::Selecti
     setObjectName(objectName);
     setModel(m_model);
     setItemDelegate(new SwatchDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(selection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    setUpStringGrid(*this, selection, kRowHeight);
     QHeaderView* header = horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(64);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setSectionsClickable(true);
     connect(header, &QHeaderView::sectionClicked, this, &MonitorTable::titleClicked);
     connect(header, &QHeaderView::sectionResized, this, [this] {
         if (!m_settingWidths) {

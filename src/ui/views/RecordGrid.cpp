@@ -1,4 +1,5 @@
 #include "ui/views/RecordGrid.h"
+#include "ui/app/GridLook.h"
 
 #include "ui/app/ColourKeepingDelegate.h"
 #include "ui/views/RecordTableModel.h"
@@ -22,18 +23,7 @@ RecordGrid::RecordGrid(const QString& objectName, QWidget* parent)
     setObjectName(objectName);
     setModel(m_model);
     setItemDelegate(new ColourKeepingDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(RowHeight);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setDefaultSectionSize(64);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    setUpStringGrid(*this, QAbstractItemView::ContiguousSelection, RowHeight);
 }
 
 std::vector<int> RecordGrid::selectedRows() const

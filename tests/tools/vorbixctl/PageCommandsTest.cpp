@@ -1,4 +1,5 @@
 #include "ToolRun.h"
+#include "support/DataFileText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +13,6 @@ namespace {
 
 using vorbix::ctl::test::runTool;
 using vorbix::ctl::test::ToolRun;
-
-std::string crlf(const std::vector<std::string>& rows)
-{
-    std::string out;
-    for (const std::string& row : rows) {
-        out += row + "\r\n";
-    }
-    return out;
-}
 
 bool contains(const std::string& text, const std::string& part)
 {
@@ -60,10 +52,11 @@ protected:
         const std::string zeros(18, '0');
         // Slot 1 ID 5 "Gate"; slot 2 ID 12 with a code page 1250 name; slot 3 empty.
         const std::string image = "01123458010005" + zeros + "05ABCDE005000A" + zeros + std::string(32, '0');
-        file = folder.write("set.rxd", crlf({"KV8MOD-T", "3", image, "1   5#Gate#North###", "10 Remote 4 buttons",
-                                             "2   12#\x8E"
-                                             "ofie####",
-                                             "x0 -", "3   0#####", "x0 -"}));
+        file = folder.write("set.rxd",
+                            vorbix::test::crlf({"KV8MOD-T", "3", image, "1   5#Gate#North###", "10 Remote 4 buttons",
+                                                "2   12#\x8E"
+                                                "ofie####",
+                                                "x0 -", "3   0#####", "x0 -"}));
         // The file view sorted by its column 0 (the ID) downwards.
         folder.write("Vorbix.ini", "[Setup]\r\nSortColSingle=0\r\nSortUpSingle=0\r\n"
                                    "[Grid_Config]\r\nUser_Single=12,7,0,1,8,9,10,11,2,3,4,5,6,\r\n");

@@ -1,4 +1,5 @@
 #include "ToolRun.h"
+#include "support/DataFileText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,6 @@ std::string lines(const std::vector<std::string>& rows)
     return out;
 }
 
-std::string crlf(const std::vector<std::string>& rows)
-{
-    std::string out;
-    for (const std::string& row : rows) {
-        out += row + "\r\n";
-    }
-    return out;
-}
-
 const std::string Zeros18(18, '0');
 
 class ShowCommandTest : public ::testing::Test
@@ -42,10 +34,11 @@ protected:
         // Slot 1 a pulse on relay 1; slot 2 timed on relays 1 and 3 with button 0 (faulty); slot 3
         // empty. The name "Žofie" is code page 1250.
         const std::string image = "01123458010005" + Zeros18 + "05ABCDE005000A" + Zeros18 + std::string(32, '0');
-        file = folder.write("set.rxd", crlf({"KV8MOD-T", "3", image, "1   5#Gate#North###", "10 Remote 4 buttons",
-                                             "2   12#\x8E"
-                                             "ofie####",
-                                             "x0 -", "3   0#####", "x0 -"}));
+        file = folder.write("set.rxd",
+                            vorbix::test::crlf({"KV8MOD-T", "3", image, "1   5#Gate#North###", "10 Remote 4 buttons",
+                                                "2   12#\x8E"
+                                                "ofie####",
+                                                "x0 -", "3   0#####", "x0 -"}));
         folder.write("Vorbix.ini", "[Setup]\nUserID=Code\nUser1=Name\nUserSingle3Visible=0\n"
                                    "[Grid_Config]\nUser_Single=11,0,1,8,7,9,11,2,3,4,5,6,10,\n");
     }

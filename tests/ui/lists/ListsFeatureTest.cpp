@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/DataFileText.h"
 
 #include "core/app/Settings.h"
 #include "ui/app/Dialogs.h"
@@ -28,20 +29,7 @@ using ui::Dialogs;
 
 namespace {
 
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
-
 // A KV8MOD-T record: function, serial, button, channels, time, and an empty E field.
-std::string rec(const std::string& serial, const std::string& button)
-{
-    return "01" + serial + button + "01" + "0005" + std::string(18, '0');
-}
 
 QDateTime at(int minute)
 {
@@ -57,9 +45,10 @@ protected:
         for (const char* name : {"Rx.def", "RxFncUS.def", "Tx.def"}) {
             folder.copyData(name);
         }
-        const std::string image = rec("12AB4", "3") + rec("00500", "4") + std::string(32, '0');
-        dataFile = folder.write("set.rxd", crlf({"KV8MOD-T", "3", image, "1   17#Room 4#Gate##", "x0 -",
-                                                 "2   5#Door###", "x0 -", "3   0#####", "x0 -"}));
+        const std::string image =
+            test::singleRelayRecord("12AB4", "3") + test::singleRelayRecord("00500", "4") + std::string(32, '0');
+        dataFile = folder.write("set.rxd", test::crlf({"KV8MOD-T", "3", image, "1   17#Room 4#Gate##", "x0 -",
+                                                       "2   5#Door###", "x0 -", "3   0#####", "x0 -"}));
     }
 
     ui::ListsFeature& lists() { return *form->feature<ui::ListsFeature>(); }

@@ -1,6 +1,7 @@
 // Monitor mode in the main window against vorbix-rxsim behind a loopback gateway: entering with
 // the login and the on-line start, the messages switched by the simulator's events, their pop-up
 // windows, the acknowledgement, the journal, and leaving.
+#include "support/EventWait.h"
 #include "ui/monitor/MonitorModeFeature.h"
 
 #include "support/TempFolder.h"
@@ -30,20 +31,6 @@ using namespace vorbix;
 using ui::Dialogs;
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int seconds = 5)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > seconds * 1000) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        ::usleep(5000);
-    }
-    return true;
-}
 
 class MonitorModeTest : public ::testing::Test
 {
@@ -98,7 +85,7 @@ protected:
     void press(const std::string& tx, const std::string& button)
     {
         // The start of on-line mode is given a moment, as a report at once may get lost.
-        (void)waitUntil([] { return false; }, 1);
+        (void)test::waitUntil([] { return false; }, 1);
         ASSERT_TRUE(command("press " + tx + " " + button).starts_with("OK "));
     }
     std::vector<int> activeNumbers()
@@ -140,7 +127,7 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
 
     // Activation: a row and the pop-up window at the first slot, bottom left of the work area.
     press("0100001", "1");
-    ASSERT_TRUE(waitUntil([&] { return activeNumbers() == std::vector<int>{1}; }));
+    ASSERT_TRUE(test::waitUntil([&] { return activeNumbers() == std::vector<int>{1}; }));
     ui::TMonitorMessageForm* popup = mode().popupOf(0);
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->isVisible());
@@ -154,9 +141,9 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
     // The user closes the window; the same event alerts again and shows it again, order kept.
     popup->close();
     press("0100002", "1");
-    ASSERT_TRUE(waitUntil([&] { return activeNumbers() == std::vector<int>{1, 2}; }));
+    ASSERT_TRUE(test::waitUntil([&] { return activeNumbers() == std::vector<int>{1, 2}; }));
     press("0100001", "1");
-    ASSERT_TRUE(waitUntil([&] { return popup->isVisible(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return popup->isVisible(); }));
     EXPECT_EQ(activeNumbers(), (std::vector<int>{1, 2}));
     EXPECT_EQ(mode().popupOf(0), popup);
 
@@ -219,7 +206,7 @@ TEST_F(MonitorModeTest, AnAlarmClosesOurOwnMenuThatWouldHideIt)
     QMenu menu(form.get());
     menu.addAction(QStringLiteral("Something"));
     menu.popup(form->mapToGlobal(QPoint(20, 20)));
-    ASSERT_TRUE(waitUntil([&] { return menu.isVisible(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return menu.isVisible(); }));
     mode().reception().Prijem("0100002", '1');
     EXPECT_FALSE(menu.isVisible());
     EXPECT_EQ(mode().setup().ActiveCount, 1);

@@ -7,6 +7,7 @@
 #include "core/link/LinkTimings.h"
 #include "core/online/OnlineTimings.h"
 #include "core/views/MemoryView.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
@@ -43,21 +44,6 @@ using namespace vorbix;
 using ui::Dialogs;
 
 namespace {
-
-// Processes events until `done` or `seconds` passed.
-bool waitUntil(const std::function<bool()>& done, int seconds = 5)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > seconds * 1000) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        ::usleep(5000);
-    }
-    return true;
-}
 
 class OnlineFeatureTest : public ::testing::Test
 {
@@ -107,7 +93,7 @@ protected:
     // (after a download more often than not); the tests give the start a moment first.
     static void settleAfterStart()
     {
-        (void)waitUntil([] { return false; }, 1);
+        (void)test::waitUntil([] { return false; }, 1);
     }
 
     ui::OnlineFeature& online() { return *form->feature<ui::OnlineFeature>(); }
@@ -152,7 +138,7 @@ TEST_F(OnlineFeatureTest, TheCommandLogsInListensShowsEventsAndStops)
     const std::string tx = codeOfSlot(3);
     ASSERT_EQ(tx.size(), 7u) << tx;
     ASSERT_TRUE(command("lowbatt " + tx + " 2").starts_with("OK ")) << tx;
-    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString(tx); }))
+    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString(tx); }))
         << panel().EditLastTx->text().toStdString();
     EXPECT_EQ(panel().EditLastBtn->text(), QStringLiteral("2"));
     EXPECT_EQ(panel().EditLastMem->text(), QStringLiteral("3"));
@@ -166,7 +152,7 @@ TEST_F(OnlineFeatureTest, TheCommandLogsInListensShowsEventsAndStops)
     EXPECT_TRUE(history[0].LowBatt);
 
     ASSERT_TRUE(command("temp B000001 5118").starts_with("OK "));
-    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("B000001"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("B000001"); }));
     EXPECT_EQ(panel().EditLastMem->text(), QStringLiteral("-"));
     EXPECT_TRUE(panel().LowBattLabel->isHidden());
     EXPECT_FALSE(panel().TempLabel->isHidden());
@@ -196,7 +182,7 @@ TEST_F(OnlineFeatureTest, ADownloadBorrowsTheLinkAndOnlineModeResumes)
     // Still listening after the restart.
     settleAfterStart();
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    EXPECT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
 
     // A logout ends on-line mode.
     form->feature<ui::CommunicationFeature>()->Logout();
@@ -221,11 +207,11 @@ TEST_F(OnlineFeatureTest, CancelInTheWaitBetweenFailedReadsEndsOnlineMode)
     ASSERT_EQ(command("stall on"), "OK stall on");
     ui::TCommForm& wait = online().waitForm();
     // A failed read gives up only after the link's own retries.
-    ASSERT_TRUE(waitUntil([&] { return wait.isVisible(); }, 30));
+    ASSERT_TRUE(test::waitUntil([&] { return wait.isVisible(); }, 30));
     EXPECT_EQ(wait.Label1->text(), text(lang::kOnlineNextAttempt));
     wait.CancelButton->click();
 
-    EXPECT_TRUE(waitUntil([&] { return !form->state().OnLine; }, 30));
+    EXPECT_TRUE(test::waitUntil([&] { return !form->state().OnLine; }, 30));
     EXPECT_FALSE(wait.isVisible());
     EXPECT_FALSE(online().running());
     EXPECT_FALSE(form->linkSession().link().IsOpen());
@@ -254,14 +240,15 @@ TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
     const model::TData& known = form->records().memory.Records.at(2); // slot 2
     ASSERT_FALSE(known.Empty);
     ASSERT_TRUE(command("press 01" + known.Serial + " " + known.Button).starts_with("OK "));
-    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString("01" + known.Serial); }));
+    ASSERT_TRUE(
+        test::waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString("01" + known.Serial); }));
     EXPECT_FALSE(panel().BtnAdd->isEnabled());
     ui::RecordViews& views = form->feature<ui::RecordViewsFeature>()->views();
     const int slot = views.memoryView().slotOfRow(views.memGrid()->currentIndex().row());
     EXPECT_EQ(panel().EditLastMem->text(), QString::number(slot)) << "FindLast selects its row";
 
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    ASSERT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
     EXPECT_TRUE(panel().BtnAdd->isEnabled());
 }
 
@@ -286,7 +273,7 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
     EXPECT_EQ(form->pageControl()->tabText(static_cast<int>(app::Page::DirectControl)),
               text(lang::kDirectControlCaption));
     // The read made at the start shows the states.
-    ASSERT_TRUE(waitUntil([&] { return page().DirectChEdit[2]->text() == QStringLiteral("ON"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return page().DirectChEdit[2]->text() == QStringLiteral("ON"); }));
     EXPECT_EQ(page().DirectChEdit[0]->text(), QStringLiteral("OFF"));
     EXPECT_FALSE(page().DirectChEdit[7]->isHidden());
 
@@ -297,7 +284,7 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
     page().SecEdit->setValue(1);
     page().MilEdit->setValue(500);
     page().DirectSendButton->click();
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(test::waitUntil([&] {
         return folder.read("sim.log").find("record :0600000B0203000F1000") != std::string::npos;
     })) << folder.read("sim.log");
     const std::string log = folder.read("sim.log");
@@ -305,7 +292,7 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
 
     // The states follow a refresh (or the receiver's own report), never the send itself.
     page().DirectRefreshButton->click();
-    ASSERT_TRUE(waitUntil([&] { return page().DirectChEdit[0]->text() == QStringLiteral("ON"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return page().DirectChEdit[0]->text() == QStringLiteral("ON"); }));
     EXPECT_EQ(page().DirectChEdit[2]->text(), QStringLiteral("ON"));
 
     menuOnline()->trigger();
@@ -327,14 +314,14 @@ TEST_F(DirectControlOnlineTest, ALostLinkShowsInTheStatusBarUntilItIsBack)
     ASSERT_TRUE(form->state().OnLine);
     settleAfterStart();
     ASSERT_TRUE(command("drop 1500").starts_with("OK"));
-    ASSERT_TRUE(waitUntil([&] { return !form->statusPanels()->linkNote().isEmpty(); }, 15));
+    ASSERT_TRUE(test::waitUntil([&] { return !form->statusPanels()->linkNote().isEmpty(); }, 15));
     EXPECT_TRUE(form->state().OnLine) << "on-line mode waits for the link";
-    ASSERT_TRUE(waitUntil([&] { return form->statusPanels()->linkNote().isEmpty(); }, 30));
+    ASSERT_TRUE(test::waitUntil([&] { return form->statusPanels()->linkNote().isEmpty(); }, 30));
     EXPECT_TRUE(form->state().OnLine);
 
     // And it listens again.
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    EXPECT_TRUE(waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
 }
 
 TEST_F(OnlineFeatureTest, TheLoggerProgramEndsOnlineModeOrSaysWhereItIsMissing)
@@ -354,6 +341,6 @@ TEST_F(OnlineFeatureTest, TheLoggerProgramEndsOnlineModeOrSaysWhereItIsMissing)
     logger->trigger();
     EXPECT_FALSE(form->state().OnLine);
     EXPECT_FALSE(form->linkSession().link().IsOpen());
-    EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(folder.file("started")); }));
+    EXPECT_TRUE(test::waitUntil([&] { return std::filesystem::exists(folder.file("started")); }));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
 }

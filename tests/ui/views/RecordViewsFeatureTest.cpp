@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/DataFileText.h"
 
 #include "core/app/StatusView.h"
 #include "core/model/DataFile.h"
@@ -30,15 +31,6 @@ namespace {
 
 const std::string Zeros18(18, '0');
 
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
-
 // A KV8MOD-T record: function, serial, button, channels, time, and an empty E field.
 std::string rec(const std::string& function, const std::string& serial, const std::string& button,
                 const std::string& channels = "01", const std::string& time = "0005")
@@ -58,9 +50,10 @@ protected:
         const std::string image = rec("01", "00012", "8") + rec("02", "00500", "4") + rec("01", "00120", "2") +
                                   rec("05", "ABC12", "1", "05", "000A") + rec("01", "00003", "0") +
                                   std::string(32, '0');
-        dataFile = folder.write("set.rxd", crlf({"KV8MOD-T", "6", image, "1   5#Gate###", "x0 -", "2   12#Door###",
-                                                 "x0 -", "3   2#abc###", "x0 -", "4   7#ABC###", "10 Remote 4 buttons",
-                                                 "5   1#X 12###", "x0 -", "6   0#####", "x0 -"}));
+        dataFile =
+            folder.write("set.rxd", test::crlf({"KV8MOD-T", "6", image, "1   5#Gate###", "x0 -", "2   12#Door###",
+                                                "x0 -", "3   2#abc###", "x0 -", "4   7#ABC###", "10 Remote 4 buttons",
+                                                "5   1#X 12###", "x0 -", "6   0#####", "x0 -"}));
         ASSERT_TRUE(start());
     }
 
