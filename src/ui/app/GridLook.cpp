@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 namespace vorbix::ui {
 
@@ -21,6 +22,25 @@ void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selectio
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
+}
+
+std::vector<int> columnWidthsOf(const QTableView& grid)
+{
+    std::vector<int> widths;
+    const int columns = grid.model() ? grid.model()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        widths.push_back(grid.columnWidth(column));
+    }
+    return widths;
+}
+
+void setColumnWidthsOf(QTableView& grid, const std::vector<int>& widths)
+{
+    const int columns = grid.model() ? grid.model()->columnCount() : 0;
+    const auto count = std::min<std::size_t>(widths.size(), static_cast<std::size_t>(columns));
+    for (std::size_t column = 0; column < count; ++column) {
+        grid.setColumnWidth(static_cast<int>(column), widths[column]);
+    }
 }
 
 } // namespace vorbix::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <vector>
 
 class QTableView;
 
@@ -10,5 +11,10 @@ namespace vorbix::ui {
 // per row of a fixed height, no row headers, columns 64 wide that the user resizes, and titles that
 // take clicks (for sorting).
 void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selection, int rowHeight);
+
+// The widths of the grid's columns, in order.
+std::vector<int> columnWidthsOf(const QTableView& grid);
+// Sets the widths of the first columns; widths beyond the grid's columns are ignored.
+void setColumnWidthsOf(QTableView& grid, const std::vector<int>& widths);
 
 } // namespace vorbix::ui

@@ -71,20 +71,13 @@ void ListGrid::setSortMark(int column, bool ascending)
 
 std::vector<int> ListGrid::columnWidths() const
 {
-    std::vector<int> widths;
-    for (int column = 0; column < m_model->columnCount(); ++column) {
-        widths.push_back(columnWidth(column));
-    }
-    return widths;
+    return columnWidthsOf(*this);
 }
 
 void ListGrid::setColumnWidths(const std::vector<int>& widths)
 {
     m_settingWidths = true;
-    const auto count = std::min<std::size_t>(widths.size(), static_cast<std::size_t>(m_model->columnCount()));
-    for (std::size_t column = 0; column < count; ++column) {
-        setColumnWidth(static_cast<int>(column), widths[column]);
-    }
+    setColumnWidthsOf(*this, widths);
     m_settingWidths = false;
 }
 
