@@ -192,6 +192,16 @@ std::vector<int> LoadWidths(const app::IniFile& ini, RecordGrid grid, GridLayout
     return widths;
 }
 
+std::vector<bool> StoredWidthKeys(const app::IniFile& ini, RecordGrid grid, GridLayout layout)
+{
+    const std::string section = widthSection(grid, layout);
+    std::vector<bool> stored;
+    for (int i = 1; i <= widthKeyCount(grid, layout); ++i) {
+        stored.push_back(!ini.readString(section, "Col" + std::to_string(i), "").empty());
+    }
+    return stored;
+}
+
 void SaveWidths(app::IniFile& ini, RecordGrid grid, GridLayout layout, const std::vector<int>& widths)
 {
     const std::string section = widthSection(grid, layout);

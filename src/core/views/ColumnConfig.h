@@ -119,6 +119,9 @@ inline constexpr int kDefaultColumnWidth = 64;
 
 // The stored widths of a grid's keys, 64 where a key is missing.
 std::vector<int> LoadWidths(const app::IniFile& ini, RecordGrid grid, GridLayout layout);
+// For each width key of LoadWidths: whether the settings hold it. A column without one was never
+// sized by the user, so the window may widen it to show its title whole.
+std::vector<bool> StoredWidthKeys(const app::IniFile& ini, RecordGrid grid, GridLayout layout);
 // Writes every key of the grid; a column beyond `widths` is stored with the standard width.
 void SaveWidths(app::IniFile& ini, RecordGrid grid, GridLayout layout, const std::vector<int>& widths);
 

@@ -11,7 +11,9 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QLayout>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 namespace vorbix::ui {
 
@@ -32,6 +34,23 @@ void takeShownWidths(const RecordGrid& grid, std::vector<int>& stored)
         stored.resize(shown.size(), views::kDefaultColumnWidth);
     }
     std::copy(shown.begin(), shown.end(), stored.begin());
+}
+
+// Columns the user never sized show their whole title: the standard width is widened to it.
+void fitUnsizedTitles(const RecordGrid& grid, std::vector<int>& widths, const std::vector<bool>& stored)
+{
+    const QHeaderView* header = grid.horizontalHeader();
+    const int count = std::min(header->count(), static_cast<int>(widths.size()));
+    for (int column = 0; column < count; ++column) {
+        const auto i = static_cast<std::size_t>(column);
+        if (i < stored.size() && stored[i]) {
+            continue;
+        }
+        const int title =
+            header->fontMetrics().horizontalAdvance(grid.model()->headerData(column, Qt::Horizontal).toString()) +
+            2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+        widths[i] = std::max(widths[i], title);
+    }
 }
 
 } // namespace
@@ -143,7 +162,10 @@ void RecordViews::FillMemoryGrid()
 {
     const int previousRow = m_memGrid->currentRowOrZero();
     m_memGrid->tableModel()->rebuild(&m_memoryView, [this] { m_memoryView.build(m_in.memory->Records, context()); });
-    const auto& widths = m_memoryWidths[static_cast<std::size_t>(layout())];
+    auto& widths = m_memoryWidths[static_cast<std::size_t>(layout())];
+    if (m_memGrid->isHidden()) {
+        fitUnsizedTitles(*m_memGrid, widths, m_memoryWidthKeys);
+    }
     m_memGrid->setColumnWidths(widths);
     m_memGrid->show();
     if (!m_memoryView.isEmpty()) {
@@ -212,7 +234,9 @@ void RecordViews::SaveUserWidths()
 void RecordViews::LoadUserWidths()
 {
     auto& stored = m_userWidths[static_cast<std::size_t>(layout())];
-    stored = views::LoadWidths(app::IniFile::load(m_in.settingsPath), views::RecordGrid::User, layout());
+    const app::IniFile ini = app::IniFile::load(m_in.settingsPath);
+    stored = views::LoadWidths(ini, views::RecordGrid::User, layout());
+    fitUnsizedTitles(*m_userGrid, stored, views::StoredWidthKeys(ini, views::RecordGrid::User, layout()));
     m_userGrid->setColumnWidths(stored);
 }
 
@@ -226,7 +250,10 @@ void RecordViews::SaveMemoryWidths()
 void RecordViews::LoadMemoryWidths()
 {
     auto& stored = m_memoryWidths[static_cast<std::size_t>(layout())];
-    stored = views::LoadWidths(app::IniFile::load(m_in.settingsPath), views::RecordGrid::Memory, layout());
+    const app::IniFile ini = app::IniFile::load(m_in.settingsPath);
+    stored = views::LoadWidths(ini, views::RecordGrid::Memory, layout());
+    // The titles are known once the grid is filled; FillMemoryGrid widens the columns then.
+    m_memoryWidthKeys = views::StoredWidthKeys(ini, views::RecordGrid::Memory, layout());
     m_memGrid->setColumnWidths(stored);
 }
 

@@ -105,6 +105,7 @@ private:
     // Widths by layout as last stored or shown, so that hidden columns keep theirs.
     std::array<std::vector<int>, 2> m_userWidths;
     std::array<std::vector<int>, 2> m_memoryWidths;
+    std::vector<bool> m_memoryWidthKeys; // which memory-grid widths the settings hold
     bool m_restoringHeader = false;
 };
 

@@ -115,6 +115,21 @@ TEST_F(RecordViewsFeatureTest, OpenShowsTheDataSetInTheFileView)
     EXPECT_TRUE(part().views().memGrid()->isHidden());         // not logged in
 }
 
+TEST_F(RecordViewsFeatureTest, ColumnsNeverSizedShowTheirWholeTitleAndSizedOnesKeepTheirWidth)
+{
+    // The ID column was sized by the user; the others have no stored width.
+    folder.write("Vorbix.ini", folder.read("Vorbix.ini") + "[UserGrid_Single]\r\nCol1=40\r\n");
+    open();
+    const QHeaderView* header = userGrid().horizontalHeader();
+    EXPECT_EQ(userGrid().columnWidth(0), 40);
+    for (int column = 1; column < header->count(); ++column) {
+        const QString title = userGrid().model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_GE(userGrid().columnWidth(column), header->fontMetrics().horizontalAdvance(title))
+            << title.toStdString();
+        EXPECT_GE(userGrid().columnWidth(column), 64);
+    }
+}
+
 TEST_F(RecordViewsFeatureTest, MemoryGridShowsWhileLoggedIn)
 {
     open();
@@ -126,6 +141,12 @@ TEST_F(RecordViewsFeatureTest, MemoryGridShowsWhileLoggedIn)
     EXPECT_EQ(memGrid.model()->columnCount(), 7); // KV8MOD-T shows User 1 too
     EXPECT_EQ(memGrid.model()->data(memGrid.model()->index(3, 5)).toString(), QStringLiteral("0:01,0"));
     EXPECT_EQ(memGrid.model()->data(memGrid.model()->index(3, 6)).toString(), QStringLiteral("ABC"));
+    // No width stored yet: each title shows whole.
+    for (int column = 0; column < memGrid.model()->columnCount(); ++column) {
+        const QString title = memGrid.model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_GE(memGrid.columnWidth(column), memGrid.horizontalHeader()->fontMetrics().horizontalAdvance(title))
+            << title.toStdString();
+    }
 
     form->state().LoggedIn = false;
     part().RebuildViews();
