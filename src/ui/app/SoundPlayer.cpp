@@ -29,19 +29,21 @@ SoundPlayer::~SoundPlayer()
     m_thread.wait();
 }
 
-void SoundPlayer::setOutput(SoundOutput output)
+int SoundPlayer::output() const
 {
-    QMetaObject::invokeMethod(m_worker, "setOutput", Qt::QueuedConnection, Q_ARG(int, static_cast<int>(output)));
+    return static_cast<int>(m_output ? m_output() : SoundOutput::Off);
 }
 
 void SoundPlayer::request(int code, const QString& ownFile)
 {
-    QMetaObject::invokeMethod(m_worker, "setRequest", Qt::QueuedConnection, Q_ARG(int, code), Q_ARG(QString, ownFile));
+    QMetaObject::invokeMethod(m_worker, "setRequest", Qt::QueuedConnection, Q_ARG(int, code), Q_ARG(QString, ownFile),
+                              Q_ARG(int, output()));
 }
 
 void SoundPlayer::playOnce(int code, const QString& ownFile)
 {
-    QMetaObject::invokeMethod(m_worker, "playOnce", Qt::QueuedConnection, Q_ARG(int, code), Q_ARG(QString, ownFile));
+    QMetaObject::invokeMethod(m_worker, "playOnce", Qt::QueuedConnection, Q_ARG(int, code), Q_ARG(QString, ownFile),
+                              Q_ARG(int, output()));
 }
 
 } // namespace vorbix::ui

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <functional>
 
 namespace vorbix::ui {
 
@@ -31,7 +32,13 @@ public:
     explicit SoundPlayer(QString soundsFolder, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    void setOutput(SoundOutput output);
+    // Where sounds go, asked at every request (the setup may change it between two); the main
+    // window derives it from the settings.
+    void setOutputSource(std::function<SoundOutput()> source) { m_output = std::move(source); }
+    void setOutput(SoundOutput output)
+    {
+        setOutputSource([output] { return output; });
+    }
     // The one alarm sound: the latest request replaces what plays, code 0 silences it, code 5
     // repeats until then. `ownFile` is the message's sound file for code 6.
     void request(int code, const QString& ownFile = QString());
@@ -39,8 +46,11 @@ public:
     void playOnce(int code, const QString& ownFile = QString());
 
 private:
+    int output() const;
+
     QThread m_thread;
     SoundWorker* m_worker;
+    std::function<SoundOutput()> m_output;
 };
 
 } // namespace vorbix::ui

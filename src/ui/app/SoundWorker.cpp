@@ -28,34 +28,26 @@ SoundWorker::SoundWorker(QString soundsFolder) : m_soundsFolder(std::move(sounds
 
 SoundWorker::~SoundWorker() = default;
 
-void SoundWorker::setOutput(int output)
-{
-    m_output = static_cast<SoundOutput>(output);
-    if (m_output == SoundOutput::Off) {
-        m_alarm.reset();
-        m_once.reset();
-    }
-}
-
-void SoundWorker::setRequest(int code, const QString& ownFile)
+void SoundWorker::setRequest(int code, const QString& ownFile, int output)
 {
     // What played before stops: the latest request decides.
     m_alarm.reset();
-    m_alarm = start(code, ownFile, sound::SoundRepeats(code));
+    m_alarm = start(code, ownFile, static_cast<SoundOutput>(output), sound::SoundRepeats(code));
 }
 
-void SoundWorker::playOnce(int code, const QString& ownFile)
+void SoundWorker::playOnce(int code, const QString& ownFile, int output)
 {
     m_once.reset();
-    m_once = start(code, ownFile, false);
+    m_once = start(code, ownFile, static_cast<SoundOutput>(output), false);
 }
 
-std::unique_ptr<SoundWorker::Voice> SoundWorker::start(int code, const QString& ownFile, bool repeat)
+std::unique_ptr<SoundWorker::Voice> SoundWorker::start(int code, const QString& ownFile, SoundOutput output,
+                                                       bool repeat)
 {
-    if (code == sound::kSoundNone || m_output == SoundOutput::Off || !audioDevicePresent()) {
+    if (code == sound::kSoundNone || output == SoundOutput::Off || !audioDevicePresent()) {
         return nullptr;
     }
-    if (m_output == SoundOutput::Card) {
+    if (output == SoundOutput::Card) {
         const QString path = fileFor(code, ownFile);
         return path.isEmpty() ? nullptr : startFile(path, repeat);
     }

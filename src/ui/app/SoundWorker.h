@@ -22,9 +22,9 @@ public:
     ~SoundWorker() override;
 
 public slots:
-    void setOutput(int output);
-    void setRequest(int code, const QString& ownFile);
-    void playOnce(int code, const QString& ownFile);
+    // `output` is a SoundOutput.
+    void setRequest(int code, const QString& ownFile, int output);
+    void playOnce(int code, const QString& ownFile, int output);
 
 private:
     // One sound being played: a file through a sound effect or synthesised tones through a sink.
@@ -37,13 +37,12 @@ private:
         std::unique_ptr<QSoundEffect> effect;
     };
 
-    std::unique_ptr<Voice> start(int code, const QString& ownFile, bool repeat);
+    std::unique_ptr<Voice> start(int code, const QString& ownFile, SoundOutput output, bool repeat);
     std::unique_ptr<Voice> startFile(const QString& path, bool repeat);
     std::unique_ptr<Voice> startTones(int code, bool repeat);
     QString fileFor(int code, const QString& ownFile) const;
 
     QString m_soundsFolder;
-    SoundOutput m_output = SoundOutput::Off;
     std::unique_ptr<Voice> m_alarm;
     std::unique_ptr<Voice> m_once;
 };

@@ -65,6 +65,7 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     m_infoForm = new TInfoForm(this);
     m_sounds =
         new SoundPlayer(QDir(QFile::decodeName(m_programFolder.c_str())).filePath(QStringLiteral("Sounds")), this);
+    m_sounds->setOutputSource([this] { return SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker); });
 
     connect(m_actions->action(QStringLiteral("MenuExit")), &QAction::triggered, this, &QWidget::close);
     connect(pageControl(), &QTabWidget::currentChanged, this, &TMainForm::RefreshStatus);
@@ -129,10 +130,7 @@ void TMainForm::wireFeatures()
     connect(views, &RecordViewsFeature::recordsChanged, monitorFeature, &MonitorFeature::CommentRefresh);
     connect(userLogin, &UserLoginFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
     connect(welcome, &WelcomeFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
-    monitorFeature->setPlaySound([this](int code, const QString& file) {
-        m_sounds->setOutput(SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker));
-        m_sounds->playOnce(code, file);
-    });
+    monitorFeature->setPlaySound([this](int code, const QString& file) { m_sounds->playOnce(code, file); });
 
     // Monitor mode, over the setup of the monitoring page.
     auto* monitorMode = new MonitorModeFeature(*this, &monitorFeature->setup());

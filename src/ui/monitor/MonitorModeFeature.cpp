@@ -111,8 +111,6 @@ monitor::ReceptionHooks MonitorModeFeature::hooks()
     monitor::ReceptionHooks h;
     h.closeTransients = [this] { closeTransients(); };
     h.sound = [this](const monitor::SoundRequest& request) {
-        const app::Settings& settings = shell().settings();
-        shell().sounds().setOutput(SoundOutputFrom(settings.SoundCard, settings.SoundSpeaker));
         shell().sounds().request(request.code, fromCp(request.file));
     };
     h.bringToFront = [this] { bringToFront(); };

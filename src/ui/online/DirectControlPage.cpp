@@ -40,7 +40,7 @@ int fieldValue(const QSpinBox* field)
     return field->cleanText().trimmed().isEmpty() ? 0 : field->value();
 }
 
-std::uint8_t maskOf(const std::array<QCheckBox*, DirectControlPage::kChannels>& boxes)
+std::uint8_t maskOf(const DirectControlPage::Boxes& boxes)
 {
     std::uint8_t mask = 0;
     for (int k = 0; k < DirectControlPage::kChannels; ++k) {
@@ -206,33 +206,25 @@ online::RelaySelection DirectControlPage::selection()
 
 void DirectControlPage::DirectOnClick()
 {
-    for (int k = 0; k < kChannels; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (DirectOn[i]->isChecked()) {
-            DirectOff[i]->setChecked(false);
-            DirectPuls[i]->setChecked(false);
-        }
-    }
+    clearOtherBoxes(DirectOn, DirectOff, DirectPuls);
 }
 
 void DirectControlPage::DirectOffClick()
 {
-    for (int k = 0; k < kChannels; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (DirectOff[i]->isChecked()) {
-            DirectOn[i]->setChecked(false);
-            DirectPuls[i]->setChecked(false);
-        }
-    }
+    clearOtherBoxes(DirectOff, DirectOn, DirectPuls);
 }
 
 void DirectControlPage::DirectPulsClick()
 {
-    for (int k = 0; k < kChannels; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (DirectPuls[i]->isChecked()) {
-            DirectOn[i]->setChecked(false);
-            DirectOff[i]->setChecked(false);
+    clearOtherBoxes(DirectPuls, DirectOn, DirectOff);
+}
+
+void DirectControlPage::clearOtherBoxes(const Boxes& ticked, const Boxes& other, const Boxes& third)
+{
+    for (std::size_t k = 0; k < ticked.size(); ++k) {
+        if (ticked[k]->isChecked()) {
+            other[k]->setChecked(false);
+            third[k]->setChecked(false);
         }
     }
 }

@@ -39,9 +39,10 @@ public:
     online::RelaySelection selection();
 
     std::array<QLineEdit*, kChannels> DirectChEdit{};
-    std::array<QCheckBox*, kChannels> DirectOn{};
-    std::array<QCheckBox*, kChannels> DirectOff{};
-    std::array<QCheckBox*, kChannels> DirectPuls{};
+    using Boxes = std::array<QCheckBox*, kChannels>;
+    Boxes DirectOn{};
+    Boxes DirectOff{};
+    Boxes DirectPuls{};
     QSpinBox* MinEdit;
     QSpinBox* SecEdit;
     QSpinBox* MilEdit;
@@ -57,6 +58,8 @@ private:
     void DirectOnClick();
     void DirectOffClick();
     void DirectPulsClick();
+    // Where a box of `ticked` is ticked, the other two boxes of its channel are cleared.
+    static void clearOtherBoxes(const Boxes& ticked, const Boxes& other, const Boxes& third);
     void setChannelVisible(int channel, bool visible);
 
     QGroupBox* m_stateGroup;

@@ -216,13 +216,9 @@ void OnlineFeature::showStatus(const online::StatusBlock& block)
 
 void OnlineFeature::beep()
 {
-    const app::Settings& settings = shell().settings();
-    if (!settings.Beep) {
-        return;
+    if (shell().settings().Beep) {
+        shell().sounds().playOnce(sound::kSoundShortBeep);
     }
-    SoundPlayer& sounds = shell().sounds();
-    sounds.setOutput(SoundOutputFrom(settings.SoundCard, settings.SoundSpeaker));
-    sounds.playOnce(sound::kSoundShortBeep);
 }
 
 void OnlineFeature::showRelays(quint8 relays)

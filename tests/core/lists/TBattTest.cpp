@@ -1,4 +1,5 @@
 #include "core/lists/TBatt.h"
+#include "ListRecordFixture.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,17 +8,6 @@ using namespace vorbix;
 using namespace vorbix::lists;
 
 namespace {
-
-model::TData record(const std::string& serial, const std::string& button, int id, const std::string& user1,
-                    const std::string& user2 = {})
-{
-    model::TData r;
-    r.Serial = serial;
-    r.Button = button;
-    r.ID = id;
-    r.User = {user1, user2, "", ""};
-    return r;
-}
 
 class TBattTest : public ::testing::Test
 {
@@ -45,7 +35,7 @@ protected:
 TEST_F(TBattTest, StateFollowsTheReportsOfATransmitter)
 {
     records.resize(2);
-    records[1] = record("12AB4", "8", 17, "Room 4", "");
+    records[1] = test::linkedRecord("12AB4", "8", 17, "Room 4", "");
     EXPECT_TRUE(report("X212AB4", true, 1).saved);
     EXPECT_EQ(states(), "X212AB4:0 ");
     EXPECT_EQ(batt.Records[0].ID, 17); // linked whatever the button

@@ -1,4 +1,5 @@
 #include "core/lists/THistory.h"
+#include "ListRecordFixture.h"
 #include "core/lists/ListLevels.h"
 #include "support/TempFolder.h"
 
@@ -8,17 +9,6 @@ using namespace vorbix;
 using namespace vorbix::lists;
 
 namespace {
-
-model::TData record(const std::string& serial, const std::string& button, int id, const std::string& user1,
-                    const std::string& user2 = {})
-{
-    model::TData r;
-    r.Serial = serial;
-    r.Button = button;
-    r.ID = id;
-    r.User = {user1, user2, "", ""};
-    return r;
-}
 
 class THistoryTest : public ::testing::Test
 {
@@ -77,15 +67,15 @@ TEST_F(THistoryTest, LoweringTheLengthKeepsTheFirstEntriesOfTheCurrentOrder)
 TEST_F(THistoryTest, LinkingTakesMatchingSerialsWithOverlappingButtonsOnly)
 {
     records.resize(4);
-    records[1] = record("12AB4", "4", 9, "wrong button", "");
-    records[2] = record("12AB4", "3", 17, "Room 4", "");
-    records[3] = record("12AB4", "1", 18, "later", "Gate");
+    records[1] = test::linkedRecord("12AB4", "4", 9, "wrong button", "");
+    records[2] = test::linkedRecord("12AB4", "3", 17, "Room 4", "");
+    records[3] = test::linkedRecord("12AB4", "1", 18, "later", "Gate");
     add("X212AB4", "1", 1);
     const THistoryRec& rec = history.Records[0];
     EXPECT_EQ(rec.ID, 17);
     EXPECT_EQ(rec.User, (std::array<std::string, 4>{"Room 4", "Gate", "", ""}));
     // Input states never convert, so input events are never linked.
-    records[1] = record("0000F", "F", 3, "input", "");
+    records[1] = test::linkedRecord("0000F", "F", 3, "input", "");
     add("A00000F", "3", 2);
     EXPECT_EQ(history.Records[0].ID, 0);
 
