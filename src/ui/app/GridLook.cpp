@@ -1,5 +1,7 @@
 #include "ui/app/GridLook.h"
 
+#include "ui/app/SortArrowStyle.h"
+
 #include <QHeaderView>
 #include <QTableView>
 #include <algorithm>
@@ -22,6 +24,21 @@ void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selectio
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
+    auto* arrows = new SortArrowStyle;
+    arrows->setParent(header);
+    header->setStyle(arrows);
+}
+
+void selectOnlyRow(QTableView& grid, int row)
+{
+    QAbstractItemModel* model = grid.model();
+    if (!model || !grid.selectionModel() || row < 0 || row >= model->rowCount()) {
+        return;
+    }
+    const QModelIndex current = grid.currentIndex();
+    const QModelIndex index = model->index(row, current.isValid() ? current.column() : 0);
+    grid.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid.scrollTo(index);
 }
 
 std::vector<int> columnWidthsOf(const QTableView& grid)

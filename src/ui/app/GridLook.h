@@ -12,6 +12,11 @@ namespace vorbix::ui {
 // take clicks (for sorting).
 void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selection, int rowHeight);
 
+// Makes `row` the current and only selected row and scrolls it into view. Unlike
+// QTableView::selectRow it ignores the keyboard modifiers held at the time, so a find started with
+// Ctrl+N does not extend the selection.
+void selectOnlyRow(QTableView& grid, int row);
+
 // The widths of the grid's columns, in order.
 std::vector<int> columnWidthsOf(const QTableView& grid);
 // Sets the widths of the first columns; widths beyond the grid's columns are ignored.

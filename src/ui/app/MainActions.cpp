@@ -45,6 +45,12 @@ MainActions::MainActions(QMainWindow* window) : QObject(window), m_window(window
     addMenuAction(file, "MenuExit", tr("Exit"), none);
 
     QMenu* edit = addMenu("MEdit", tr("&Edit"), 220);
+    // Undo and Redo have no language texts; their captions stay as they are here.
+    addMenuAction(edit, "MenuUndo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
+    QAction* redo = addMenuAction(edit, "MenuRedo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setEnabled(false);
+    edit->addSeparator();
     addMenuAction(edit, "MenuAdd", tr("Add"), QKeySequence(Qt::Key_F5));
     addMenuAction(edit, "MenuEdit", tr("Edit"), QKeySequence(Qt::Key_F6));
     addMenuAction(edit, "MenuDelete", tr("Delete"), QKeySequence(Qt::Key_F7));
@@ -253,7 +259,8 @@ void MainActions::cutDownForUser()
     for (const char* name : {"MFile", "MEdit", "MCommunication", "MSettings"}) {
         menu(QString::fromLatin1(name))->menuAction()->setVisible(false);
     }
-    for (const char* name : {"MenuDownload", "MenuUpload", "MenuLogin", "MenuOnline", "MenuMonitor"}) {
+    for (const char* name :
+         {"MenuDownload", "MenuUpload", "MenuLogin", "MenuOnline", "MenuMonitor", "MenuUndo", "MenuRedo"}) {
         action(QString::fromLatin1(name))->setShortcut(QKeySequence());
     }
 }

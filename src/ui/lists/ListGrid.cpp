@@ -50,9 +50,7 @@ std::vector<int> ListGrid::selectedRows() const
 
 void ListGrid::selectRow(int row)
 {
-    if (row >= 0 && row < m_model->rowCount()) {
-        QTableView::selectRow(row);
-    }
+    selectOnlyRow(*this, row);
 }
 
 void ListGrid::mouseDoubleClickEvent(QMouseEvent* event)

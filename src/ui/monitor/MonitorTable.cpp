@@ -147,10 +147,7 @@ int MonitorTable::currentRow() const
 
 void MonitorTable::selectRow(int row)
 {
-    if (row >= 0 && row < m_model->rowCount()) {
-        QTableView::selectRow(row);
-        setCurrentIndex(m_model->index(row, 0));
-    }
+    selectOnlyRow(*this, row);
 }
 
 void MonitorTable::setSortMark(int column, bool ascending)

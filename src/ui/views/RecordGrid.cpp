@@ -43,10 +43,7 @@ std::vector<int> RecordGrid::selectedRows() const
 
 void RecordGrid::selectRow(int row)
 {
-    if (row < 0 || row >= m_model->rowCount()) {
-        return;
-    }
-    QTableView::selectRow(row);
+    selectOnlyRow(*this, row);
 }
 
 int RecordGrid::currentRowOrZero() const

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace vorbix::ui {
 namespace {
@@ -49,13 +50,8 @@ RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
 {
     setObjectName(QStringLiteral("RecordViewsFeature"));
     RecordData& records = shell.records();
-    records.dataSet.setObserver([this](model::TDataSet::Change change) {
-        syncState();
-        if (change == model::TDataSet::Change::Records) {
-            RebuildViews();
-            emit recordsChanged();
-        }
-    });
+    m_undo = new QUndoStack(this);
+    records.dataSet.setObserver([this](model::TDataSet::Change change) { followDataSet(change); });
 
     RecordViews::Inputs inputs;
     inputs.memory = &records.memory;
@@ -109,6 +105,22 @@ void RecordViewsFeature::connectActions(MainActions& actions)
         }
     }
     connect(shell().onlinePanel()->BtnAdd, &QPushButton::clicked, this, &RecordViewsFeature::BtnAddClick);
+
+    QAction* undo = actions.action(QStringLiteral("MenuUndo"));
+    QAction* redo = actions.action(QStringLiteral("MenuRedo"));
+    const QString undoCaption = undo->text();
+    const QString redoCaption = redo->text();
+    connect(undo, &QAction::triggered, m_undo, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, m_undo, &QUndoStack::redo);
+    connect(m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(m_undo, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    // "Undo Delete", "Redo Edit": the menu says which step it takes.
+    connect(m_undo, &QUndoStack::undoTextChanged, undo, [undo, undoCaption](const QString& step) {
+        undo->setText(step.isEmpty() ? undoCaption : undoCaption + QLatin1Char(' ') + step);
+    });
+    connect(m_undo, &QUndoStack::redoTextChanged, redo, [redo, redoCaption](const QString& step) {
+        redo->setText(step.isEmpty() ? redoCaption : redoCaption + QLatin1Char(' ') + step);
+    });
 }
 
 void RecordViewsFeature::settingsLoaded()
@@ -160,6 +172,22 @@ void RecordViewsFeature::showError(const std::string& message)
 bool RecordViewsFeature::loggedIn() const
 {
     return shell().state().LoggedIn;
+}
+
+void RecordViewsFeature::followDataSet(model::TDataSet::Change change)
+{
+    const bool memoryChanged = shell().records().dataSet.state().MemoryChanged;
+    const bool replaced = change == model::TDataSet::Change::Records && !m_changingRecords;
+    const bool handedOver = m_memoryChanged && !memoryChanged && change == model::TDataSet::Change::State;
+    m_memoryChanged = memoryChanged;
+    if (replaced || handedOver) {
+        m_undo->clear();
+    }
+    syncState();
+    if (change == model::TDataSet::Change::Records) {
+        RebuildViews();
+        emit recordsChanged();
+    }
 }
 
 void RecordViewsFeature::syncState()

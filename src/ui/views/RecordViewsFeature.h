@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/model/TDataSet.h"
 #include "core/views/TFinder.h"
 #include "ui/app/Feature.h"
 
+#include <functional>
 #include <string>
+
+class QUndoStack;
 
 namespace vorbix::ui {
 
@@ -29,6 +33,10 @@ public:
     TNewForm& newForm() { return *m_newForm; }
     TFindForm& findForm() { return *m_findForm; }
     views::TFinder& finder() { return m_finder; }
+    // The history of record adds, edits, deletes and comment imports. Anything else that replaces
+    // the records (open, new, close, download) or hands them to the receiver (upload, logout)
+    // clears it.
+    QUndoStack& undoStack() { return *m_undo; }
 
     void connectActions(MainActions& actions) override;
     // The user grid's column codes and visibility.
@@ -94,12 +102,20 @@ private:
     bool newDataSet();
     void storeUserWidthsIfShown();
     void saveLastFile();
+    // Runs `change` on the record table and keeps what it changed as one undo step named `text`.
+    void undoable(int text, const std::function<void()>& change);
+    // An undo or redo: the slots get the given contents, counted as an edit.
+    void putRecords(const std::vector<std::pair<int, model::TData>>& records);
+    void followDataSet(model::TDataSet::Change change);
 
     RecordViews* m_views = nullptr;
     TEditForm* m_editForm = nullptr;
     TNewForm* m_newForm = nullptr;
     TFindForm* m_findForm = nullptr;
     views::TFinder m_finder;
+    QUndoStack* m_undo = nullptr;
+    bool m_changingRecords = false; // the records change through an undoable command
+    bool m_memoryChanged = false;   // MemoryChanged as last seen
 };
 
 } // namespace vorbix::ui

@@ -171,7 +171,7 @@ void RecordViewsFeature::MenuImport()
     const QString path =
         Dialogs::openFileName(shell().mainWindow(), dataFileFilter(), fromCp(shell().state().DataFileName));
     if (!path.isEmpty()) {
-        (void)shell().records().dataSet.importComments(toCp(path));
+        undoable(lang::kMenuImportComments, [&] { (void)shell().records().dataSet.importComments(toCp(path)); });
     }
 }
 

@@ -1,5 +1,6 @@
 // The Edit menu's record commands: add, edit and delete.
 #include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
 #include "core/views/LastTransmitter.h"
 #include "core/views/RecordCommands.h"
 #include "ui/app/OnlinePanel.h"
@@ -7,12 +8,14 @@
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/views/RecordGrid.h"
+#include "ui/views/RecordUndoCommand.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TEditForm.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace vorbix::ui {
 
@@ -28,6 +31,32 @@ RecordGrid* RecordViewsFeature::activeRecordGrid() const
     return nullptr;
 }
 
+void RecordViewsFeature::undoable(int text, const std::function<void()>& change)
+{
+    model::RecordTable& table = shell().records().memory.Records;
+    const model::RecordTable before = table;
+    m_changingRecords = true;
+    change();
+    m_changingRecords = false;
+    views::RecordChange made = views::changedRecords(before, table);
+    if (made.empty()) {
+        return;
+    }
+    QString name = fromCp(LangText(shell().lang(), text));
+    name.remove(QLatin1Char('&'));
+    name.remove(QStringLiteral("..."));
+    m_undo->push(
+        new RecordUndoCommand(name.trimmed(), std::move(made), [this](const auto& records) { putRecords(records); }));
+}
+
+void RecordViewsFeature::putRecords(const std::vector<std::pair<int, model::TData>>& records)
+{
+    views::putRecords(shell().records().memory.Records, records);
+    m_changingRecords = true;
+    shell().records().dataSet.markEdited(); // rebuilds the views
+    m_changingRecords = false;
+}
+
 void RecordViewsFeature::MenuEdit()
 {
     model::ReceiverMemory& memory = shell().records().memory;
@@ -36,20 +65,23 @@ void RecordViewsFeature::MenuEdit()
         return;
     }
     const std::vector<int> slotNumbers = m_views->selectedSlots(grid);
-    bool edited = false;
-    for (int slot : slotNumbers) {
-        model::TData record = memory.Records[static_cast<std::size_t>(slot)];
-        if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
-            break;
+    undoable(lang::kMenuEdit, [&] {
+        bool edited = false;
+        for (int slot : slotNumbers) {
+            model::TData record = memory.Records[static_cast<std::size_t>(slot)];
+            if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays,
+                                  shell().settings().userTitles)) {
+                break;
+            }
+            memory.Records[static_cast<std::size_t>(slot)] = record;
+            edited = true;
         }
-        memory.Records[static_cast<std::size_t>(slot)] = record;
-        edited = true;
-    }
-    if (edited) {
-        shell().records().dataSet.markEdited(); // rebuilds the views
-    } else {
-        RebuildViews();
-    }
+        if (edited) {
+            shell().records().dataSet.markEdited(); // rebuilds the views
+        } else {
+            RebuildViews();
+        }
+    });
 }
 
 void RecordViewsFeature::MenuAdd()
@@ -67,13 +99,15 @@ void RecordViewsFeature::MenuAdd()
     if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
         return;
     }
-    const bool used = views::finishAdd(record);
-    memory.Records[static_cast<std::size_t>(slot)] = record;
-    if (used) {
-        shell().records().dataSet.markEdited(); // rebuilds the views
-    } else {
-        RebuildViews();
-    }
+    undoable(lang::kMenuAdd, [&] {
+        const bool used = views::finishAdd(record);
+        memory.Records[static_cast<std::size_t>(slot)] = record;
+        if (used) {
+            shell().records().dataSet.markEdited(); // rebuilds the views
+        } else {
+            RebuildViews();
+        }
+    });
 }
 
 void RecordViewsFeature::BtnAddClick()
@@ -90,13 +124,15 @@ void RecordViewsFeature::BtnAddClick()
     if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
         return; // the button stays enabled for another try
     }
-    const bool used = views::finishAdd(record);
-    memory.Records[static_cast<std::size_t>(slot)] = record;
-    if (used) {
-        shell().records().dataSet.markEdited(); // rebuilds the views
-    } else {
-        RebuildViews();
-    }
+    undoable(lang::kMenuAdd, [&] {
+        const bool used = views::finishAdd(record);
+        memory.Records[static_cast<std::size_t>(slot)] = record;
+        if (used) {
+            shell().records().dataSet.markEdited(); // rebuilds the views
+        } else {
+            RebuildViews();
+        }
+    });
     panel.BtnAdd->setEnabled(false);
 }
 
@@ -138,8 +174,11 @@ void RecordViewsFeature::MenuDelete()
     if (!grid) {
         return;
     }
-    views::deleteSlots(memory.Device, memory.Records, m_views->selectedSlots(grid));
-    shell().records().dataSet.markEdited(); // rebuilds the views
+    const std::vector<int> slotNumbers = m_views->selectedSlots(grid);
+    undoable(lang::kMenuDelete, [&] {
+        views::deleteSlots(memory.Device, memory.Records, slotNumbers);
+        shell().records().dataSet.markEdited(); // rebuilds the views
+    });
 }
 
 } // namespace vorbix::ui

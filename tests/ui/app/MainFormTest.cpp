@@ -167,7 +167,8 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
                                              "MenuSaveMonitoringAs MenuClose - MenuExport MenuImport MenuOpenBackup "
                                              "- MenuPrint MenuPrintPreview MenuPrintPdf - MenuExit"));
     EXPECT_EQ(names("MEdit"),
-              QStringLiteral("MenuAdd MenuEdit MenuDelete - MenuFind MenuFindNext - MenuCut MenuCopy MenuPaste"));
+              QStringLiteral("MenuUndo MenuRedo - MenuAdd MenuEdit MenuDelete - MenuFind MenuFindNext - MenuCut "
+                             "MenuCopy MenuPaste"));
     EXPECT_EQ(names("MCommunication"), QStringLiteral("MenuUpload MenuDownload - MenuLogin MenuPassChange - "
                                                       "MenuOnline MenuMonitor - MenuQTXLogger"));
     EXPECT_EQ(names("MSettings"), QStringLiteral("MenuAppSetup MenuCommSetup"));

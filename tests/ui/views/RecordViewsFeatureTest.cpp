@@ -22,7 +22,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 using namespace vorbix;
 using ui::Dialogs;
@@ -409,6 +411,99 @@ TEST_F(RecordViewsFeatureTest, ImportAsksFirstAndFillsOnlyEmptyComments)
     trigger("MenuImport");
     EXPECT_EQ(memory().Records[2].User[0], "Door");
     EXPECT_EQ(memory().Records[4].User[0], "ABC");
+}
+
+TEST_F(RecordViewsFeatureTest, FindNextWithCtrlHeldSelectsExactlyOneRow)
+{
+    open();
+    whenOpen([this] {
+        part().findForm().findChild<QComboBox*>(QStringLiteral("FindCombo"))->setEditText(QStringLiteral("12"));
+        part().findForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuFind");
+    // Ctrl+N: the Ctrl key is still down while the find selects the hit.
+    QTest::keyPress(&userGrid(), Qt::Key_Control, Qt::ControlModifier);
+    trigger("MenuFindNext");
+    trigger("MenuFindNext");
+    QTest::keyRelease(&userGrid(), Qt::Key_Control, Qt::NoModifier);
+    ASSERT_EQ(userGrid().selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(userGrid().selectionModel()->selectedRows().front().row(), userGrid().currentIndex().row());
+    EXPECT_EQ(userView().slotOfRow(userGrid().currentIndex().row()), 1);
+
+    trigger("MenuDelete");
+    EXPECT_EQ(shownSlots().size(), 4U);
+}
+
+TEST_F(RecordViewsFeatureTest, UndoAndRedoTakeBackDeleteAddAndEditInBothViews)
+{
+    open();
+    QAction* undo = form->findChild<QAction*>(QStringLiteral("MenuUndo"));
+    QAction* redo = form->findChild<QAction*>(QStringLiteral("MenuRedo"));
+    EXPECT_FALSE(undo->isEnabled());
+
+    // File view: delete two rows, undo, redo.
+    selectSlots({1, 3});
+    trigger("MenuDelete");
+    EXPECT_TRUE(memory().Records[1].Empty);
+    EXPECT_TRUE(undo->isEnabled());
+    trigger("MenuUndo");
+    EXPECT_FALSE(memory().Records[1].Empty);
+    EXPECT_EQ(memory().Records[3].User[0], "abc");
+    EXPECT_EQ(shownSlots().size(), 5U);
+    EXPECT_TRUE(redo->isEnabled());
+    trigger("MenuRedo");
+    EXPECT_TRUE(memory().Records[1].Empty);
+    EXPECT_TRUE(memory().Records[3].Empty);
+    trigger("MenuUndo");
+
+    // Add into the first free slot, undone.
+    whenOpen([this] {
+        part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->setText(QStringLiteral("77777"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuAdd");
+    ASSERT_FALSE(memory().Records[6].Empty);
+    trigger("MenuUndo");
+    EXPECT_TRUE(memory().Records[6].Empty);
+    EXPECT_EQ(userView().rowOfSlot(6), -1);
+
+    // Memory view: an edit, undone and redone.
+    form->state().LoggedIn = true;
+    part().RebuildViews();
+    form->showPage(app::Page::Memory);
+    ui::RecordGrid& memGrid = *part().views().memGrid();
+    memGrid.selectRow(part().views().memoryView().rowOfSlot(2));
+    whenOpen([this] {
+        part().editForm().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Porch"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuEdit");
+    ASSERT_EQ(memory().Records[2].User[0], "Porch");
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo T13"));
+    trigger("MenuUndo");
+    EXPECT_EQ(memory().Records[2].User[0], "Door");
+    trigger("MenuRedo");
+    EXPECT_EQ(memory().Records[2].User[0], "Porch");
+    EXPECT_FALSE(form->state().DataSaved);
+
+    // Opening a data set again starts a new history.
+    trigger("MenuSave");
+    open();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(part().undoStack().count(), 0);
+}
+
+TEST_F(RecordViewsFeatureTest, UndoTakesBackACommentImport)
+{
+    open();
+    memory().Records[2].User[0] = "";
+    Dialogs::preloadAnswer(app::Answer::Yes);
+    Dialogs::preloadFileName(QString::fromStdString(dataFile));
+    trigger("MenuImport");
+    ASSERT_EQ(memory().Records[2].User[0], "Door");
+    trigger("MenuUndo");
+    EXPECT_EQ(memory().Records[2].User[0], "");
 }
 
 } // namespace
