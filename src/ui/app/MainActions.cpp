@@ -58,9 +58,10 @@ MainActions::MainActions(QMainWindow* window) : QObject(window), m_window(window
     addMenuAction(edit, "MenuFind", tr("Find ..."), QKeySequence(Qt::CTRL | Qt::Key_F));
     addMenuAction(edit, "MenuFindNext", tr("Find next"), QKeySequence(Qt::CTRL | Qt::Key_N));
     edit->addSeparator();
-    addMenuAction(edit, "MenuCut", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    // The tables are read-only texts: they can be copied, not cut or pasted into.
+    addMenuAction(edit, "MenuCut", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X))->setEnabled(false);
     addMenuAction(edit, "MenuCopy", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    addMenuAction(edit, "MenuPaste", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    addMenuAction(edit, "MenuPaste", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
 
     QMenu* comm = addMenu("MCommunication", tr("&Communication"), 230);
     addMenuAction(comm, "MenuUpload", tr("Upload"), QKeySequence(Qt::Key_F10));

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace vorbix::views {
 class GridText;
@@ -20,12 +21,15 @@ public:
     struct Grid
     {
         const views::GridText* text = nullptr;
-        std::function<bool()> shown;            // the grid is visible on its page now
-        std::function<void(int row)> selectRow; // selects and shows a data row
+        std::function<bool()> shown;                    // the grid is visible on its page now
+        std::function<void(int row)> selectRow;         // selects and shows a data row
+        std::function<std::vector<int>()> selectedRows; // the selected data rows (Copy)
     };
 
     // `text` must outlive the registry; a later registration of the page replaces the earlier one.
     void add(app::Page page, Grid grid);
+    // The page has a grid, shown or not.
+    bool has(app::Page page) const { return m_grids.count(page) > 0; }
     // The page's grid when it is registered and shown; null otherwise.
     const Grid* shown(app::Page page) const;
 

@@ -2,6 +2,7 @@
 
 #include "core/export/PageTables.h"
 #include "core/export/SheetExport.h"
+#include "core/export/TabText.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
 #include "ui/app/Dialogs.h"
@@ -12,13 +13,16 @@
 #include "ui/export/TablePrinter.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
@@ -67,6 +71,10 @@ ExportFeature::ExportFeature(Shell& shell) : Feature(shell)
 
 void ExportFeature::connectActions(MainActions& actions)
 {
+    connect(actions.action(QStringLiteral("MenuCopy")), &QAction::triggered, this, &ExportFeature::MenuCopyClick);
+    connect(shell().pageControl(), &QTabWidget::currentChanged, this, &ExportFeature::updateCopy);
+    connect(actions.menu(QStringLiteral("MEdit")), &QMenu::aboutToShow, this, &ExportFeature::updateCopy);
+    updateCopy();
     connect(actions.action(QStringLiteral("MenuExport")), &QAction::triggered, this, &ExportFeature::MenuExportClick);
     connect(actions.action(QStringLiteral("MenuPrint")), &QAction::triggered, this, &ExportFeature::MenuPrintClick);
 
@@ -119,6 +127,25 @@ std::optional<exports::SheetTable> ExportFeature::printableTable() const
         return std::nullopt;
     }
     return table;
+}
+
+void ExportFeature::updateCopy()
+{
+    // A page's grid may show or hide without the page changing (log in, open a file), so the
+    // command follows the page; with its grid hidden it copies nothing.
+    shell().actions()->action(QStringLiteral("MenuCopy"))->setEnabled(shell().pageGrids().has(shell().currentPage()));
+}
+
+void ExportFeature::MenuCopyClick()
+{
+    const PageGrids::Grid* grid = shell().pageGrids().shown(shell().currentPage());
+    if (grid == nullptr || !grid->selectedRows) {
+        return;
+    }
+    const std::string text = exports::tabSeparatedRows(*grid->text, grid->selectedRows());
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(fromCp(text));
+    }
 }
 
 void ExportFeature::MenuExportClick()

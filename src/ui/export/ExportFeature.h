@@ -39,12 +39,18 @@ public:
     std::optional<exports::SheetTable> printableTable() const;
 
 public slots:
+    // Edit > Copy: the selected rows of the active page's table, with its titles, as tab-separated
+    // text on the clipboard.
+    void MenuCopyClick();
     void MenuExportClick();
     void MenuPrintClick();
     void MenuPrintPreviewClick();
     void MenuExportPdfClick();
 
 private:
+    // Copy is offered on the pages that have a table.
+    void updateCopy();
+
     std::map<app::Page, std::function<exports::SheetTable()>> m_pageTables;
     std::function<bool(QPrinter&)> m_askPrinter;
 };

@@ -56,10 +56,12 @@ ListsFeature::ListsFeature(Shell& shell)
     ListGrid* batteryGrid = m_batteryPage->grid();
     shell.pageGrids().add(app::Page::History,
                           {&historyGrid->tableModel()->gridText(), [historyGrid] { return !historyGrid->isHidden(); },
-                           [historyGrid](int row) { historyGrid->selectRow(row); }});
+                           [historyGrid](int row) { historyGrid->selectRow(row); },
+                           [historyGrid] { return historyGrid->selectedRows(); }});
     shell.pageGrids().add(app::Page::Battery,
                           {&batteryGrid->tableModel()->gridText(), [batteryGrid] { return !batteryGrid->isHidden(); },
-                           [batteryGrid](int row) { batteryGrid->selectRow(row); }});
+                           [batteryGrid](int row) { batteryGrid->selectRow(row); },
+                           [batteryGrid] { return batteryGrid->selectedRows(); }});
 }
 
 ListsFeature::~ListsFeature() = default;

@@ -259,8 +259,9 @@ void MonitorFeature::MonitorGridRefresh()
     }
     grid->setVisible(true);
     // Find, export and print read the table as it stands now.
-    shell().pageGrids().add(app::Page::Monitor, {m_monitorView.get(), [grid] { return !grid->isHidden(); },
-                                                 [grid](int row) { grid->selectRow(row); }});
+    shell().pageGrids().add(app::Page::Monitor,
+                            {m_monitorView.get(), [grid] { return !grid->isHidden(); },
+                             [grid](int row) { grid->selectRow(row); }, [grid] { return grid->selectedRows(); }});
     EventGridsRefresh();
 }
 

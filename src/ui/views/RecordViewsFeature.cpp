@@ -70,9 +70,11 @@ RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
     RecordGrid* memGrid = m_views->memGrid();
     RecordGrid* userGrid = m_views->userGrid();
     shell.pageGrids().add(app::Page::Memory, {&m_views->memoryView(), [memGrid] { return !memGrid->isHidden(); },
-                                              [memGrid](int row) { memGrid->selectRow(row); }});
+                                              [memGrid](int row) { memGrid->selectRow(row); },
+                                              [memGrid] { return memGrid->selectedRows(); }});
     shell.pageGrids().add(app::Page::User, {&m_views->userView(), [userGrid] { return !userGrid->isHidden(); },
-                                            [userGrid](int row) { userGrid->selectRow(row); }});
+                                            [userGrid](int row) { userGrid->selectRow(row); },
+                                            [userGrid] { return userGrid->selectedRows(); }});
 
     QWidget* window = shell.mainWindow();
     const ErrorSink errorBox = [this](const std::string& m) { showError(m); };

@@ -4,8 +4,13 @@
 #include "ui/app/Dialogs.h"
 #include "ui/export/ExportFeature.h"
 #include "ui/lists/ListsFeature.h"
+#include "ui/views/RecordGrid.h"
+#include "ui/views/RecordViews.h"
+#include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPrinter>
 
 #include <cstdio>
@@ -111,6 +116,34 @@ TEST_F(ExportFeatureTest, ExportWritesTheActivePagesTableWithItsNumbers)
     form->showPage(app::Page::User);
     trigger("MenuExport");
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+}
+
+TEST_F(ExportFeatureTest, CopyPutsTheSelectedRowsWithTitlesOnTheClipboard)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    EXPECT_FALSE(form->findChild<QAction*>(QStringLiteral("MenuCut"))->isEnabled());
+    EXPECT_FALSE(form->findChild<QAction*>(QStringLiteral("MenuPaste"))->isEnabled());
+    QAction* copy = form->findChild<QAction*>(QStringLiteral("MenuCopy"));
+
+    form->showPage(app::Page::User);
+    settle();
+    ASSERT_TRUE(copy->isEnabled());
+    ui::RecordGrid& grid = *form->feature<ui::RecordViewsFeature>()->views().userGrid();
+    grid.selectAll();
+    QGuiApplication::clipboard()->clear();
+    trigger("MenuCopy");
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    const auto cells = [&](int line) { return lines[line].split(QLatin1Char('\t')); };
+    EXPECT_EQ(cells(0).size(), grid.model()->columnCount());
+    EXPECT_EQ(cells(0)[0], grid.model()->headerData(0, Qt::Horizontal).toString());
+    EXPECT_EQ(cells(1)[0], QStringLiteral("5")); // the grid's order: by ID
+    EXPECT_EQ(cells(2)[1], QStringLiteral("Room 4"));
+
+    form->showPage(app::Page::DirectControl);
+    settle();
+    EXPECT_FALSE(copy->isEnabled());
 }
 
 TEST_F(ExportFeatureTest, AFailedExportShowsTheErrorAndLeavesNothing)
