@@ -202,6 +202,7 @@ void LoadSettings(const IniFile& ini, Settings& s)
         }
     }
 
+    s.window.Stored = ini.valueExists(kWindow, "Width");
     s.window.Width = ini.readInteger(kWindow, "Width", d.window.Width);
     s.window.Height = ini.readInteger(kWindow, "Height", d.window.Height);
     s.window.Top = ini.readInteger(kWindow, "Top", d.window.Top);

@@ -26,6 +26,9 @@ struct WindowGeometry
     int Top = 150;
     int Left = 190;
     WindowState State = WindowState::Normal;
+    // The settings held a size: the window was placed before. On a first start the window picks
+    // a size that suits the screen instead of the small standard one.
+    bool Stored = false;
 };
 
 // Column widths of one of the list tables; key ColN holds column N-1.

@@ -22,7 +22,7 @@ void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selectio
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setDefaultSectionSize(64);
     header->setHighlightSections(false);
-    header->setStretchLastSection(false);
+    header->setStretchLastSection(true); // the table uses the whole width of its page
     header->setSectionsClickable(true);
     auto* arrows = new SortArrowStyle;
     arrows->setParent(header);
@@ -45,8 +45,17 @@ std::vector<int> columnWidthsOf(const QTableView& grid)
 {
     std::vector<int> widths;
     const int columns = grid.model() ? grid.model()->columnCount() : 0;
+    const QHeaderView* header = grid.horizontalHeader();
+    const int stretched = header->stretchLastSection() ? header->logicalIndex(header->count() - 1) : -1;
     for (int column = 0; column < columns; ++column) {
-        widths.push_back(grid.columnWidth(column));
+        int width = grid.columnWidth(column);
+        if (column == stretched) {
+            // Stretched to the window: kept at what its title needs, as a width set on the stretched
+            // column becomes its least width and a narrower window would scroll. (Its cells are not
+            // measured: a grid being rebuilt may hold texts that are already gone.)
+            width = std::min(width, std::max(header->defaultSectionSize(), header->sectionSizeHint(column)));
+        }
+        widths.push_back(width);
     }
     return widths;
 }

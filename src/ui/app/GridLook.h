@@ -8,8 +8,8 @@ class QTableView;
 namespace vorbix::ui {
 
 // The look the program's string grids share: whole rows selected, nothing edited in place, one line
-// per row of a fixed height, no row headers, columns 64 wide that the user resizes, and titles that
-// take clicks (for sorting).
+// per row of a fixed height, no row headers, columns 64 wide that the user resizes, the last one
+// taking the rest of the width, and titles that take clicks (for sorting).
 void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selection, int rowHeight);
 
 // Makes `row` the current and only selected row and scrolls it into view. Unlike

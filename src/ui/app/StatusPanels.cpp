@@ -1,11 +1,15 @@
 #include "ui/app/StatusPanels.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace vorbix::ui {
 namespace {
 
 constexpr int kStretchPanel = 4;
+constexpr int kPanelWidths[5] = {110, 150, 60, 60, 50};
+// A panel grows to its text up to this width; longer texts end in "...".
+constexpr int kWidestPanel = 320;
 
 } // namespace
 
@@ -13,18 +17,17 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(true);
-    constexpr int widths[5] = {110, 150, 60, 60, 50};
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         if (i != kStretchPanel) {
-            label->setFixedWidth(widths[i]);
+            label->setFixedWidth(kPanelWidths[i]);
             label->setAlignment(Qt::AlignCenter);
             addWidget(label);
         } else {
-            label->setMinimumWidth(widths[i]);
+            label->setMinimumWidth(kPanelWidths[i]);
             addWidget(label, 1);
         }
         m_panels[static_cast<std::size_t>(i)] = label;
@@ -66,8 +69,14 @@ void StatusPanels::showElided(int panel)
         label->setText(text); // its width follows the window
         return;
     }
-    // Centred text that does not fit loses both ends; a model description must keep its start.
-    const int room = label->width() - 2 * label->frameWidth() - 4;
+    // The panel takes its text's width, from its standard width up to a limit. Beyond that a centred
+    // text would lose both ends; a model description must keep its start.
+    const int frame = 2 * label->frameWidth() + 8;
+    // (a few pixels more: elidedText measures a little wider than horizontalAdvance)
+    const int needed = label->fontMetrics().horizontalAdvance(text) + frame + 4;
+    const int width = std::clamp(needed, kPanelWidths[panel], kWidestPanel);
+    label->setFixedWidth(width);
+    const int room = width - frame;
     const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, room);
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);

@@ -40,6 +40,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -371,8 +372,17 @@ bool TMainForm::SaveSettings()
 void TMainForm::applyWindowGeometry()
 {
     const app::WindowGeometry& w = m_settings.window;
-    resize(w.Width, w.Height);
-    move(w.Left, w.Top);
+    const QScreen* display = screen();
+    if (!w.Stored && display != nullptr) {
+        // First start: most of the screen, so that the tables show many rows and columns.
+        const QRect area = display->availableGeometry();
+        const QSize size = (area.size() * 4 / 5).expandedTo(minimumSize());
+        resize(size);
+        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        resize(w.Width, w.Height);
+        move(w.Left, w.Top);
+    }
     if (w.State == app::WindowState::Maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (w.State == app::WindowState::Minimized) {

@@ -53,11 +53,7 @@ int RecordGrid::currentRowOrZero() const
 
 std::vector<int> RecordGrid::columnWidths() const
 {
-    std::vector<int> widths;
-    for (int column = 0; column < m_model->columnCount(); ++column) {
-        widths.push_back(columnWidth(column));
-    }
-    return widths;
+    return columnWidthsOf(*this);
 }
 
 void RecordGrid::setColumnWidths(const std::vector<int>& widths)

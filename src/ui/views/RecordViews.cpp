@@ -36,8 +36,13 @@ void takeShownWidths(const RecordGrid& grid, std::vector<int>& stored)
     std::copy(shown.begin(), shown.end(), stored.begin());
 }
 
-// Columns the user never sized show their whole title: the standard width is widened to it.
-void fitUnsizedTitles(const RecordGrid& grid, std::vector<int>& widths, const std::vector<bool>& stored)
+// A column no wider than this when it is fitted to its texts: one long comment must not push the
+// other columns off the window.
+constexpr int kWidestFittedColumn = 320;
+
+// Columns the user never sized show their whole title, and with `contents` also their longest text
+// (as far as Qt measures, the first thousand rows): the standard width is widened to them.
+void fitUnsizedColumns(const RecordGrid& grid, std::vector<int>& widths, const std::vector<bool>& stored, bool contents)
 {
     const QHeaderView* header = grid.horizontalHeader();
     const int count = std::min(header->count(), static_cast<int>(widths.size()));
@@ -50,6 +55,11 @@ void fitUnsizedTitles(const RecordGrid& grid, std::vector<int>& widths, const st
             header->fontMetrics().horizontalAdvance(grid.model()->headerData(column, Qt::Horizontal).toString()) +
             2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
         widths[i] = std::max(widths[i], title);
+        if (contents) {
+            widths[i] =
+                std::max(widths[i], std::min(static_cast<const QAbstractItemView&>(grid).sizeHintForColumn(column),
+                                             kWidestFittedColumn));
+        }
     }
 }
 
@@ -163,8 +173,10 @@ void RecordViews::FillMemoryGrid()
     const int previousRow = m_memGrid->currentRowOrZero();
     m_memGrid->tableModel()->rebuild(&m_memoryView, [this] { m_memoryView.build(m_in.memory->Records, context()); });
     auto& widths = m_memoryWidths[static_cast<std::size_t>(layout())];
-    if (m_memGrid->isHidden()) {
-        fitUnsizedTitles(*m_memGrid, widths, m_memoryWidthKeys);
+    const bool firstFill = !m_memoryFitted && !m_memoryView.isEmpty();
+    if (m_memGrid->isHidden() || firstFill) {
+        fitUnsizedColumns(*m_memGrid, widths, m_memoryWidthKeys, firstFill);
+        m_memoryFitted = m_memoryFitted || firstFill;
     }
     m_memGrid->setColumnWidths(widths);
     m_memGrid->show();
@@ -188,7 +200,12 @@ void RecordViews::FillUserGrid()
     const int rememberedSlot = m_userView.slotOfRow(previousRow) > 0 ? m_userView.slotOfRow(previousRow) : 1;
     m_userGrid->tableModel()->rebuild(
         &m_userView, [this] { m_userView.build(m_in.memory->Records, context(), m_codes, sortColumn(), sortUp()); });
-    m_userGrid->setColumnWidths(m_userWidths[static_cast<std::size_t>(layout())]);
+    auto& widths = m_userWidths[static_cast<std::size_t>(layout())];
+    if (!m_userFitted && !m_userView.isEmpty()) {
+        fitUnsizedColumns(*m_userGrid, widths, m_userWidthKeys, true);
+        m_userFitted = true;
+    }
+    m_userGrid->setColumnWidths(widths);
     showSortMark();
     m_userGrid->show();
     const int row = m_userView.rowToSelect(previousRow, rememberedSlot);
@@ -236,7 +253,9 @@ void RecordViews::LoadUserWidths()
     auto& stored = m_userWidths[static_cast<std::size_t>(layout())];
     const app::IniFile ini = app::IniFile::load(m_in.settingsPath);
     stored = views::LoadWidths(ini, views::RecordGrid::User, layout());
-    fitUnsizedTitles(*m_userGrid, stored, views::StoredWidthKeys(ini, views::RecordGrid::User, layout()));
+    m_userWidthKeys = views::StoredWidthKeys(ini, views::RecordGrid::User, layout());
+    m_userFitted = false;
+    fitUnsizedColumns(*m_userGrid, stored, m_userWidthKeys, false);
     m_userGrid->setColumnWidths(stored);
 }
 
@@ -252,8 +271,9 @@ void RecordViews::LoadMemoryWidths()
     auto& stored = m_memoryWidths[static_cast<std::size_t>(layout())];
     const app::IniFile ini = app::IniFile::load(m_in.settingsPath);
     stored = views::LoadWidths(ini, views::RecordGrid::Memory, layout());
-    // The titles are known once the grid is filled; FillMemoryGrid widens the columns then.
+    // The titles and texts are known once the grid is filled; FillMemoryGrid widens the columns then.
     m_memoryWidthKeys = views::StoredWidthKeys(ini, views::RecordGrid::Memory, layout());
+    m_memoryFitted = false;
     m_memGrid->setColumnWidths(stored);
 }
 

@@ -106,6 +106,10 @@ private:
     std::array<std::vector<int>, 2> m_userWidths;
     std::array<std::vector<int>, 2> m_memoryWidths;
     std::vector<bool> m_memoryWidthKeys; // which memory-grid widths the settings hold
+    std::vector<bool> m_userWidthKeys;   // the same for the user grid
+    // The columns the user never sized were fitted to the texts of the first filled grid.
+    bool m_memoryFitted = false;
+    bool m_userFitted = false;
     bool m_restoringHeader = false;
 };
 
