@@ -202,6 +202,52 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
     }
 }
 
+// A command that does nothing is not offered: every enabled menu item and tool button is connected.
+TEST_F(MainFormFixture, EveryEnabledCommandIsConnected)
+{
+    struct Peek : QAction
+    {
+        using QObject::receivers;
+    };
+    ASSERT_TRUE(start());
+    QList<QAction*> commands = form->actions()->toolBar()->actions();
+    for (const char* menu : {"MFile", "MEdit", "MCommunication", "MSettings", "MHelp"}) {
+        commands += form->actions()->menu(QString::fromLatin1(menu))->actions();
+    }
+    for (QAction* command : commands) {
+        if (command->isSeparator() || !command->isEnabled()) {
+            continue;
+        }
+        EXPECT_GT(static_cast<Peek*>(command)->receivers(SIGNAL(triggered(bool))), 0)
+            << command->objectName().toStdString();
+    }
+}
+
+// The progress dialog, the busy window and the small dialogs open over the main window, wherever it
+// stands, not in a corner of the screen.
+TEST_F(MainFormFixture, DialogsOpenCentredOnTheMainWindow)
+{
+    ASSERT_TRUE(start());
+    form->move(300, 200);
+    form->resize(800, 600);
+    settle();
+    const QPoint centre = form->frameGeometry().center();
+    int checked = 0;
+    for (const char* name : {"TCommForm", "TInfoForm", "TLoginForm", "TChangePassForm", "TNewForm", "TFindForm"}) {
+        auto* dialog = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(dialog, nullptr) << name;
+        EXPECT_EQ(dialog->window(), dialog) << name;
+        EXPECT_EQ(dialog->parentWidget()->window(), form.get()) << name;
+        dialog->show();
+        settle();
+        EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 100)
+            << name; // a corner would be ~900 off
+        dialog->hide();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 6);
+}
+
 TEST_F(MainFormFixture, ToolButtonsRunTheirMenuItems)
 {
     ASSERT_TRUE(start());
