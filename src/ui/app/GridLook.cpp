@@ -1,6 +1,6 @@
 #include "ui/app/GridLook.h"
 
-#include "ui/app/SortArrowStyle.h"
+#include "ui/app/HeaderStyle.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -24,9 +24,9 @@ void setUpStringGrid(QTableView& grid, QAbstractItemView::SelectionMode selectio
     header->setHighlightSections(false);
     header->setStretchLastSection(true); // the table uses the whole width of its page
     header->setSectionsClickable(true);
-    auto* arrows = new SortArrowStyle;
-    arrows->setParent(header);
-    header->setStyle(arrows);
+    auto* look = new HeaderStyle;
+    look->setParent(header);
+    header->setStyle(look);
 }
 
 void selectOnlyRow(QTableView& grid, int row)

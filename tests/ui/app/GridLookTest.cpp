@@ -1,5 +1,5 @@
 #include "ui/app/GridLook.h"
-#include "ui/app/SortArrowStyle.h"
+#include "ui/app/HeaderStyle.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -34,7 +34,7 @@ TEST(GridLookTest, AnAscendingColumnShowsTheUpwardArrow)
     QTableView grid;
     ui::setUpStringGrid(grid, QAbstractItemView::SingleSelection, 20);
     const QStyle* headerStyle = grid.horizontalHeader()->style();
-    ASSERT_NE(qobject_cast<const ui::SortArrowStyle*>(headerStyle), nullptr);
+    ASSERT_NE(qobject_cast<const ui::HeaderStyle*>(headerStyle), nullptr);
     const QStyle& plain = *QApplication::style();
     ASSERT_NE(arrow(plain, QStyleOptionHeader::SortUp, grid), arrow(plain, QStyleOptionHeader::SortDown, grid));
 
