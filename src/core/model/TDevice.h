@@ -54,4 +54,23 @@ inline int userTextStartInExtra(const std::string& model)
     return model == "KV8MOD-T" ? 2 : 0;
 }
 
+// How many characters of User 1 the receiver keeps in an E field of `extraLength` digits: one per
+// whole pair of digits from the text's start. -1 for models that keep no text (no limit).
+inline int userTextCapacity(const std::string& model, std::size_t extraLength)
+{
+    const int start = userTextStartInExtra(model);
+    if (start == 0) {
+        return -1;
+    }
+    const auto from = static_cast<std::size_t>(start - 1);
+    return extraLength > from ? static_cast<int>((extraLength - from) / 2) : 0;
+}
+
+// User 1 as the receiver will hold it: cut to the capacity of the model's E field.
+inline std::string userTextKept(const std::string& model, const std::string& text, std::size_t extraLength)
+{
+    const int capacity = userTextCapacity(model, extraLength);
+    return capacity < 0 ? text : text.substr(0, static_cast<std::size_t>(capacity));
+}
+
 } // namespace vorbix::model

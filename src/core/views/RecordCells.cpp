@@ -260,7 +260,9 @@ std::string memoryCellText(const model::TData& record, const MemoryColumn& colum
         return timeCell(*context.functions, context.functions->RelayFuncNameOf(column.relay, record.Function),
                         context.functions->RelayTimeOf(column.relay, record.Times));
     case Kind::User1:
-        return record.User[0];
+        // What the receiver keeps of the text, not what the data file may hold beyond it.
+        return context.device ? model::userTextKept(context.device->Model, record.User[0], record.Extra.size())
+                              : record.User[0];
     }
     return {};
 }

@@ -49,6 +49,8 @@ class TEditState
 public:
     TEditState(const model::TRxFnc& functions, const PopisType& lang, ErrorSink onError);
 
+    const model::TRxFnc& functions() const { return m_functions; }
+
     EditControls c;
 
     // `FormShow` for `record`, with the transmitter types just read (`typesLoaded` false when

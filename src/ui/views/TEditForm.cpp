@@ -1,6 +1,7 @@
 #include "ui/views/TEditForm.h"
 
 #include "core/base/TextNumbers.h"
+#include "core/model/TDevice.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
 #include "ui/app/QtText.h"
@@ -18,6 +19,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <climits>
 
 namespace vorbix::ui {
@@ -138,18 +140,28 @@ void TEditForm::build()
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(recordLayout);
-    // The button pictures and boxes stand where "Tx.def" puts them, in pixels inside the group.
+    // The button pictures and boxes stand where "Tx.def" puts them, in pixels inside the group's
+    // client area: a plain widget under the group's title, so that the title moves neither.
     m_btnGroup = new QGroupBox(this);
     m_btnGroup->setObjectName(QStringLiteral("BtnGroup"));
-    m_btnGroup->setMinimumSize(120, 110);
+    auto* btnLayout = new QVBoxLayout(m_btnGroup);
+    m_btnArea = new QWidget(m_btnGroup);
+    m_btnArea->setObjectName(QStringLiteral("BtnArea"));
+    m_btnArea->setMinimumSize(100, 100);
+    btnLayout->addWidget(m_btnArea);
     for (std::size_t k = 0; k < 4; ++k) {
-        m_btnPictures[k] = new QLabel(QString::number(k + 1), m_btnGroup);
+        m_btnPictures[k] = new QLabel(QString::number(k + 1), m_btnArea);
         m_btnPictures[k]->setObjectName(QStringLiteral("Btn%1").arg(k + 1));
         m_btnPictures[k]->setFixedSize(33, 33);
         m_btnPictures[k]->setFrameShape(QFrame::Box);
-        m_btnPictures[k]->setAlignment(Qt::AlignCenter);
-        m_btnBoxes[k] = new QCheckBox(m_btnGroup);
+        m_btnPictures[k]->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        m_btnPictures[k]->setMargin(2);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        // Made after every picture, so each box lies above all of them and takes the clicks.
+        m_btnBoxes[k] = new QCheckBox(m_btnArea);
         m_btnBoxes[k]->setObjectName(QStringLiteral("BtnBox%1").arg(k + 1));
+        m_btnBoxes[k]->setFixedSize(m_btnBoxes[k]->sizeHint());
         connect(m_btnBoxes[k], &QCheckBox::clicked, this,
                 [this] { run([](views::TEditState& s) { s.ButtonsToCode(); }); });
     }
@@ -256,6 +268,12 @@ void TEditForm::FormShow(const model::TData& record, const std::string& programF
     const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, m_onError);
     m_showing = true;
     m_state.FormShow(record, types, loaded, relays);
+    // Some receivers keep User 1 in the record's E field, as much of it as fits. The field takes no
+    // more than that; a longer text from a data file stays as it is (the memory view shows the part
+    // the receiver keeps).
+    const int kept = model::userTextCapacity(m_state.functions().ModelName, record.Extra.size());
+    const int limit = kept < 0 ? 32767 : std::max(kept, static_cast<int>(fromCp(record.User[0]).size()));
+    m_userEdits[0]->setMaxLength(limit);
     showControls();
     m_showing = false;
     m_editID->setFocus();
@@ -333,8 +351,9 @@ void TEditForm::showControls()
         m_btnBoxes[k]->setChecked(c.btnTicked[k]);
         if (type) {
             const model::TTxButton& button = type->Buttons[k];
-            m_btnPictures[k]->move(button.Left, button.Top + 16);
-            m_btnBoxes[k]->move(button.Left + 8, button.Top + 16 + 8 + 33);
+            m_btnPictures[k]->move(button.Left, button.Top);
+            m_btnBoxes[k]->move(button.Left + 8, button.Top + 8);
+            m_btnBoxes[k]->raise();
         }
     }
     if (m_inputButtons.size() != c.inputNames.size()) {

@@ -75,6 +75,7 @@ private:
     QLabel* m_buttonLabel = nullptr;
     QComboBox* m_btnCombo = nullptr;
     QGroupBox* m_btnGroup = nullptr;
+    QWidget* m_btnArea = nullptr; // the group's client area, origin of the "Tx.def" positions
     std::array<QLabel*, 4> m_btnPictures{};
     std::array<QCheckBox*, 4> m_btnBoxes{};
     QGroupBox* m_inputRadio = nullptr;

@@ -304,4 +304,24 @@ TEST(MemoryImageTest, UserTextsMayNotHoldTheFieldSeparator)
     EXPECT_FALSE(UserTextAllowed("Gate\r\n"));
 }
 
+TEST(MemoryImageTest, TheUserTextKeptIsWhatTheEFieldHolds)
+{
+    struct Case
+    {
+        const char* model;
+        std::size_t extraLength;
+        int capacity;
+        std::string kept; // of "Front gate east"
+    };
+    const Case cases[] = {
+        {"KV1MOD-T", 18, 9, "Front gat"},      {"KVPMOD-T", 8, 4, "Fron"},
+        {"KV8MOD-T", 18, 8, "Front ga"},       {"KV8MOD-T", 1, 0, ""},
+        {"KV4MOD", 18, -1, "Front gate east"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(vorbix::model::userTextCapacity(c.model, c.extraLength), c.capacity) << c.model;
+        EXPECT_EQ(vorbix::model::userTextKept(c.model, "Front gate east", c.extraLength), c.kept) << c.model;
+    }
+}
+
 } // namespace

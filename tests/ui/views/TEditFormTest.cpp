@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -93,6 +94,68 @@ TEST_F(TEditFormTest, ButtonBoxesAndTheButtonCodeFollowEachOther)
     EXPECT_TRUE(child<QCheckBox>("BtnBox2")->isChecked());
     EXPECT_TRUE(child<QCheckBox>("BtnBox3")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("BtnBox4")->isChecked());
+}
+
+// "Tx.def" places picture k at (Left, Top) of the group's client area and its box 8 pixels right of
+// and below that corner; the box must lie on its own picture and take the click.
+TEST_F(TEditFormTest, EachButtonBoxSitsOnItsOwnPictureAndTakesTheClick)
+{
+    record.Button = "0";
+    for (const char* type : {"Remote 4 buttons", "Remote 2 buttons"}) {
+        record.TxType = type;
+        show();
+        QTest::qWait(1);
+        int shown = 0;
+        for (int k = 1; k <= 4; ++k) {
+            auto* picture = child<QWidget>(("Btn" + std::to_string(k)).c_str());
+            auto* box = child<QCheckBox>(("BtnBox" + std::to_string(k)).c_str());
+            ASSERT_EQ(picture->isVisibleTo(&form), box->isVisibleTo(&form)) << type << " " << k;
+            if (!box->isVisibleTo(&form)) {
+                continue;
+            }
+            ++shown;
+            ASSERT_EQ(box->parentWidget(), picture->parentWidget());
+            EXPECT_EQ(box->pos(), picture->pos() + QPoint(8, 8)) << type << " " << k;
+            EXPECT_TRUE(picture->geometry().contains(box->geometry())) << type << " " << k;
+            const QPoint centre = box->geometry().center();
+            EXPECT_EQ(box->parentWidget()->childAt(centre), box) << type << " " << k;
+            const bool before = box->isChecked();
+            QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+            EXPECT_NE(box->isChecked(), before) << type << " " << k;
+        }
+        EXPECT_EQ(shown, std::string(type) == "Remote 4 buttons" ? 4 : 2);
+        // The title of the group does not shift the pictures: button 1 of "V16088" is at (8, 16).
+        EXPECT_EQ(child<QWidget>("Btn1")->pos(), QPoint(8, 16));
+        form.hide();
+    }
+}
+
+// The receivers that keep User 1 in the 18-digit E field hold one character per whole pair of
+// digits from where the text starts; the field takes no more. A longer text from a data file stays.
+TEST_F(TEditFormTest, UserOneTakesWhatTheModelKeeps)
+{
+    struct Case
+    {
+        const char* model;
+        std::string user1;
+        int maxLength;
+    };
+    const Case cases[] = {
+        {"KV1MOD-T", "", 9},
+        {"KVPMOD-T", "", 9},
+        {"KV8MOD-T", "", 8},
+        {"KV4MOD", "", 32767},
+        {"KV8MOD-T", "Front gate east", 15},
+    };
+    for (const Case& c : cases) {
+        functions.ModelName = c.model;
+        record.User[0] = c.user1;
+        show();
+        auto* edit = child<QLineEdit>("Edit1");
+        EXPECT_EQ(edit->maxLength(), c.maxLength) << c.model;
+        EXPECT_EQ(edit->text().toStdString(), c.user1) << c.model;
+        form.hide();
+    }
 }
 
 TEST_F(TEditFormTest, AnInputDeviceShowsItsInputs)
