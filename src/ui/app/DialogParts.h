@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QComboBox;
 class QDialogButtonBox;
 class QPushButton;
 
@@ -25,5 +26,13 @@ struct OkCancelButtons
     QPushButton* cancel = nullptr;
 };
 OkCancelButtons addOkCancel(QDialog* dialog);
+
+} // namespace vorbix::ui
+
+namespace vorbix::ui {
+
+// An editable combo box keeps Enter to itself (the first press only ends the editing), so a dialog
+// would need two. With this, Enter in the box presses `ok` at once, unless the box's list is open.
+void enterPresses(QComboBox* combo, QPushButton* ok);
 
 } // namespace vorbix::ui

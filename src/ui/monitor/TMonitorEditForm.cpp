@@ -122,6 +122,7 @@ void TMonitorEditForm::build()
     buttons.cancel->setObjectName(QStringLiteral("StornoButton"));
     layout->addWidget(buttons.box);
     connect(buttons.ok, &QPushButton::clicked, this, &TMonitorEditForm::OKButtonClick);
+    enterPresses(m_sizeCombo, buttons.ok);
 
     connect(m_soundCombo, &QComboBox::currentIndexChanged, this, &TMonitorEditForm::SoundComboChange);
     connect(m_colorCombo, &QComboBox::currentIndexChanged, this, &TMonitorEditForm::SoundComboChange);

@@ -113,6 +113,8 @@ void TMonitorEventEditForm::build()
     buttons.cancel->setObjectName(QStringLiteral("StornoButton"));
     layout->addWidget(buttons.box);
     connect(buttons.ok, &QPushButton::clicked, this, &TMonitorEventEditForm::OKButtonClick);
+    enterPresses(m_typCombo, buttons.ok);
+    enterPresses(m_btnCombo, buttons.ok);
 
     connect(m_kodEdit, &QLineEdit::editingFinished, this, [this] {
         if (!m_updating && isVisible()) {

@@ -33,6 +33,7 @@ TUserLoginForm::TUserLoginForm(QWidget* parent) : QDialog(parent)
     OKButton = buttons.ok;
     CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TUserLoginForm::OKButtonClick);
+    enterPresses(NameCombo, OKButton);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(NameLabel, 0, 0);

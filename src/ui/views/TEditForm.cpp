@@ -4,6 +4,7 @@
 #include "core/model/TDevice.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
+#include "ui/app/DialogParts.h"
 #include "ui/app/QtText.h"
 
 #include <QCheckBox>
@@ -214,6 +215,9 @@ void TEditForm::build()
     layout->addLayout(buttons);
 
     connect(m_okButton, &QPushButton::clicked, this, &TEditForm::OKButtonClick);
+    for (QComboBox* combo : {m_typCombo, m_btnCombo, m_funkceCombo}) {
+        enterPresses(combo, m_okButton);
+    }
     connect(m_stornoButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_kodEdit, &QLineEdit::editingFinished, this, [this] {
         if (!isVisible() || m_okButton->isDown()) {

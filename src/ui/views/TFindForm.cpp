@@ -44,6 +44,7 @@ TFindForm::TFindForm(views::TFinder& finder, const PopisType& lang, QWidget* par
     const OkCancelButtons buttons = addOkCancel(this);
     layout->addWidget(buttons.box);
     connect(buttons.ok, &QPushButton::clicked, this, &TFindForm::OKButtonClick);
+    enterPresses(m_findCombo, buttons.ok);
 }
 
 void TFindForm::FormShow(const std::vector<std::string>& columnItems)

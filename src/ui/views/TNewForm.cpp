@@ -33,6 +33,7 @@ TNewForm::TNewForm(const PopisType& lang, ErrorSink onError, QWidget* parent)
     const OkCancelButtons buttons = addOkCancel(this);
     layout->addWidget(buttons.box);
     connect(buttons.ok, &QPushButton::clicked, this, &TNewForm::OKButtonClick);
+    enterPresses(m_combo, buttons.ok);
 }
 
 void TNewForm::FormShow(const std::string& programFolder)

@@ -2,9 +2,11 @@
 #include "ui/views/TFindForm.h"
 #include "ui/views/TNewForm.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace vorbix;
@@ -43,6 +45,26 @@ TEST(TNewFormTest, ChoosesTheModelOfTheSelectedOrTypedDescription)
     ok->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.chosenModel(), "KV4MUL-M");
+}
+
+// The dialog opens with the first model selected and the focus in the list: one Enter confirms it,
+// as in every other dialog.
+TEST(TNewFormTest, TheFirstEnterConfirmsTheSelectedModel)
+{
+    test::TempFolder folder;
+    folder.copyData("Rx.def");
+    const PopisType lang = numberedTexts();
+    ui::TNewForm form(lang, {});
+    form.FormShow(folder.path());
+    form.show();
+    form.activateWindow();
+    QTest::qWait(1);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.chosenModel(), "KV1MOD-T");
 }
 
 TEST(TFindFormTest, AnEmptyTextCancelsAndKeepsThePreviousSearch)
