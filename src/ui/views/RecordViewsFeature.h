@@ -102,6 +102,9 @@ private:
     bool newDataSet();
     void storeUserWidthsIfShown();
     void saveLastFile();
+    // The edit dialog on a prepared free slot; accepted, the record is added as one undo step.
+    // False when the dialog was cancelled.
+    bool addInSlot(int slot);
     // Runs `change` on the record table and keeps what it changed as one undo step named `text`.
     void undoable(int text, const std::function<void()>& change);
     // An undo or redo: the slots get the given contents, counted as an edit.

@@ -84,6 +84,25 @@ void RecordViewsFeature::MenuEdit()
     });
 }
 
+bool RecordViewsFeature::addInSlot(int slot)
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    model::TData record = memory.Records[static_cast<std::size_t>(slot)];
+    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
+        return false;
+    }
+    undoable(lang::kMenuAdd, [&] {
+        const bool used = views::finishAdd(record);
+        memory.Records[static_cast<std::size_t>(slot)] = record;
+        if (used) {
+            shell().records().dataSet.markEdited(); // rebuilds the views
+        } else {
+            RebuildViews();
+        }
+    });
+    return true;
+}
+
 void RecordViewsFeature::MenuAdd()
 {
     if (shell().currentPage() == app::Page::Monitor) {
@@ -95,19 +114,7 @@ void RecordViewsFeature::MenuAdd()
                                [this](const std::string& m) { showError(m); })) {
         return;
     }
-    model::TData record = memory.Records[static_cast<std::size_t>(slot)];
-    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
-        return;
-    }
-    undoable(lang::kMenuAdd, [&] {
-        const bool used = views::finishAdd(record);
-        memory.Records[static_cast<std::size_t>(slot)] = record;
-        if (used) {
-            shell().records().dataSet.markEdited(); // rebuilds the views
-        } else {
-            RebuildViews();
-        }
-    });
+    (void)addInSlot(slot);
 }
 
 void RecordViewsFeature::BtnAddClick()
@@ -120,20 +127,9 @@ void RecordViewsFeature::BtnAddClick()
                                  [this](const std::string& m) { showError(m); })) {
         return;
     }
-    model::TData record = memory.Records[static_cast<std::size_t>(slot)];
-    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
-        return; // the button stays enabled for another try
-    }
-    undoable(lang::kMenuAdd, [&] {
-        const bool used = views::finishAdd(record);
-        memory.Records[static_cast<std::size_t>(slot)] = record;
-        if (used) {
-            shell().records().dataSet.markEdited(); // rebuilds the views
-        } else {
-            RebuildViews();
-        }
-    });
-    panel.BtnAdd->setEnabled(false);
+    if (addInSlot(slot)) {
+        panel.BtnAdd->setEnabled(false);
+    } // a cancelled dialog leaves the button enabled for another try
 }
 
 void RecordViewsFeature::ShowLastTransmitter(const QString& serial, const QString& button)
