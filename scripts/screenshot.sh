@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under a virtual X display: the main window of a fresh demo folder
-# (docs/main-window.png), and the memory view after a download from the receiver simulator
-# (docs/memory-view.png). The program saves its own window when VORBIX_SCREENSHOT is set.
+# (docs/main-window.png), the memory view after a download from the receiver simulator
+# (docs/memory-view.png) and the record dialog of its first row (docs/edit-dialog.png). The program saves its own window when VORBIX_SCREENSHOT is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,7 +34,5 @@ bash scripts/set-ini.sh "$demo/Vorbix.ini" Setup Download 1
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Setup Backup 0
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Window Width 900
 bash scripts/set-ini.sh "$demo/Vorbix.ini" Window Height 560
-# Widths a user would have dragged the serial number and name columns to.
-bash scripts/set-ini.sh "$demo/Vorbix.ini" MemGrid_Single Col2 100
-bash scripts/set-ini.sh "$demo/Vorbix.ini" MemGrid_Single Col7 110
 shoot "$demo" memory-view.png 4000
+VORBIX_SCREENSHOT_DIALOG=edit shoot "$demo" edit-dialog.png 4000

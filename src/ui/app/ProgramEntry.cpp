@@ -4,6 +4,7 @@
 #include "ui/app/Icons.h"
 #include "ui/app/TMainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
@@ -11,6 +12,15 @@
 
 namespace vorbix::ui {
 namespace {
+
+bool saveScreenshot(QWidget& widget, const QString& path)
+{
+    const bool saved = widget.grab().save(path, "PNG");
+    if (!saved) {
+        std::cerr << "Vorbix: cannot write " << path.toStdString() << "\n";
+    }
+    return saved;
+}
 
 void scheduleScreenshot(TMainForm& form, const QString& path)
 {
@@ -21,12 +31,20 @@ void scheduleScreenshot(TMainForm& form, const QString& path)
     if (!ok || delay < 0) {
         delay = 1500;
     }
-    QTimer::singleShot(delay, &form, [&form, path] {
-        const bool saved = form.grab().save(path, "PNG");
-        if (!saved) {
-            std::cerr << "Vorbix: cannot write " << path.toStdString() << "\n";
+    // VORBIX_SCREENSHOT_DIALOG=edit saves the record dialog of the selected row instead.
+    const bool editDialog = qEnvironmentVariable("VORBIX_SCREENSHOT_DIALOG") == QLatin1String("edit");
+    QTimer::singleShot(delay, &form, [&form, path, editDialog] {
+        QAction* edit = form.findChild<QAction*>(QStringLiteral("MenuEdit"));
+        if (!editDialog || edit == nullptr || !edit->isEnabled()) {
+            QCoreApplication::exit(saveScreenshot(form, path) ? 0 : 1);
+            return;
         }
-        QCoreApplication::exit(saved ? 0 : 1);
+        // The dialog runs its own event loop; it is saved from there, and exit ends both loops.
+        QTimer::singleShot(500, &form, [path] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QCoreApplication::exit(dialog != nullptr && saveScreenshot(*dialog, path) ? 0 : 1);
+        });
+        edit->trigger();
     });
 }
 

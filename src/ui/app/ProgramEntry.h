@@ -9,7 +9,8 @@ namespace vorbix::ui {
 // ends at once with 0 and leaves the first untouched.
 //
 // With VORBIX_SCREENSHOT=path set, the main window is saved as a PNG there once it has settled,
-// and the program quits without running its close steps.
+// and the program quits without running its close steps; with VORBIX_SCREENSHOT_DIALOG=edit too,
+// the record dialog of the selected row is saved instead.
 int runProgram(const text::CommandLine& commandLine);
 
 } // namespace vorbix::ui

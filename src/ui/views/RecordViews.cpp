@@ -93,6 +93,12 @@ RecordViews::RecordViews(Inputs inputs, QWidget* memoryPage, QWidget* userPage, 
     LoadColumnConfig();
 }
 
+RecordViews::~RecordViews()
+{
+    m_memGrid->tableModel()->setGrid(nullptr);
+    m_userGrid->tableModel()->setGrid(nullptr);
+}
+
 views::GridLayout RecordViews::layout() const
 {
     return m_in.functions->isSingleLayout() ? views::GridLayout::Single : views::GridLayout::Multi;

@@ -45,6 +45,8 @@ public:
     };
 
     RecordViews(Inputs inputs, QWidget* memoryPage, QWidget* userPage, QObject* parent = nullptr);
+    // The grids belong to their pages and may outlive the views they show: they are let go first.
+    ~RecordViews() override;
 
     RecordGrid* memGrid() const { return m_memGrid; }
     RecordGrid* userGrid() const { return m_userGrid; }
