@@ -263,7 +263,8 @@ void tcpTransfer(benchmark::State& state, const std::vector<std::string>& model,
     }
     auto tcp = std::make_unique<link::TcpTransport>();
     int code = 0;
-    if (!tcp->startConnect("127.0.0.1", sim.tcpPort()) ||
+    std::string reason;
+    if (!tcp->startConnect("127.0.0.1", sim.tcpPort(), reason) ||
         tcp->waitConnected(3000ms, code) != link::TcpTransport::ConnectState::Connected ||
         !receiver.open(std::move(tcp))) {
         state.SkipWithError("no login");

@@ -7,6 +7,9 @@
 #include "core/link/SerialTransport.h"
 #include "core/link/TcpTransport.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace vorbix::link {
 
 TKomunikace::TKomunikace(const PopisType& languageTable) : m_languageTable(languageTable), m_clock(&Clock::system())
@@ -89,9 +92,14 @@ bool TKomunikace::openTcp()
         return false;
     }
 
+    // One message for a failed connect: what the system said, and where the program tried.
+    const auto cannotConnect = [&](const std::string& reason) {
+        reportError("Can't connect: " + reason + " (" + address + ":" + Settings.IPPort + ")");
+    };
     auto tcp = std::make_unique<TcpTransport>();
-    if (!tcp->startConnect(address, Settings.IPPort)) {
-        reportError("Can't connect");
+    std::string reason;
+    if (!tcp->startConnect(address, Settings.IPPort, reason)) {
+        cannotConnect(reason);
         return false;
     }
     const auto deadline = m_clock->now() + m_timings.connectWait;
@@ -105,12 +113,9 @@ bool TKomunikace::openTcp()
             break;
         }
     }
-    if (state == TcpTransport::ConnectState::Failed) {
-        // A refused connect can never complete; waiting out the rest of the time-out helps nobody.
-        reportError("Can't connect, error #" + std::to_string(errorCode));
-    }
+    // A refused connect can never complete; waiting out the rest of the time-out helps nobody.
     if (state != TcpTransport::ConnectState::Connected) {
-        reportError("Can't connect");
+        cannotConnect(std::strerror(state == TcpTransport::ConnectState::Failed ? errorCode : ETIMEDOUT));
         return false;
     }
 

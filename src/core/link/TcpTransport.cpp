@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -30,19 +31,26 @@ TcpTransport::~TcpTransport()
     close();
 }
 
-bool TcpTransport::startConnect(const std::string& address, const std::string& port)
+bool TcpTransport::startConnect(const std::string& address, const std::string& port, std::string& reason)
 {
     close();
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
-    if (!parsePort(port, m_port) || ::inet_pton(AF_INET, address.c_str(), &peer.sin_addr) != 1) {
+    if (!parsePort(port, m_port)) {
         m_port = 0;
+        reason = "Not a port number";
+        return false;
+    }
+    if (::inet_pton(AF_INET, address.c_str(), &peer.sin_addr) != 1) {
+        m_port = 0;
+        reason = "Not an IPv4 address";
         return false;
     }
     peer.sin_port = htons(static_cast<uint16_t>(m_port));
 
     m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (m_fd < 0) {
+        reason = std::strerror(errno);
         return false;
     }
     const linger noLinger{1, 0};
@@ -51,6 +59,7 @@ bool TcpTransport::startConnect(const std::string& address, const std::string& p
     ::setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
 
     if (::connect(m_fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0 && errno != EINPROGRESS) {
+        reason = std::strerror(errno);
         close();
         return false;
     }

@@ -24,8 +24,9 @@ public:
     TcpTransport& operator=(const TcpTransport&) = delete;
 
     // Starts connecting to a dotted IPv4 address and a port given as text. False, with nothing
-    // left open, when either is not valid or the connect cannot be started.
-    [[nodiscard]] bool startConnect(const std::string& address, const std::string& port);
+    // left open and the reason in `reason`, when either is not valid or the connect cannot be
+    // started.
+    [[nodiscard]] bool startConnect(const std::string& address, const std::string& port, std::string& reason);
     // Waits at most `timeout` for the started connect to finish. Failed sets `errorCode` to the
     // system's code for the refusal.
     ConnectState waitConnected(std::chrono::milliseconds timeout, int& errorCode);

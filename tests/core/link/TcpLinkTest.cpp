@@ -288,18 +288,19 @@ TEST_F(TcpLinkTest, ConnectFailuresShowTheirTexts)
         std::vector<std::string> messages;
     } cases[] = {
         {"no echo", "127.0.0.3", "10001", PingResult::NoReply, {"Can't connect to 127.0.0.3"}},
+        // One message each: the reason the system gave, and the address tried.
         {"echo not permitted",
          "127.0.0.1",
          std::to_string(freePort),
          PingResult::NotPermitted,
-         {"Can't connect, error #" + std::to_string(ECONNREFUSED), "Can't connect"}},
+         {"Can't connect: Connection refused (127.0.0.1:" + std::to_string(freePort) + ")"}},
         {"refused",
          "127.0.0.1",
          std::to_string(freePort),
          PingResult::Reply,
-         {"Can't connect, error #" + std::to_string(ECONNREFUSED), "Can't connect"}},
-        {"bad address", "127.0.0", "10001", PingResult::Reply, {"Can't connect"}},
-        {"bad port", "127.0.0.1", "port", PingResult::Reply, {"Can't connect"}},
+         {"Can't connect: Connection refused (127.0.0.1:" + std::to_string(freePort) + ")"}},
+        {"bad address", "127.0.0", "10001", PingResult::Reply, {"Can't connect: Not an IPv4 address (127.0.0:10001)"}},
+        {"bad port", "127.0.0.1", "port", PingResult::Reply, {"Can't connect: Not a port number (127.0.0.1:port)"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -336,7 +337,8 @@ TEST_F(TcpLinkTest, ConnectThatNeverCompletesEndsAfterTheWait)
     link.setTimings(timings);
     link.Settings.IPPort = listener.port();
     EXPECT_FALSE(link.Otevri());
-    EXPECT_EQ(errors, std::vector<std::string>{"Can't connect"});
+    EXPECT_EQ(errors,
+              std::vector<std::string>{"Can't connect: Connection timed out (127.0.0.1:" + listener.port() + ")"});
     for (int fd : fillers) {
         ::close(fd);
     }
