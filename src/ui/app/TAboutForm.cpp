@@ -6,7 +6,6 @@
 #include "ui/app/Icons.h"
 #include "ui/app/QtText.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,22 +15,10 @@
 namespace vorbix::ui {
 namespace {
 
-constexpr const char* kWebAddress = "https://www.example.com/vorbix";
-constexpr const char* kMailAddress = "support@example.com";
-
 QLabel* named(QWidget* parent, const char* name, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel* link(QWidget* parent, const char* name, const QString& url, const QString& shown)
-{
-    QLabel* label = named(parent, name, QStringLiteral("<a href=\"%1\">%2</a>").arg(url, shown.toHtmlEscaped()));
-    label->setTextFormat(Qt::RichText);
-    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    label->setOpenExternalLinks(true);
     return label;
 }
 
@@ -60,10 +47,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     CommLabel = named(this, "CommLabel", tr("Communication program for receivers"));
     VersionLabel = named(this, "VersionLabel", tr("Version:"));
     NumberLabel = named(this, "NumberLabel");
-    SupportLabel = named(this, "SupportLabel", tr("Support:"));
-    WebLabel = link(this, "WebLabel", QString::fromLatin1(kWebAddress), QString::fromLatin1(kWebAddress));
-    MailLabel = link(this, "MailLabel", QStringLiteral("mailto:") + QString::fromLatin1(kMailAddress),
-                     QString::fromLatin1(kMailAddress));
+    // Text 193 names the list of supported receivers, so it stands right above it. (The box shows no
+    // web or mail address: there is no published one to give.)
+    SupportLabel = named(this, "SupportLabel", tr("Supported receivers"));
     RxEdit = new QPlainTextEdit(this);
     RxEdit->setObjectName(QStringLiteral("RxEdit"));
     RxEdit->setReadOnly(true);
@@ -73,21 +59,17 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     CloseButton->setDefault(true);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* info = new QGridLayout;
-    info->addWidget(VersionLabel, 0, 0);
-    info->addWidget(NumberLabel, 0, 1);
-    info->addWidget(SupportLabel, 1, 0, Qt::AlignTop);
-    auto* addresses = new QVBoxLayout;
-    addresses->addWidget(WebLabel);
-    addresses->addWidget(MailLabel);
-    info->addLayout(addresses, 1, 1);
-    info->setColumnStretch(1, 1);
+    auto* version = new QHBoxLayout;
+    version->addWidget(VersionLabel);
+    version->addWidget(NumberLabel, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(CommLabel);
-    layout->addWidget(RxEdit);
-    layout->addLayout(info);
+    layout->addLayout(version);
+    layout->addSpacing(6);
+    layout->addWidget(SupportLabel);
+    layout->addWidget(RxEdit, 1);
     layout->addWidget(CloseButton, 0, Qt::AlignRight);
 }
 

@@ -31,8 +31,6 @@ public:
     QLabel* VersionLabel;
     QLabel* NumberLabel;
     QLabel* SupportLabel;
-    QLabel* WebLabel;
-    QLabel* MailLabel;
     QPlainTextEdit* RxEdit;
     QPushButton* CloseButton;
 
