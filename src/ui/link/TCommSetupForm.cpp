@@ -56,6 +56,8 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     OKButton = buttons.ok;
     CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TCommSetupForm::OKButtonClick);
+    enterPresses(ComboPortNum, OKButton);
+    enterPresses(ComboPortSpeed, OKButton);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(ConnTypeRadio, 0, 0, 1, 3);
@@ -70,7 +72,12 @@ TCommSetupForm::TCommSetupForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(IPAddressEdit, 4, 1);
     layout->addWidget(IPPortLabel, 5, 0);
     layout->addWidget(IPPortEdit, 5, 1);
-    layout->addWidget(buttons.box, 6, 0, 1, 3);
+    // The rows of the kind not chosen are hidden; the room they leave, and any the user adds by
+    // resizing, goes below the fields, not into the radio group.
+    ConnTypeRadio->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->setRowStretch(6, 1);
+    layout->setColumnStretch(1, 1);
+    layout->addWidget(buttons.box, 7, 0, 1, 3);
 }
 
 void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, const link::ConnectionSettings& settings)

@@ -176,6 +176,29 @@ TEST_F(LinkDialogsTest, CommSetupValidatesAndAlwaysClearsDumpRead)
     EXPECT_EQ(runModal(form, [&] { form.IPPortEdit->setText(QStringLiteral("9999")); }), QDialog::Rejected);
 }
 
+// Switching the kind hides the other kind's rows; the radio group keeps its height at any size of
+// the dialog, and the fields stay at the top.
+TEST_F(LinkDialogsTest, CommSetupKeepsItsRadioGroupSmallForBothKinds)
+{
+    ui::TCommSetupForm form;
+    form.setLanguage(&lang);
+    link::ConnectionSettings settings;
+    settings.ConnectionType = link::ConnectionKind::TcpIp;
+    form.InitForm({{1, "/dev/ttyS0", "COM 1"}}, settings);
+    form.show();
+    for (const QSize size : {form.sizeHint(), QSize(520, 420)}) {
+        form.resize(size);
+        for (QRadioButton* kind : {form.ComRadio, form.TcpRadio, form.ComRadio}) {
+            kind->setChecked(true);
+            QTest::qWait(1);
+            const QWidget* group = form.findChild<QWidget*>(QStringLiteral("ConnTypeRadio"));
+            EXPECT_EQ(group->height(), group->sizeHint().height()) << size.height();
+            QWidget* firstField = kind == form.ComRadio ? static_cast<QWidget*>(form.ComboPortNum) : form.IPAddressEdit;
+            EXPECT_LT(firstField->geometry().top() - group->geometry().bottom(), 30) << size.height();
+        }
+    }
+}
+
 TEST_F(LinkDialogsTest, ProgressCancelRaisesTheRequestWithoutClosing)
 {
     ui::TCommForm form;
