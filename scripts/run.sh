@@ -14,6 +14,19 @@ flock /tmp/vorbix-build.lock cmake --build --preset debug --target vorbix vorbix
 
 bin="$PWD/build/debug/bin"
 demo="$PWD/build/demo"
+
+# A Vorbix already running on the demo folder keeps its settings and its simulator: this run only
+# brings its window to the front. (The program holds an exclusive lock on this file while it runs.)
+runtime="${XDG_RUNTIME_DIR:-}"
+[[ -n "$runtime" && -d "$runtime" ]] || runtime=/tmp
+lock="$runtime/vorbix-$(id -u)-demo.lock"
+if [[ -e "$lock" ]] && ! flock -n "$lock" true; then
+    echo "Vorbix already runs on build/demo; its window is brought to the front."
+    if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+        "$bin/vorbix" --folder "$demo" || true
+    fi
+    exit 0
+fi
 work="$(mktemp -d)"
 source scripts/demo-sim.sh
 trap 'stop_simulator; rm -rf "$work"' EXIT

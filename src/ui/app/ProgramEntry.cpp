@@ -2,6 +2,7 @@
 
 #include "core/app/InstanceLock.h"
 #include "ui/app/Icons.h"
+#include "ui/app/InstanceBeacon.h"
 #include "ui/app/TMainForm.h"
 
 #include <QAction>
@@ -59,9 +60,16 @@ int runProgram(const text::CommandLine& commandLine)
 
     app::InstanceLock lock;
     std::string error;
-    if (!lock.acquire(app::RuntimeFolder(), app::InstanceName(commandLine.programFolder), error)) {
+    const std::string lockFolder = app::RuntimeFolder();
+    const std::string instance = app::InstanceName(commandLine.programFolder);
+    const QString beacon = beaconName(app::InstanceLockPath(lockFolder, instance));
+    if (!lock.acquire(lockFolder, instance, error)) {
         if (error.empty()) {
-            return 0; // another copy runs from this folder
+            // Another copy runs from this folder: it comes to the front, and this one ends.
+            const bool raised = InstanceBeacon::call(beacon);
+            std::cerr << "Vorbix already runs on " << commandLine.programFolder
+                      << (raised ? "; its window was brought to the front.\n" : ".\n");
+            return 0;
         }
         // Without a usable lock folder the rule cannot be enforced; the program still runs.
         std::cerr << "Vorbix: " << error << "\n";
@@ -75,6 +83,15 @@ int runProgram(const text::CommandLine& commandLine)
         return 1;
     }
     form.show();
+    InstanceBeacon door;
+    if (lock.held()) {
+        door.listen(beacon, [&form] {
+            form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            form.show();
+            form.raise();
+            form.activateWindow();
+        });
+    }
     // Without a window manager (a kiosk, a virtual display) nothing else would activate the window,
     // and the configured start-up actions wait for its first activation.
     form.activateWindow();
