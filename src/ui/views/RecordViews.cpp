@@ -182,7 +182,9 @@ void RecordViews::FillMemoryGrid()
     const bool firstFill = !m_memoryFitted && !m_memoryView.isEmpty();
     if (m_memGrid->isHidden() || firstFill) {
         fitUnsizedColumns(*m_memGrid, widths, m_memoryWidthKeys, firstFill);
-        m_memoryFitted = m_memoryFitted || firstFill;
+    }
+    if (firstFill) {
+        m_memoryFitted = true;
     }
     m_memGrid->setColumnWidths(widths);
     m_memGrid->show();

@@ -110,19 +110,18 @@ void RecordViewsFeature::connectActions(MainActions& actions)
 
     QAction* undo = actions.action(QStringLiteral("MenuUndo"));
     QAction* redo = actions.action(QStringLiteral("MenuRedo"));
-    const QString undoCaption = undo->text();
-    const QString redoCaption = redo->text();
     connect(undo, &QAction::triggered, m_undo, &QUndoStack::undo);
     connect(redo, &QAction::triggered, m_undo, &QUndoStack::redo);
     connect(m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(m_undo, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     // "Undo Delete", "Redo Edit": the menu says which step it takes.
-    connect(m_undo, &QUndoStack::undoTextChanged, undo, [undo, undoCaption](const QString& step) {
-        undo->setText(step.isEmpty() ? undoCaption : undoCaption + QLatin1Char(' ') + step);
-    });
-    connect(m_undo, &QUndoStack::redoTextChanged, redo, [redo, redoCaption](const QString& step) {
-        redo->setText(step.isEmpty() ? redoCaption : redoCaption + QLatin1Char(' ') + step);
-    });
+    const auto namesStep = [](QAction* action) {
+        return [action, caption = action->text()](const QString& step) {
+            action->setText(step.isEmpty() ? caption : caption + QLatin1Char(' ') + step);
+        };
+    };
+    connect(m_undo, &QUndoStack::undoTextChanged, undo, namesStep(undo));
+    connect(m_undo, &QUndoStack::redoTextChanged, redo, namesStep(redo));
 }
 
 void RecordViewsFeature::settingsLoaded()
@@ -178,10 +177,11 @@ bool RecordViewsFeature::loggedIn() const
 
 void RecordViewsFeature::followDataSet(model::TDataSet::Change change)
 {
-    const bool memoryChanged = shell().records().dataSet.state().MemoryChanged;
+    // The shell state still holds the flags from before this change (syncState copies them below).
+    const bool wasChanged = shell().state().MemoryChanged;
     const bool replaced = change == model::TDataSet::Change::Records && !m_changingRecords;
-    const bool handedOver = m_memoryChanged && !memoryChanged && change == model::TDataSet::Change::State;
-    m_memoryChanged = memoryChanged;
+    const bool handedOver =
+        wasChanged && !shell().records().dataSet.state().MemoryChanged && change == model::TDataSet::Change::State;
     if (replaced || handedOver) {
         m_undo->clear();
     }

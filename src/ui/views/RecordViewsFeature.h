@@ -118,7 +118,6 @@ private:
     views::TFinder m_finder;
     QUndoStack* m_undo = nullptr;
     bool m_changingRecords = false; // the records change through an undoable command
-    bool m_memoryChanged = false;   // MemoryChanged as last seen
 };
 
 } // namespace vorbix::ui
