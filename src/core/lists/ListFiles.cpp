@@ -5,15 +5,25 @@
 
 namespace vorbix::lists {
 
-bool readListFile(const std::string& path, std::string& content, ListLoad& load)
+bool readListFile(const std::string& path, std::string& content, ListLoad& load, bool& read)
 {
     load = ListLoad{};
-    return text::readFile(path, content, load.error);
+    const bool ok = text::readFile(path, content, load.error);
+    read = ok || !text::fileExists(path);
+    return ok;
 }
 
-bool writeListFile(const std::string& path, const std::string& content, std::string& error)
+bool writeListFile(const std::string& path, const std::string& content, bool& read, std::string& error)
 {
-    return text::writeFileAtomically(path, content, error);
+    if (!read && text::fileExists(path)) {
+        error = path + ": the list was not read, so it is not written over the file";
+        return false;
+    }
+    if (!text::writeFileAtomically(path, content, error)) {
+        return false;
+    }
+    read = true; // the file now holds what the list holds
+    return true;
 }
 
 int decimalField(const std::string& text)

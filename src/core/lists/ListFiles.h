@@ -16,11 +16,14 @@ template <typename Rec>
 ListLoad parseListLines(std::string_view content, std::vector<Rec>& records,
                         const std::function<bool(std::string_view, Rec&)>& parseLine);
 
-// Reads a file into `content`; false, with the load's error, when it cannot be read.
-bool readListFile(const std::string& path, std::string& content, ListLoad& load);
+// Reads a file into `content`; false, with the load's error, when it cannot be read. `read` tells
+// whether the list may be written from now on: its file was read, or there is none yet. A list whose
+// file is there but was never read must not be written over it: that would lose every entry.
+bool readListFile(const std::string& path, std::string& content, ListLoad& load, bool& read);
 
-// Writes through a temporary file; false with "PATH: REASON".
-[[nodiscard]] bool writeListFile(const std::string& path, const std::string& content, std::string& error);
+// Writes through a temporary file; false with "PATH: REASON". Refused while the list was not `read`
+// and its file is there; a written list counts as read from then on.
+[[nodiscard]] bool writeListFile(const std::string& path, const std::string& content, bool& read, std::string& error);
 
 // A decimal field; 0 when it is not a decimal integer.
 int decimalField(const std::string& text);

@@ -87,7 +87,7 @@ ListLoad TBatt::LoadLowBatt()
     Records.clear();
     std::string content;
     ListLoad load;
-    if (!readListFile(m_path, content, load)) {
+    if (!readListFile(m_path, content, load, m_read)) {
         return load;
     }
     return parseLowBatt(content, Records);
@@ -95,7 +95,7 @@ ListLoad TBatt::LoadLowBatt()
 
 bool TBatt::SaveLowBatt(std::string& error) const
 {
-    return writeListFile(m_path, formatLowBatt(Records), error);
+    return writeListFile(m_path, formatLowBatt(Records), m_read, error);
 }
 
 TBatt::Report TBatt::ReportBattery(std::string_view txCode, bool low, const ListTime& time,

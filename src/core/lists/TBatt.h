@@ -63,6 +63,7 @@ public:
 
 private:
     std::string m_path;
+    mutable bool m_read = false; // the file was read, or there was none: the list may be written
 };
 
 // "TxCode#State#Time#ID#User1#User2#User3#User4#".

@@ -94,7 +94,7 @@ ListLoad THistory::LoadHistory()
     Records.clear();
     std::string content;
     ListLoad load;
-    if (!readListFile(m_path, content, load)) {
+    if (!readListFile(m_path, content, load, m_read)) {
         return load;
     }
     return parseHistory(content, Records);
@@ -102,12 +102,13 @@ ListLoad THistory::LoadHistory()
 
 bool THistory::SaveHistory(std::string& error) const
 {
-    return writeListFile(m_path, formatHistory(Records), error);
+    return writeListFile(m_path, formatHistory(Records), m_read, error);
 }
 
 bool THistory::ClearHistory(std::string& error)
 {
-    if (!writeListFile(m_path, std::string(), error)) {
+    m_read = true; // clearing is meant to replace whatever the file holds
+    if (!writeListFile(m_path, std::string(), m_read, error)) {
         return false;
     }
     LoadHistory();

@@ -86,6 +86,8 @@ bool TMonitor::Nacti(const std::string& path, std::string& error)
     SetupPresent = true;
     SetupSaved = true;
     Current = 0;
+    // The file keeps no user texts: the events take them from the open data set at once.
+    CommentRefresh();
     error.clear();
     return true;
 }

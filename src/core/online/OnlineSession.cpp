@@ -125,6 +125,11 @@ bool OnlineSession::pause(std::chrono::milliseconds duration, bool cancellable)
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
         if (::poll(&wake, 1, static_cast<int>(left.count())) > 0) {
             m_wake.drain();
+            // A relay command asked for while the link is being restored cannot go: the operator
+            // is told at once, not when (or if) the receiver is back.
+            if (m_reconnecting) {
+                discardRequests();
+            }
         }
     }
 }

@@ -38,4 +38,8 @@ std::vector<std::string> RelayRecords(const RelaySelection& selection);
 // given up and the next still goes. The number of records given up.
 int SendRelayRecords(link::TKomunikace& link, const std::vector<std::string>& records);
 
+// What the operator is told when a relay command did not reach the receiver: it was not
+// acknowledged, or the link was down when it was to be sent.
+inline constexpr const char* kRelayCommandNotAcknowledged = "the receiver did not acknowledge the relay command";
+
 } // namespace vorbix::online

@@ -180,7 +180,7 @@ int runRelay(CtlSession& session, const std::vector<std::string>& args)
         return kExitFailure;
     }
     if (acknowledged == 0) {
-        session.report("the receiver did not acknowledge the relay command");
+        session.report(online::kRelayCommandNotAcknowledged);
         return kExitFailure;
     }
     return kExitOk;

@@ -10,6 +10,7 @@
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
+#include "ui/app/FocusReturn.h"
 #include "ui/app/HelpContext.h"
 #include "ui/app/HelpFeature.h"
 #include "ui/app/Icons.h"
@@ -22,6 +23,7 @@
 #include "ui/app/StatusPanels.h"
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TInfoForm.h"
+#include "ui/app/WindowPlacement.h"
 #include "ui/export/ExportFeature.h"
 #include "ui/export/ListPageTables.h"
 #include "ui/link/CommunicationFeature.h"
@@ -40,7 +42,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -64,6 +65,7 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     setStatusBar(m_statusBar);
     m_refresher = new StatusRefresher([this] { UpdateStatus(); }, this);
     m_infoForm = new TInfoForm(this);
+    new FocusReturn(this);
     m_sounds =
         new SoundPlayer(QDir(QFile::decodeName(m_programFolder.c_str())).filePath(QStringLiteral("Sounds")), this);
     m_sounds->setOutputSource([this] { return SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker); });
@@ -239,7 +241,7 @@ bool TMainForm::firstShowing()
     }
     app::LoadSettings(ini, m_settings);
     pageControl()->setCurrentIndex(m_settings.PageControl);
-    applyWindowGeometry();
+    placeWindow(*this, m_settings.window);
     for (Feature* feature : m_features) {
         feature->settingsLoaded();
     }
@@ -292,8 +294,11 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::activated()
 {
+    // The busy window stays in front. It is raised, not activated: activating it here took the
+    // keyboard into a window that closes a moment later, and under a window manager the keys then
+    // went nowhere until the user opened a menu.
     if (m_infoForm->isVisible()) {
-        m_infoForm->activateWindow();
+        m_infoForm->raise();
     }
     if (!m_state.FirstActivation || !m_state.StartupDone) {
         return;
@@ -350,7 +355,7 @@ bool TMainForm::closeQuery()
 void TMainForm::closeSteps()
 {
     m_settings.PageControl = pageControl()->currentIndex();
-    storeWindowGeometry();
+    keepWindowPlace(*this, m_settings.window);
     // The program still ends when this fails; the user was told that the settings were not written.
     (void)SaveSettings();
     for (Feature* feature : m_features) {
@@ -367,43 +372,6 @@ bool TMainForm::SaveSettings()
         return false;
     }
     return true;
-}
-
-void TMainForm::applyWindowGeometry()
-{
-    const app::WindowGeometry& w = m_settings.window;
-    const QScreen* display = screen();
-    if (!w.Stored && display != nullptr) {
-        // First start: most of the screen, so that the tables show many rows and columns.
-        const QRect area = display->availableGeometry();
-        const QSize size = (area.size() * 4 / 5).expandedTo(minimumSize());
-        resize(size);
-        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    } else {
-        resize(w.Width, w.Height);
-        move(w.Left, w.Top);
-    }
-    if (w.State == app::WindowState::Maximized) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else if (w.State == app::WindowState::Minimized) {
-        setWindowState(windowState() | Qt::WindowMinimized);
-    }
-}
-
-void TMainForm::storeWindowGeometry()
-{
-    app::WindowGeometry& w = m_settings.window;
-    if (isMaximized()) {
-        w.State = app::WindowState::Maximized;
-    } else if (isMinimized()) {
-        w.State = app::WindowState::Minimized;
-    } else {
-        w.State = app::WindowState::Normal;
-        w.Width = width();
-        w.Height = height();
-        w.Left = x();
-        w.Top = y();
-    }
 }
 
 // --- status ---

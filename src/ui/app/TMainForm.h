@@ -108,8 +108,6 @@ private:
     void closeSteps();
     void UpdateStatus();
     void applyLanguageTexts();
-    void applyWindowGeometry();
-    void storeWindowGeometry();
 
     std::string m_programFolder;
     std::vector<std::string> m_arguments;

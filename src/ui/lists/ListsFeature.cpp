@@ -72,7 +72,9 @@ void ListsFeature::applyLanguage(const PopisType& lang)
     ShowLists();
 }
 
-bool ListsFeature::startup(const app::StartupPlan& /*plan*/)
+// The lists are read before any start-up step can download, link or add to them: a list saved
+// before it was read would replace its file with what little it held.
+void ListsFeature::settingsLoaded()
 {
     reportLoad(m_batt.LoadLowBatt(), m_batt.path());
     m_batteryPage->ShowLowBatt();
@@ -82,7 +84,6 @@ bool ListsFeature::startup(const app::StartupPlan& /*plan*/)
         reportLoad(m_history.LoadHistory(), m_history.path());
         m_historyPage->ShowHistory();
     }
-    return true;
 }
 
 void ListsFeature::pageChanged(int index)

@@ -29,8 +29,8 @@ public:
     BatteryPage& batteryPage() { return *m_batteryPage; }
 
     void applyLanguage(const PopisType& lang) override;
-    // Both lists read from their files.
-    bool startup(const app::StartupPlan& plan) override;
+    // Both lists read from their files, before any start-up step.
+    void settingsLoaded() override;
 
 public slots:
     // A received status as the levels of the settings let it through: the history takes it once,

@@ -5,6 +5,7 @@
 #include "core/base/Sounds.h"
 #include "core/base/TextNumbers.h"
 #include "core/link/Rx.h"
+#include "core/online/RelayCommand.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
@@ -43,6 +44,16 @@ OnlineFeature::OnlineFeature(Shell& shell) : Feature(shell)
     connect(this, &OnlineFeature::sessionStatus, this, &OnlineFeature::showStatus, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionWait, this, &OnlineFeature::showWait, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionRelays, this, &OnlineFeature::showRelays, Qt::QueuedConnection);
+    // A relay command that did not reach the receiver is said; the state fields keep the states the
+    // receiver last reported.
+    connect(
+        this, &OnlineFeature::sessionRelaysSent, this,
+        [this](bool acknowledged) {
+            if (!acknowledged) {
+                showError(fromCp(online::kRelayCommandNotAcknowledged));
+            }
+        },
+        Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionLink, this, &OnlineFeature::showLinkState, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionError, this, &OnlineFeature::showError, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionBusy, this, &OnlineFeature::setBusy, Qt::QueuedConnection);
@@ -68,6 +79,7 @@ online::OnlineCallbacks OnlineFeature::callbacks()
     c.statusShown = [this](const online::StatusBlock& block) { emit sessionStatus(block, QPrivateSignal()); };
     c.waitProgress = [this](const online::WaitProgress& progress) { emit sessionWait(progress, QPrivateSignal()); };
     c.relaysShown = [this](online::RelaySource, std::uint8_t relays) { emit sessionRelays(relays, QPrivateSignal()); };
+    c.relaysSent = [this](bool acknowledged) { emit sessionRelaysSent(acknowledged, QPrivateSignal()); };
     c.linkState = [this](online::LinkState state, int attempt) {
         emit sessionLink(static_cast<int>(state), attempt, QPrivateSignal());
     };

@@ -59,6 +59,7 @@ signals:
     void sessionStatus(const vorbix::online::StatusBlock& block, QPrivateSignal);
     void sessionWait(const vorbix::online::WaitProgress& progress, QPrivateSignal);
     void sessionRelays(quint8 relays, QPrivateSignal);
+    void sessionRelaysSent(bool acknowledged, QPrivateSignal);
     void sessionLink(int state, int attempt, QPrivateSignal);
     void sessionError(const QString& text, QPrivateSignal);
     void sessionBusy(bool busy, QPrivateSignal);

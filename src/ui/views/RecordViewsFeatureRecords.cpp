@@ -156,8 +156,9 @@ void RecordViewsFeature::ShowLastTransmitter(const QString& serial, const QStrin
         look(m_views->userGrid(),
              {userView.rowCount(), [&](int row) { return userView.slotOfRow(row); }, &records.memory.Records});
     }
-    if (m_views->memoryView().layout() == views::GridLayout::Single ||
-        (m_views->MemoryViewEmpty() && m_views->UserViewEmpty())) {
+    // Add is offered only for a transmitter no table holds: adding one that is there would learn
+    // the same button into a second slot, whatever the layout.
+    if (m_views->MemoryViewEmpty() && m_views->UserViewEmpty()) {
         offerAdd = true;
     }
     shell().onlinePanel()->BtnAdd->setEnabled(offerAdd);

@@ -199,3 +199,27 @@ TEST(BatteryFileTest, ABadTimeLineIsSkippedAndTheRestKept)
     ASSERT_TRUE(batt.SaveLowBatt(error));
     EXPECT_EQ(folder.read("LowBatt.dat"), "X2#1#07.03.2009#0#####\r\n");
 }
+
+// A list that was never read must not replace its file: the entries there would be lost. Once
+// read, it is written as usual.
+TEST(HistoryFileTest, AListNeverReadIsNeverWrittenOverItsFile)
+{
+    test::TempFolder folder;
+    const std::string history = "X1#1#07.03.2009 08:00:00#0#0#Porter####\r\n";
+    const std::string battery = "X2#1#07.03.2009#0#Gate####\r\n";
+    folder.write("History.dat", history);
+    folder.write("LowBatt.dat", battery);
+    THistory historyList(folder.file("History.dat"));
+    TBatt batteryList(folder.file("LowBatt.dat"));
+    std::string error;
+    EXPECT_FALSE(historyList.LinkUserData({}, error));
+    EXPECT_NE(error.find("History.dat"), std::string::npos) << error;
+    EXPECT_FALSE(historyList.AddEvent("X3", "1", false, {2009, 3, 9, 10, 0, 0}, 100, {}, error));
+    EXPECT_FALSE(batteryList.LinkLowBattUserData({}, error));
+    EXPECT_EQ(folder.read("History.dat"), history);
+    EXPECT_EQ(folder.read("LowBatt.dat"), battery);
+
+    historyList.LoadHistory();
+    ASSERT_TRUE(historyList.AddEvent("X3", "1", false, {2009, 3, 9, 10, 0, 0}, 100, {}, error)) << error;
+    EXPECT_EQ(folder.read("History.dat"), "X3#1#09.03.2009 10:00:00#0#0#####\r\n" + history);
+}

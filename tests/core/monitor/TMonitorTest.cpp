@@ -280,6 +280,12 @@ TEST_F(TMonitorTest, CommentRefreshLinksEventsToRecordsOfTheOpenDataSet)
     records[2].ID = 0;
     monitor.CommentRefresh();
     EXPECT_EQ(monitor.Messages[0].ActiveEvents[0].ID, 0);
+
+    // A setup opened while a data set is open shows its texts at once.
+    records[1].ID = 7;
+    ASSERT_TRUE(monitor.Nacti(folder.file("a.mon")));
+    EXPECT_EQ(monitor.Messages[0].ActiveEvents[0].ID, 7);
+    EXPECT_EQ(monitor.Messages[0].ActiveEvents[0].User[0], "Gate");
 }
 
 TEST_F(TMonitorTest, TheTableSortsACopyAndLeavesTheMessagesInOrder)

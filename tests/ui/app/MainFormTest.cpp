@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/EventWait.h"
 
 #include "core/app/InstanceLock.h"
 #include "core/app/StatusView.h"
@@ -6,14 +7,17 @@
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
+#include "ui/app/FocusReturn.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
 #include "ui/setup/UserLoginFeature.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <cstdlib>
@@ -511,5 +515,47 @@ TEST(ProgramEntryTest, SecondCopyFromTheSameFolderEndsAtOnce)
         ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     } else {
         ::unsetenv("XDG_RUNTIME_DIR");
+    }
+}
+
+// The settings keep the client area, and a start puts the client area back: the window does not
+// move between starts. A place off every screen is brought back onto one.
+TEST_F(MainFormFixture, TheWindowOpensWhereItWasAndAlwaysOnAScreen)
+{
+    writeIni("[Setup]\r\nWelcome=0\r\n[Window]\r\nWidth=700\r\nHeight=520\r\nTop=79\r\nLeft=100\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(form->geometry(), QRect(100, 79, 700, 520));
+    form->close();
+    form.reset();
+    const std::string kept = folder.read("Vorbix.ini");
+    EXPECT_NE(kept.find("Top=79\r\n"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("Left=100\r\n"), std::string::npos) << kept;
+
+    writeIni("[Setup]\r\nWelcome=0\r\n[Window]\r\nWidth=700\r\nHeight=520\r\nTop=-81\r\nLeft=100\r\n");
+    ASSERT_TRUE(start());
+    const QRect area = form->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(form->geometry().topLeft())) << "title bar reachable";
+}
+
+// After a dialog the main window is active again and the page's table has the keys, so that the
+// commands' keys work at once.
+TEST_F(MainFormFixture, AClosedDialogGivesTheKeysBackToTheTableOfThePage)
+{
+    writeIni("[Setup]\r\nWelcome=0\r\n");
+    ASSERT_TRUE(start());
+    for (const char* name : {"TNewForm", "TInfoForm", "TLoginForm"}) {
+        SCOPED_TRACE(name);
+        auto* dialog = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+        dialog->activateWindow();
+        settle();
+        ASSERT_EQ(QApplication::activeWindow(), dialog);
+        dialog->hide();
+        EXPECT_TRUE(test::waitUntil([&] { return QApplication::activeWindow() == form.get(); }, 2));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus, ui::FocusReturn::focusTarget(form.get()));
+        EXPECT_EQ(focus->window(), form.get());
     }
 }

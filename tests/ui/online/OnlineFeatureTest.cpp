@@ -96,6 +96,8 @@ protected:
         (void)test::waitUntil([] { return false; }, 1);
     }
 
+    void checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold();
+
     ui::OnlineFeature& online() { return *form->feature<ui::OnlineFeature>(); }
     ui::OnlinePanel& panel() { return *form->onlinePanel(); }
     QAction* menuOnline() { return form->actions()->action(QStringLiteral("MenuOnline")); }
@@ -228,7 +230,8 @@ protected:
     std::string memoryEnd() const override { return "11FF"; }
 };
 
-TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
+// After a download, on-line: Add is offered for a transmitter no table holds, not for one they do.
+void OnlineFeatureTest::checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold()
 {
     form->settings().FindLast = true;
     form->feature<ui::CommunicationFeature>()->MenuDownloadClick();
@@ -250,6 +253,11 @@ TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
     ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
     EXPECT_TRUE(panel().BtnAdd->isEnabled());
+}
+
+TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
+{
+    checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold();
 }
 
 // Eight relays: the direct control page switches them.
@@ -298,6 +306,30 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
     menuOnline()->trigger();
     EXPECT_FALSE(directTabShown());
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+}
+
+// One transmitter per record in this layout too: a held transmitter gets no second slot.
+TEST_F(DirectControlOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
+{
+    checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold();
+}
+
+TEST_F(DirectControlOnlineTest, ARelayCommandWhileTheLinkIsDownIsSaidToBeNotSent)
+{
+    menuOnline()->trigger();
+    ASSERT_TRUE(form->state().OnLine);
+    ASSERT_TRUE(test::waitUntil([&] { return page().DirectChEdit[0]->text() == QStringLiteral("OFF"); }));
+    settleAfterStart();
+    ASSERT_TRUE(command("drop 20000").starts_with("OK"));
+    ASSERT_TRUE(test::waitUntil([&] { return !form->statusPanels()->linkNote().isEmpty(); }, 15));
+
+    page().DirectOn[0]->click();
+    page().DirectSendButton->click();
+    ASSERT_TRUE(test::waitUntil([&] { return !Dialogs::shownMessages().isEmpty(); }, 15));
+    EXPECT_EQ(Dialogs::shownMessages(),
+              QStringList{QStringLiteral("the receiver did not acknowledge the relay command")});
+    EXPECT_EQ(page().DirectChEdit[0]->text(), QStringLiteral("OFF")) << "the last state the receiver reported";
+    EXPECT_EQ(folder.read("sim.log").find("record :0600000B"), std::string::npos);
 }
 
 TEST_F(DirectControlOnlineTest, ANonAdministratorGetsNoDirectControl)

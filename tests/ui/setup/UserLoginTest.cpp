@@ -2,6 +2,7 @@
 #include "ModalHelper.h"
 #include "core/link/Komunikace.h"
 #include "core/setup/Accounts.h"
+#include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
+#include <filesystem>
 
 using namespace vorbix;
 using vorbix::test::MainFormFixture;
@@ -119,4 +121,40 @@ TEST_F(UserLoginTest, CancelEndsTheProgram)
     writeAccounts({{"boss", "chief", true, ""}});
     startWithLogin(QStringLiteral("boss"), {});
     EXPECT_TRUE(form->startRefused());
+}
+
+// The account's profile downloads at start, which links the lists to the records: the lists were
+// read before that, so both files keep every entry.
+TEST_F(UserLoginTest, AStartThatDownloadsKeepsEveryEntryOfTheHistoryAndBatteryFiles)
+{
+    rxsim::test::SimProcess sim({"--folder", VORBIX_DATA_DIR, "--model", "KV4MUL-M", "--mem-end", "11FF", "--fill", "5",
+                                 "--seed", "3", "--tcp", "127.0.0.1:0"});
+    ASSERT_TRUE(sim.ready()) << sim.errors();
+    for (const char* name : {"Rx.def", "RxFncUS.def", "Tx.def"}) {
+        std::filesystem::remove(folder.file(name));
+        folder.copyData(name);
+    }
+    writeIni("[Setup]\r\nLogin=1\r\nWelcome=0\r\n"
+             "[Connection1]\r\nName=Plant\r\nConnectionType=1\r\nIPAddress=127.0.0.1\r\nIPPort=" +
+             std::to_string(sim.port("tcp")) + "\r\nGoDownload=1\r\n");
+    writeAccounts({{"guard", "night", false, "Plant"}});
+    const std::vector<std::string> events = {"0212AB4#2#07.03.2009 08:15:30#0#0#Porter####",
+                                             "0100001#1#07.03.2009 08:00:00#1#0#####"};
+    const std::vector<std::string> battery = {"0212AB4#1#07.03.2009 08:15:30#0#Porter####"};
+    const auto lines = [](const std::vector<std::string>& l) {
+        std::string text;
+        for (const std::string& line : l) {
+            text += line + "\r\n";
+        }
+        return text;
+    };
+    folder.write("History.dat", lines(events));
+    folder.write("LowBatt.dat", lines(battery));
+
+    startWithLogin(QStringLiteral("guard"), {QStringLiteral("night")});
+    ASSERT_FALSE(form->startRefused()) << ui::Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(form->state().MemoryDownloaded);
+    // Linking may add the texts of a record; it never drops an entry or its own texts.
+    EXPECT_EQ(folder.read("History.dat"), lines(events));
+    EXPECT_EQ(folder.read("LowBatt.dat"), lines(battery));
 }
