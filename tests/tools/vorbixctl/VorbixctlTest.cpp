@@ -1,6 +1,7 @@
 #include "core/link/Checksum.h"
 #include "core/model/DataFile.h"
 #include "core/text/TextFile.h"
+#include "support/LoopbackAddress.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 
@@ -274,12 +275,11 @@ TEST_F(VorbixctlTest, ConnectionComesFromTheFolderSettings)
 
 TEST_F(VorbixctlTest, FramedGatewayOnPort5000)
 {
-    startSim({"--fill", "5"}, "127.0.0.2:5000");
-    if (!sim->ready()) {
-        GTEST_SKIP() << "127.0.0.2:5000 is not available: " << sim->errors();
-    }
+    const std::string gateway = vorbix::test::uniqueLoopbackAddress() + ":5000";
+    startSim({"--fill", "5"}, gateway);
+    ASSERT_TRUE(sim->ready()) << sim->errors();
     const std::string file = folder.file("framed.rxd");
-    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.2:5000", "download", "-o", file});
+    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", gateway, "download", "-o", file});
     EXPECT_EQ(run.status, 0) << run.err;
     std::vector<std::string> lines;
     ASSERT_TRUE(vorbix::text::readLines(file, lines));
