@@ -6,6 +6,8 @@
 #include "core/link/Rx.h"
 #include "core/model/UploadImageCheck.h"
 
+#include <algorithm>
+
 namespace vorbix::link {
 namespace {
 
@@ -50,7 +52,6 @@ bool TRx::UploadMemory()
     const std::string& image = m_memory.UploadImage;
     const std::size_t length = image.size();
     const long long imageLength = static_cast<long long>(length);
-    const int eraseBlock = device.EraseBlock;
     // The erase comes first: an image that cannot be written whole must not cost the receiver the
     // memory it holds.
     std::string problem;
@@ -59,20 +60,23 @@ bool TRx::UploadMemory()
         return false;
     }
 
-    int address = device.MemStart;
-    for (std::size_t done = 0; done < length && address <= 0xFFFF;) {
-        if (sendUploadRecord(":0300000401" + HexWord(static_cast<unsigned>(address))) != Sent::Accepted) {
+    // 64-bit steps: a block as large as the address space must end the loop, not wrap it. The image
+    // lies inside the address space (checked above), so exactly ceil(image bytes / block) blocks
+    // go out.
+    const long long eraseBlock = device.EraseBlock;
+    long long erasedDigits = 0;
+    for (long long block = device.MemStart; erasedDigits < imageLength; block += eraseBlock) {
+        if (sendUploadRecord(":0300000401" + HexWord(static_cast<unsigned>(block))) != Sent::Accepted) {
             return false;
         }
-        done += 2 * static_cast<std::size_t>(eraseBlock);
-        address += eraseBlock;
-        progress(static_cast<long long>(done), 5, imageLength);
+        erasedDigits += 2 * eraseBlock;
+        progress(std::min(erasedDigits, imageLength), 5, imageLength);
     }
 
     // Records beyond the used ones were just erased; writing them would change nothing.
     const auto usedDigits =
         static_cast<std::size_t>(device.recordLength()) * static_cast<std::size_t>(std::max(device.UsedCount, 0) + 2);
-    address = device.MemStart;
+    int address = device.MemStart;
     std::size_t q = 0;
     while (length - q >= kWriteDigits) {
         if (sendUploadRecord(":20" + HexWord(static_cast<unsigned>(address)) + "00" + image.substr(q, kWriteDigits)) !=

@@ -74,12 +74,8 @@ ListLoad parseLowBatt(std::string_view content, std::vector<TLowBatt>& records)
 void linkLowBattEntry(TLowBatt& rec, const model::RecordTable& records)
 {
     const std::string serial = serialOf(rec.TxCode);
-    for (const model::TData& record : records) {
-        if (record.Serial != serial) {
-            continue;
-        }
-        takeMissingUserData(rec.ID, rec.User, record);
-    }
+    linkToMatchingRecords(rec.ID, rec.User, records,
+                          [&](const model::TData& record) { return record.Serial == serial; });
 }
 
 ListLoad TBatt::LoadLowBatt()
@@ -154,8 +150,6 @@ bool TBatt::ClearAll(std::string& error)
 bool TBatt::LinkLowBattUserData(const model::RecordTable& records, std::string& error)
 {
     for (TLowBatt& rec : Records) {
-        rec.ID = 0;
-        rec.User = {};
         linkLowBattEntry(rec, records);
     }
     return SaveLowBatt(error);

@@ -72,7 +72,8 @@ std::string lowBattLine(const TLowBatt& rec);
 std::string formatLowBatt(const std::vector<TLowBatt>& records);
 ListLoad parseLowBatt(std::string_view content, std::vector<TLowBatt>& records);
 
-// Fills the entry's user number, when 0, and each empty user text from every record with its serial.
+// Links the entry (see linkToMatchingRecords) to the records with its serial; without one it stays
+// as it was.
 void linkLowBattEntry(TLowBatt& rec, const model::RecordTable& records);
 
 } // namespace vorbix::lists

@@ -81,12 +81,9 @@ ListLoad parseHistory(std::string_view content, std::vector<THistoryRec>& record
 void linkHistoryEntry(THistoryRec& rec, const model::RecordTable& records)
 {
     const std::string serial = serialOf(rec.TxCode);
-    for (const model::TData& record : records) {
-        if (record.Serial != serial || !ButtonsOverlap(rec.Code, record.Button)) {
-            continue;
-        }
-        takeMissingUserData(rec.ID, rec.User, record);
-    }
+    linkToMatchingRecords(rec.ID, rec.User, records, [&](const model::TData& record) {
+        return record.Serial == serial && ButtonsOverlap(rec.Code, record.Button);
+    });
 }
 
 ListLoad THistory::LoadHistory()
@@ -143,8 +140,6 @@ bool THistory::AddEvent(std::string_view txCode, std::string_view buttonCode, bo
 bool THistory::LinkUserData(const model::RecordTable& records, std::string& error)
 {
     for (THistoryRec& rec : Records) {
-        rec.ID = 0;
-        rec.User = {};
         linkHistoryEntry(rec, records);
     }
     return SaveHistory(error);

@@ -46,7 +46,7 @@ public:
     [[nodiscard]] bool AddEvent(std::string_view txCode, std::string_view buttonCode, bool lowBatt,
                                 const ListTime& time, int historyLength, const model::RecordTable& records,
                                 std::string& error);
-    // Every entry linked anew (user number and texts emptied first), then the save.
+    // Every entry linked anew (see linkHistoryEntry), then the save.
     [[nodiscard]] bool LinkUserData(const model::RecordTable& records, std::string& error);
     // Stable sort by a field; returns the new index of the entry that stood at `followed`.
     int SortHistory(HistoryField field, bool ascending, int followed = -1);
@@ -66,8 +66,8 @@ std::string historyLine(const THistoryRec& rec);
 std::string formatHistory(const std::vector<THistoryRec>& records);
 ListLoad parseHistory(std::string_view content, std::vector<THistoryRec>& records);
 
-// Fills the entry's user number, when 0, and each empty user text from every record whose serial
-// equals the entry's serial digits and whose button overlaps the entry's code.
+// Links the entry (see linkToMatchingRecords) to the records whose serial equals the entry's serial
+// digits and whose button overlaps the entry's code; without such a record it stays as it was.
 void linkHistoryEntry(THistoryRec& rec, const model::RecordTable& records);
 
 } // namespace vorbix::lists

@@ -5,8 +5,6 @@
 #include "core/model/ModelText.h"
 #include "core/text/TextFile.h"
 
-#include <algorithm>
-
 namespace vorbix::model {
 
 namespace {
@@ -42,13 +40,11 @@ bool isRecordText(const std::string& text)
     return true;
 }
 
-// The erase block drives the upload's erase loop, which must end inside the address space: at
-// most the record memory once a receiver gave its addresses, else the whole address space.
-bool isEraseBlock(int bytes, const TDevice& device)
+// The erase block only has to keep the upload's erase loop inside the address space. One flash page
+// often holds the whole record area, so a block larger than the record memory is ordinary.
+bool isEraseBlock(int bytes)
 {
-    const long long memory = static_cast<long long>(device.MemEnd) - device.MemStart + 1;
-    const long long largest = device.MemEnd > device.MemStart ? std::min(memory, kAddressSpace) : kAddressSpace;
-    return bytes >= 1 && bytes <= largest;
+    return bytes >= 1 && bytes <= kAddressSpace;
 }
 
 // Lines 2 to 6 (and 7 for the login loader) of a block whose name line has been read. Each value
@@ -83,8 +79,7 @@ bool readModelBlock(LineReader& reader, TDevice& device, bool readEraseBlock)
     if (!layoutsConsistent(device.ReadLayout, device.WriteLayout, device.recordLength())) {
         return false;
     }
-    return !readEraseBlock ||
-           (parseDecimal(reader.next(), device.EraseBlock) && isEraseBlock(device.EraseBlock, device));
+    return !readEraseBlock || (parseDecimal(reader.next(), device.EraseBlock) && isEraseBlock(device.EraseBlock));
 }
 
 } // namespace

@@ -29,8 +29,8 @@ struct TRxArray
 // convert, text 82 refuses the values that would drive loops and sizes out of bounds: Relays
 // outside 0..8; an EmptyRecord that is not whole bytes of upper-case hexadecimal digits; layouts
 // that are not exactly three characters per record digit or that do not fit each other (see
-// layoutsConsistent); an EraseBlock below 1 or above the record memory (MemEnd - MemStart + 1,
-// when the receiver's addresses are in `device` with MemEnd above MemStart; 65536 otherwise).
+// layoutsConsistent); an EraseBlock outside 1..65536, whether or not the receiver's addresses are
+// known (a block may be larger than the record memory).
 // False also when no block matches (without a message).
 [[nodiscard]] bool LoadDefinition(const std::string& programFolder, const std::string& model, TDevice& device,
                                   const PopisType& lang, const ErrorSink& onError);

@@ -2,6 +2,7 @@
 
 #include "core/base/TextNumbers.h"
 #include "core/model/MemoryImage.h"
+#include "core/model/StorableSerial.h"
 #include "core/model/TRxFnc.h"
 
 #include <algorithm>
@@ -55,9 +56,11 @@ bool TEditState::typeHasButtons() const
 }
 
 void TEditState::FormShow(const model::TData& record, const std::vector<model::TTx>& types, bool typesLoaded,
-                          int relays)
+                          const model::TDevice& device)
 {
     m_record = record;
+    m_device = device;
+    const int relays = device.Relays;
     c = EditControls{};
     c.funkceItems = m_functions.FuncNames;
 
@@ -194,7 +197,11 @@ void TEditState::TypComboChange()
 bool TEditState::ValidateSerial(bool* refocus)
 {
     std::string serial = c.kod;
-    const SerialCheck check = views::ValidateSerial(serial, c.typ, m_types);
+    SerialCheck check = views::ValidateSerial(serial, c.typ, m_types);
+    // A serial number the receiver would not give back unchanged is refused, not altered on upload.
+    if (check == SerialCheck::Valid && !model::CanStoreSerial(m_device, m_types, serial)) {
+        check = SerialCheck::Invalid;
+    }
     bool valid = true;
     if (check == SerialCheck::Valid) {
         c.kod = serial;

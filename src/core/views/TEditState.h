@@ -2,6 +2,7 @@
 
 #include "core/base/LanguageTable.h"
 #include "core/model/TData.h"
+#include "core/model/TDevice.h"
 #include "core/model/TTx.h"
 #include "core/views/EditRules.h"
 
@@ -54,15 +55,17 @@ public:
     EditControls c;
 
     // `FormShow` for `record`, with the transmitter types just read (`typesLoaded` false when
-    // "Tx.def" could not be read) and the model's relay count.
-    void FormShow(const model::TData& record, const std::vector<model::TTx>& types, bool typesLoaded, int relays);
+    // "Tx.def" could not be read) and the receiver model (its relay count and record layouts).
+    void FormShow(const model::TData& record, const std::vector<model::TTx>& types, bool typesLoaded,
+                  const model::TDevice& device);
 
     void ShowTypeControls();
     void ButtonsToCode();
     void InputRadioClick(int index);
     void BtnComboChange();
     void TypComboChange();
-    // False after text 138; `refocus` tells whether the serial field takes the focus back.
+    // False after text 138, also for a serial number the model cannot store (CanStoreSerial);
+    // `refocus` tells whether the serial field takes the focus back.
     bool ValidateSerial(bool* refocus = nullptr);
     void UpdateFunctionList();
     // Loads the record's time when the time edits come on; they keep what the user typed while
@@ -92,6 +95,7 @@ private:
     const PopisType& m_lang;
     ErrorSink m_onError;
     model::TData m_record;
+    model::TDevice m_device;
     std::vector<model::TTx> m_types;
     int m_currentType = 0;
     std::string m_workFunction;

@@ -69,8 +69,7 @@ void RecordViewsFeature::MenuEdit()
         bool edited = false;
         for (int slot : slotNumbers) {
             model::TData record = memory.Records[static_cast<std::size_t>(slot)];
-            if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays,
-                                  shell().settings().userTitles)) {
+            if (!m_editForm->edit(record, shell().programFolder(), memory.Device, shell().settings().userTitles)) {
                 break;
             }
             memory.Records[static_cast<std::size_t>(slot)] = record;
@@ -88,7 +87,7 @@ bool RecordViewsFeature::addInSlot(int slot)
 {
     model::ReceiverMemory& memory = shell().records().memory;
     model::TData record = memory.Records[static_cast<std::size_t>(slot)];
-    if (!m_editForm->edit(record, shell().programFolder(), memory.Device.Relays, shell().settings().userTitles)) {
+    if (!m_editForm->edit(record, shell().programFolder(), memory.Device, shell().settings().userTitles)) {
         return false;
     }
     undoable(lang::kMenuAdd, [&] {

@@ -263,7 +263,7 @@ void TEditForm::applyTexts(const std::array<std::string, 5>& userTitles)
     m_chanelsGroup->setTitle(fromCp(LangText(m_lang, lang::kColumnChannels)));
 }
 
-void TEditForm::FormShow(const model::TData& record, const std::string& programFolder, int relays,
+void TEditForm::FormShow(const model::TData& record, const std::string& programFolder, const model::TDevice& device,
                          const std::array<std::string, 5>& userTitles)
 {
     applyTexts(userTitles);
@@ -271,7 +271,7 @@ void TEditForm::FormShow(const model::TData& record, const std::string& programF
     // A failed read is reported; the dialog then works without types.
     const bool loaded = model::LoadTxTypes(programFolder, types, m_lang, m_onError);
     m_showing = true;
-    m_state.FormShow(record, types, loaded, relays);
+    m_state.FormShow(record, types, loaded, device);
     // Some receivers keep User 1 in the record's E field, as much of it as fits. The field takes no
     // more than that; a longer text from a data file stays as it is (the memory view shows the part
     // the receiver keeps).
@@ -283,10 +283,10 @@ void TEditForm::FormShow(const model::TData& record, const std::string& programF
     m_editID->setFocus();
 }
 
-bool TEditForm::edit(model::TData& record, const std::string& programFolder, int relays,
+bool TEditForm::edit(model::TData& record, const std::string& programFolder, const model::TDevice& device,
                      const std::array<std::string, 5>& userTitles)
 {
-    FormShow(record, programFolder, relays, userTitles);
+    FormShow(record, programFolder, device, userTitles);
     if (exec() != QDialog::Accepted) {
         return false;
     }

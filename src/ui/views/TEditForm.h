@@ -35,11 +35,11 @@ public:
     ~TEditForm() override;
 
     // `FormShow`: the captions, the user column titles, "Tx.def" of `programFolder` read again,
-    // and the record's values in the controls.
-    void FormShow(const model::TData& record, const std::string& programFolder, int relays,
+    // and the record's values in the controls. `device` is the receiver model the record is for.
+    void FormShow(const model::TData& record, const std::string& programFolder, const model::TDevice& device,
                   const std::array<std::string, 5>& userTitles);
     // FormShow, then the modal dialog; true with `record` replaced when it was accepted.
-    bool edit(model::TData& record, const std::string& programFolder, int relays,
+    bool edit(model::TData& record, const std::string& programFolder, const model::TDevice& device,
               const std::array<std::string, 5>& userTitles);
 
     // The record of the last accepted dialog.

@@ -2,6 +2,7 @@
 #include "PeerThread.h"
 
 #include "core/link/Checksum.h"
+#include "support/LoopbackAddress.h"
 
 #include <arpa/inet.h>
 #include <atomic>
@@ -185,11 +186,10 @@ TEST_F(TcpLinkTest, RawPortSendsConnectFrameThenPlainBlocks)
 
 TEST_F(TcpLinkTest, Port5000FramesCommandsAndKeepAlive)
 {
-    Listener listener("127.0.0.2", 5000);
-    if (!listener.valid()) {
-        GTEST_SKIP() << "127.0.0.2:5000 is taken; framed mode not tested";
-    }
-    link.Settings.IPAddress = "127.0.0.2";
+    const std::string address = vorbix::test::uniqueLoopbackAddress();
+    Listener listener(address.c_str(), 5000);
+    ASSERT_TRUE(listener.valid()) << address << ":5000";
+    link.Settings.IPAddress = address;
     connect(listener, true);
     ASSERT_TRUE(link.PosliPrikaz(kErase));
     link.KeepAlive();

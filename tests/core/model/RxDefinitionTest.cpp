@@ -112,7 +112,8 @@ TEST_F(RxDefinitionTest, MalformedBlocksReportText82)
     }
 }
 
-// The erase block is bounded by the record memory once the receiver gave its addresses.
+// The erase block is bounded by the address space alone, whether or not the receiver gave its
+// addresses: one flash page may hold the whole record memory.
 TEST_F(RxDefinitionTest, EraseBlockAndRelaysWithinTheirBoundsAreAccepted)
 {
     struct Case
@@ -128,7 +129,9 @@ TEST_F(RxDefinitionTest, EraseBlockAndRelaysWithinTheirBoundsAreAccepted)
         {"no relays, smallest block", 0, 0, "0", "1", true},
         {"eight relays, no addresses, whole address space", 0, 0, "8", "65536", true},
         {"block as large as the memory", 0x1000, 0x10FF, "1", "256", true},
-        {"block larger than the memory", 0x1000, 0x10FF, "1", "257", false},
+        {"block larger than the memory", 0x1000, 0x10FF, "1", "257", true},
+        {"page of 2048 over 96 records of 16 bytes", 0x1000, 0x15FF, "1", "2048", true},
+        {"block beyond the address space, addresses known", 0x1000, 0x10FF, "1", "65537", false},
         {"whole address space as memory", 0x0000, 0xFFFF, "1", "65536", true},
         {"addresses the wrong way round", 0x2000, 0x1000, "1", "65536", true},
     };

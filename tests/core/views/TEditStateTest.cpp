@@ -36,7 +36,7 @@ protected:
     void show(const model::TRxFnc& f, const model::TData& r, int relays = 8)
     {
         functions = f;
-        state.FormShow(r, txTypes(), true, relays);
+        state.FormShow(r, txTypes(), true, test::shippedDevice(f.ModelName, relays));
     }
 
     PopisType lang = test::viewTexts();
@@ -122,6 +122,12 @@ TEST_F(TEditStateTest, ABadSerialIsReplacedByTheRecordsOwn)
     EXPECT_TRUE(refocus);
     EXPECT_EQ(state.c.kod, "x012345");
     EXPECT_EQ(messages, (std::vector<std::string>{"T138"}));
+
+    // Well formed, but the receiver keeps five digits: the sixth would be lost on upload.
+    state.c.kod = "x9fffff";
+    EXPECT_FALSE(state.ValidateSerial(&refocus));
+    EXPECT_EQ(state.c.kod, "x012345");
+    EXPECT_EQ(messages, (std::vector<std::string>{"T138", "T138"}));
 
     state.c.kod = "AFFFFF0";
     EXPECT_TRUE(state.ValidateSerial());

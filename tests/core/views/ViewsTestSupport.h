@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/LanguageTable.h"
+#include "core/model/RxDefinition.h"
 #include "core/model/TData.h"
 #include "core/model/TDevice.h"
 #include "core/model/TRxFnc.h"
@@ -47,6 +48,16 @@ inline model::TRxFnc multiFunctions()
     f.DecoderCodes = {"01", "02", "03"};
     f.DecoderNames = {"Pulse", "Toggle", "Timed"};
     return f;
+}
+
+// A shipped model as "Rx.def" describes it (layouts included), with `relays` relays.
+inline model::TDevice shippedDevice(const std::string& modelName, int relays)
+{
+    model::TDevice d;
+    d.Model = modelName;
+    static_cast<void>(model::FindModel(VORBIX_DATA_DIR, d, viewTexts(), {}));
+    d.Relays = relays;
+    return d;
 }
 
 inline model::TDevice device(const std::string& modelName, int relays, int recordCount)

@@ -1,6 +1,7 @@
 #include "tools/rxsim/SimProcess.h"
 #include "core/link/Checksum.h"
 #include "core/text/TextFile.h"
+#include "support/LoopbackAddress.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/LinkClient.h"
 
@@ -341,13 +342,12 @@ TEST_F(SimPtyTest, EventScriptReportsOnTheLine)
 
 TEST(SimProcessTest, FramedModeOnPort5000)
 {
-    SimProcess sim({"--tcp", "127.0.0.2:5000", "--control", "127.0.0.2:0"});
-    if (!sim.ready()) {
-        GTEST_SKIP() << "127.0.0.2:5000 is not available: " << sim.errors();
-    }
+    const std::string address = vorbix::test::uniqueLoopbackAddress();
+    SimProcess sim({"--tcp", address + ":5000", "--control", address + ":0"});
+    ASSERT_TRUE(sim.ready()) << sim.errors();
     EXPECT_NE(sim.readyLine().find("framed"), std::string::npos);
-    Fd line(connectLoopback("127.0.0.2", 5000));
-    Fd control(connectLoopback("127.0.0.2", sim.port("control")));
+    Fd line(connectLoopback(address, 5000));
+    Fd control(connectLoopback(address, sim.port("control")));
     LinkClient link(line.fd, LinkClient::Variant::Tcp, true);
     link.connectFrame();
     std::string data;

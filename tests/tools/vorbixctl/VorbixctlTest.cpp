@@ -1,6 +1,7 @@
 #include "core/link/Checksum.h"
 #include "core/model/DataFile.h"
 #include "core/text/TextFile.h"
+#include "support/LoopbackAddress.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 
@@ -274,12 +275,11 @@ TEST_F(VorbixctlTest, ConnectionComesFromTheFolderSettings)
 
 TEST_F(VorbixctlTest, FramedGatewayOnPort5000)
 {
-    startSim({"--fill", "5"}, "127.0.0.2:5000");
-    if (!sim->ready()) {
-        GTEST_SKIP() << "127.0.0.2:5000 is not available: " << sim->errors();
-    }
+    const std::string gateway = vorbix::test::uniqueLoopbackAddress() + ":5000";
+    startSim({"--fill", "5"}, gateway);
+    ASSERT_TRUE(sim->ready()) << sim->errors();
     const std::string file = folder.file("framed.rxd");
-    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.2:5000", "download", "-o", file});
+    const CtlRun run = runCtl({"--folder", VORBIX_DATA_DIR, "--tcp", gateway, "download", "-o", file});
     EXPECT_EQ(run.status, 0) << run.err;
     std::vector<std::string> lines;
     ASSERT_TRUE(vorbix::text::readLines(file, lines));
@@ -377,7 +377,7 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
     const std::string name2 = "476174650000000000"; // Gate
     const std::string erased = std::string(32, 'F');
     std::string image = head1 + name1 + head2 + name2;
-    // 128 slots: the model erases 2048 bytes at a time, and the memory must hold such a block.
+    // 128 slots of 16 bytes.
     for (int slot = 3; slot <= 128; ++slot) {
         image += erased;
     }
@@ -432,6 +432,57 @@ TEST(VorbixctlTextTest, ControlBytesInNamesComeBackAsReadableTexts)
         << "the name, with blanks for the bytes a file cannot hold";
     EXPECT_EQ(uploaded.substr(32, 32), head2 + name2);
     EXPECT_EQ(uploaded.substr(64), image.substr(64, 512 - 64));
+}
+
+// 96 records of 16 bytes under KV1MOD-T's erase block of 2048: one erase covers the memory.
+TEST(VorbixctlSmallMemoryTest, AMemorySmallerThanItsEraseBlockIsServed)
+{
+    vorbix::test::TempFolder folder;
+    auto startSim = [&](const std::vector<std::string>& extra) {
+        std::vector<std::string> args = {
+            "--folder", VORBIX_DATA_DIR, "--model",     "KV1MOD-T", "--mem-start", "1000",  "--mem-end",
+            "15FF",     "--control",     "127.0.0.1:0", "--tcp",    "127.0.0.1:0", "--log", folder.file("sim.log")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return std::make_unique<SimProcess>(args);
+    };
+    auto memoryOf = [](SimProcess& sim) {
+        const int control = connectLoopback("127.0.0.1", sim.port("control"));
+        std::string hex;
+        for (unsigned address = 0x1000; address < 0x1600; address += 256) {
+            const std::string answer = controlCommand(control, "mem " + vorbix::link::HexWord(address) + " 256");
+            hex += answer.starts_with("OK ") ? answer.substr(3) : "?";
+        }
+        ::close(control);
+        return hex;
+    };
+    auto ctl = [](SimProcess& sim, std::vector<std::string> args, const char* password = nullptr) {
+        args.insert(args.begin(),
+                    {"--folder", VORBIX_DATA_DIR, "--tcp", "127.0.0.1:" + std::to_string(sim.port("tcp"))});
+        return runCtl(args, password);
+    };
+
+    auto original = startSim({"--fill", "20", "--seed", "2"});
+    ASSERT_TRUE(original->ready()) << original->errors();
+    CtlRun run = ctl(*original, {"info"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("records=96\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("erase_block=2048\n"), std::string::npos) << run.out;
+    const std::string file = folder.file("small.rxd");
+    run = ctl(*original, {"download", "-o", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    auto fresh = startSim({});
+    ASSERT_TRUE(fresh->ready()) << fresh->errors();
+    run = ctl(*fresh, {"upload", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(memoryOf(*fresh), memoryOf(*original));
+    const std::string log = folder.read("sim.log");
+    EXPECT_NE(log.find("erased 1000-15FF"), std::string::npos) << log;
+
+    run = ctl(*fresh, {"passwd", "Page"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = ctl(*fresh, {"info"}, "Page");
+    EXPECT_NE(run.out.find("password_set=yes\n"), std::string::npos) << run.out << run.err;
 }
 
 TEST(VorbixctlUsageTest, UsageErrorsExitWithTwo)

@@ -1,4 +1,5 @@
 #include "ui/views/TEditForm.h"
+#include "core/model/RxDefinition.h"
 #include "core/model/TRxFnc.h"
 #include "support/TempFolder.h"
 
@@ -43,6 +44,9 @@ protected:
         record.Channels = "01";
         record.Times = "000A";
         record.Extra = std::string(18, '0');
+        device.Model = "KV8MOD-T";
+        ASSERT_TRUE(model::FindModel(VORBIX_DATA_DIR, device, lang, {}));
+        device.Relays = 8;
     }
 
     template <typename T> T* child(const char* name) const
@@ -54,7 +58,7 @@ protected:
 
     void show()
     {
-        form.FormShow(record, folder.path(), 8, {"Code", "Name", "Place", "Note", "Phone"});
+        form.FormShow(record, folder.path(), device, {"Code", "Name", "Place", "Note", "Phone"});
         form.show();
     }
 
@@ -62,6 +66,7 @@ protected:
     PopisType lang;
     model::TRxFnc functions;
     model::TData record;
+    model::TDevice device;
     std::vector<std::string> messages;
     ui::TEditForm form{functions, lang, [this](const std::string& m) { messages.push_back(m); }};
 };
@@ -194,6 +199,22 @@ TEST_F(TEditFormTest, LeavingTheSerialFieldCompletesIt)
     emit kod->editingFinished();
     EXPECT_EQ(kod->text(), QStringLiteral("1012345"));
     EXPECT_EQ(messages, std::vector<std::string>{"T138"});
+}
+
+// The receiver keeps five serial digits: a sixth after the "x" would be lost on upload.
+TEST_F(TEditFormTest, OKRefusesASerialNumberTheReceiverCannotStore)
+{
+    show();
+    auto* kod = child<QLineEdit>("KodEdit");
+    kod->setText(QStringLiteral("x1a2b3c"));
+    child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_EQ(messages, std::vector<std::string>{"T138"});
+    EXPECT_EQ(kod->text(), QStringLiteral("1012345"));
+    kod->setText(QStringLiteral("x0a2b3c"));
+    child<QPushButton>("OKButton")->click();
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.acceptedRecord().Prefix + form.acceptedRecord().Serial, "x0A2B3C");
 }
 
 TEST_F(TEditFormTest, AcceptReplacesTheRecordOnlyWhenTheRulesPass)

@@ -2,6 +2,7 @@
 
 #include "core/link/Checksum.h"
 #include "core/link/IcmpEcho.h"
+#include "support/LoopbackAddress.h"
 
 #include <random>
 #include <unistd.h>
@@ -71,6 +72,7 @@ void RxSimFixture::start(Line line, const std::string& memEnd, const std::vector
     std::vector<std::string> args = modelArgs;
     args.insert(args.end(), {"--mem-end", memEnd, "--control", "127.0.0.1:0", "--log", folder.file("sim.log")});
     const std::string pty = folder.file("ttyRx");
+    const std::string gateway = line == Line::TcpFramed ? vorbix::test::uniqueLoopbackAddress() : "127.0.0.1";
     switch (line) {
     case Line::PlainPty:
     case Line::DumpPty:
@@ -80,14 +82,11 @@ void RxSimFixture::start(Line line, const std::string& memEnd, const std::vector
         args.insert(args.end(), {"--tcp", "127.0.0.1:0"});
         break;
     case Line::TcpFramed:
-        args.insert(args.end(), {"--tcp", "127.0.0.2:5000"});
+        args.insert(args.end(), {"--tcp", gateway + ":5000"});
         break;
     }
     args.insert(args.end(), extra.begin(), extra.end());
     sim = std::make_unique<rxsim::test::SimProcess>(args);
-    if (!sim->ready() && line == Line::TcpFramed) {
-        GTEST_SKIP() << "127.0.0.2:5000 is not available: " << sim->errors();
-    }
     ASSERT_TRUE(sim->ready()) << sim->errors();
     control = rxsim::test::connectLoopback("127.0.0.1", sim->port("control"));
     ASSERT_GE(control, 0);
@@ -101,7 +100,7 @@ void RxSimFixture::start(Line line, const std::string& memEnd, const std::vector
         link.SerialPorts[9] = pty;
     } else {
         s.ConnectionType = link::ConnectionKind::TcpIp;
-        s.IPAddress = line == Line::TcpFramed ? "127.0.0.2" : "127.0.0.1";
+        s.IPAddress = gateway;
         s.IPPort = std::to_string(sim->port("tcp"));
         s.DumpRead = false;
     }

@@ -21,7 +21,7 @@ enum class Line
     PlainPty,  // serial, 16-byte reads with the wake-up
     DumpPty,   // serial, dump reads
     TcpRaw,    // a gateway on a free loopback port
-    TcpFramed, // a gateway on 127.0.0.2:5000, framed input
+    TcpFramed, // a gateway on port 5000 of a loopback address of the test's own, framed input
 };
 
 std::string lineName(Line line);
@@ -40,8 +40,7 @@ protected:
     ~RxSimFixture() override;
 
     // Starts the simulator of KV2MIN-S (8-byte records, erase blocks of 256) with the record
-    // memory 1000..`memEnd` and `extra` options on `line`, and opens the link. Skips the test when
-    // 127.0.0.2:5000 is taken.
+    // memory 1000..`memEnd` and `extra` options on `line`, and opens the link.
     void start(Line line, const std::string& memEnd, const std::vector<std::string>& extra = {});
     // Shortens the per-character time-outs, for faults that leave the line silent.
     void setCharTimeout(std::chrono::milliseconds timeout);

@@ -104,6 +104,35 @@ TEST_P(RxTransferTest, PasswordIsWrittenAndReadAtTheNextLogin)
     EXPECT_EQ(errors.back(), "text 92");
 }
 
+// One flash page holds the whole record memory: 96 records of 16 bytes (1536 bytes) under the
+// erase block of 2048 that "Rx.def" gives KV1MOD-T.
+TEST_P(RxTransferTest, AMemorySmallerThanItsEraseBlockServesEveryOperation)
+{
+    modelArgs = {"--folder", VORBIX_DATA_DIR, "--model", "KV1MOD-T", "--mem-start", "1000"};
+    start(GetParam(), "15FF", {"--fill", "20", "--seed", "6"});
+    ASSERT_TRUE(rx.Init()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(rx.Device().RecordCount, 96);
+    EXPECT_EQ(rx.Device().EraseBlock, 2048);
+    ASSERT_TRUE(rx.DownloadMemory()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(memory.MemoryImage, simMemory(0x1000, 0x15FF));
+
+    memory.UploadImage = recordsImage(2 * 96, 11);
+    memory.Device.UsedCount = 96;
+    progress.clear();
+    ASSERT_TRUE(rx.UploadMemory()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(logCount("erased "), 1) << "one block covers the memory";
+    EXPECT_EQ(logCount("erased 1000-15FF"), 1);
+    EXPECT_EQ(progress.front(), 5) << "the erase phase ends at 5 %";
+    EXPECT_EQ(simMemory(0x1000, 0x15FF), memory.UploadImage);
+    ASSERT_TRUE(rx.DownloadMemory()) << ::testing::PrintToString(errors);
+    EXPECT_EQ(memory.MemoryImage, memory.UploadImage);
+
+    ASSERT_TRUE(rx.PisPass("Page")) << ::testing::PrintToString(errors);
+    EXPECT_EQ(simMemory(0x0F20, 0x0F2F), textHex("Page") + std::string(24, '0'));
+    EXPECT_TRUE(rx.OverHeslo());
+    EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors);
+}
+
 TEST_P(RxTransferTest, CancelEndsADownloadAtOnce)
 {
     start(GetParam(), "10FF", {"--fill", "32"});
