@@ -1,19 +1,16 @@
 #include "core/link/Checksum.h"
 
+#include "core/base/Hex.h"
+
 namespace vorbix::link {
 namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
+// The protocol writes its digits in upper case; any other character counts for nothing.
 int upperHexValue(char c)
 {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return (c >= 'a' && c <= 'f') ? -1 : hex::DigitValue(c);
 }
 
 } // namespace

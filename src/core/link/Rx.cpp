@@ -1,6 +1,8 @@
 // Login, the re-check before each operation, and the password.
 #include "core/link/Rx.h"
 
+#include "core/base/Hex.h"
+
 #include "core/base/TextNumbers.h"
 #include "core/link/Checksum.h"
 #include "core/link/Komunikace.h"
@@ -57,26 +59,12 @@ bool TRx::ReadBlock(char type, int address, int count, std::string& data)
 
 bool TRx::HexToInt(std::string_view text, int& value)
 {
-    if (text.size() > 8) {
+    // Eight digits fill a 32-bit integer; the receiver's addresses have four.
+    std::uint64_t read = 0;
+    if (!hex::Parse(text, read, 8)) {
         return false;
     }
-    std::uint32_t sum = 0;
-    std::uint32_t weight = 1;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        const char c = *it >= 'a' && *it <= 'f' ? static_cast<char>(*it - 'a' + 'A') : *it;
-        std::uint32_t digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<std::uint32_t>(c - '0');
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        } else {
-            return false;
-        }
-        sum += digit * weight;
-        weight *= 16;
-    }
-    // Eight digits fill a 32-bit integer; the receiver's addresses have four.
-    value = static_cast<int>(sum);
+    value = static_cast<int>(static_cast<std::uint32_t>(read));
     return true;
 }
 

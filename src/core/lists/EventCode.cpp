@@ -1,6 +1,6 @@
 #include "core/lists/EventCode.h"
 
-#include "core/model/ModelText.h"
+#include "core/base/Hex.h"
 
 namespace vorbix::lists {
 
@@ -8,17 +8,11 @@ namespace {
 
 bool hexValue(std::string_view text, unsigned& value)
 {
-    if (text.size() > 8) {
+    std::uint64_t read = 0;
+    if (!hex::Parse(text, read, 8)) {
         return false;
     }
-    value = 0;
-    for (char c : text) {
-        const int digit = model::hexDigitValue(c);
-        if (digit < 0) {
-            return false;
-        }
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
+    value = static_cast<unsigned>(read);
     return true;
 }
 

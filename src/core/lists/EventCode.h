@@ -21,10 +21,4 @@ inline bool isInputDevice(std::string_view txCode)
     return !txCode.empty() && txCode[0] == 'A';
 }
 
-// Characters 3-7 of a transmitter code: the serial digits a record's S field is compared with.
-inline std::string serialOf(std::string_view txCode)
-{
-    return txCode.size() > 2 ? std::string(txCode.substr(2, 5)) : std::string();
-}
-
 } // namespace vorbix::lists

@@ -5,6 +5,7 @@
 #include "core/lists/ListLine.h"
 #include "core/lists/ListLinking.h"
 #include "core/lists/ListSort.h"
+#include "core/model/TxCode.h"
 
 #include <algorithm>
 
@@ -73,7 +74,7 @@ ListLoad parseLowBatt(std::string_view content, std::vector<TLowBatt>& records)
 
 void linkLowBattEntry(TLowBatt& rec, const model::RecordTable& records)
 {
-    const std::string serial = serialOf(rec.TxCode);
+    const std::string serial = model::SerialOfTxCode(rec.TxCode);
     linkToMatchingRecords(rec.ID, rec.User, records,
                           [&](const model::TData& record) { return record.Serial == serial; });
 }

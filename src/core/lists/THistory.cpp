@@ -5,6 +5,7 @@
 #include "core/lists/ListLine.h"
 #include "core/lists/ListLinking.h"
 #include "core/lists/ListSort.h"
+#include "core/model/TxCode.h"
 
 #include <algorithm>
 
@@ -80,7 +81,7 @@ ListLoad parseHistory(std::string_view content, std::vector<THistoryRec>& record
 
 void linkHistoryEntry(THistoryRec& rec, const model::RecordTable& records)
 {
-    const std::string serial = serialOf(rec.TxCode);
+    const std::string serial = model::SerialOfTxCode(rec.TxCode);
     linkToMatchingRecords(rec.ID, rec.User, records, [&](const model::TData& record) {
         return record.Serial == serial && ButtonsOverlap(rec.Code, record.Button);
     });

@@ -1,4 +1,5 @@
 #include "core/model/MemoryImage.h"
+#include "core/base/Hex.h"
 
 #include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
@@ -236,8 +237,8 @@ std::string textFromPairs(std::string_view hex, bool keepHash)
     std::string text;
     text.reserve(hex.size() / 2);
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        const int high = hexDigitValue(hex[i]);
-        const int low = hexDigitValue(hex[i + 1]);
+        const int high = vorbix::hex::DigitValue(hex[i]);
+        const int low = vorbix::hex::DigitValue(hex[i + 1]);
         const int code = high < 0 || low < 0 ? 0 : high * 16 + low;
         const bool blank = code < 0x20 || code == 0xFF || (code == '#' && !keepHash);
         text += blank ? ' ' : static_cast<char>(code);

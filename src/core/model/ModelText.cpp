@@ -1,4 +1,5 @@
 #include "core/model/ModelText.h"
+#include "core/base/Hex.h"
 
 #include <algorithm>
 #include <limits>
@@ -54,20 +55,6 @@ bool selectorItem(std::string_view selector, std::size_t index, SelectorItem& it
 bool isFieldLetter(char letter)
 {
     return letter == 'S' || letter == 'B' || letter == 'O' || letter == 'K' || letter == 'T' || letter == 'E';
-}
-
-int hexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 std::string hexWord(int value)

@@ -31,9 +31,6 @@ inline std::size_t selectorItemCount(std::string_view selector)
 
 bool isFieldLetter(char letter);
 
-// Value of an upper- or lower-case hex digit, -1 for any other character.
-int hexDigitValue(char c);
-
 // Four upper-case hex digits of a value in 0..FFFF (values outside are clamped).
 std::string hexWord(int value);
 

@@ -1,4 +1,5 @@
 // The conversions of TRxFnc between record fields and the texts the views show.
+#include "core/base/Hex.h"
 #include "core/model/ModelText.h"
 #include "core/model/TRxFnc.h"
 
@@ -20,7 +21,7 @@ std::string TRxFnc::RelayListText(const std::string& channels)
     }
     unsigned long mask = 0;
     for (char c : channels) {
-        const int digit = hexDigitValue(c);
+        const int digit = hex::DigitValue(c);
         if (digit < 0) {
             return {};
         }
@@ -44,7 +45,7 @@ std::string TRxFnc::TimeText(const std::string& time)
     for (std::size_t i = 0; i < 4; ++i) {
         const char c = i < time.size() ? time[i] : '0';
         // Only upper-case digits count; anything else reads as 0, as the receiver writes them so.
-        const int digit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ? hexDigitValue(c) : 0;
+        const int digit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ? hex::DigitValue(c) : 0;
         tenths = tenths * 16 + digit;
     }
     const long ms = tenths * 100;

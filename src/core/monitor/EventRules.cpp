@@ -1,4 +1,5 @@
 #include "core/monitor/EventRules.h"
+#include "core/base/Hex.h"
 
 #include "core/lists/EventCode.h"
 #include "core/model/ModelText.h"
@@ -13,23 +14,17 @@ namespace {
 // HexToInt of the protocol: every character a hex digit, within 32 bits.
 bool hexToInt(std::string_view text, unsigned& value)
 {
-    if (text.empty() || text.size() > 8) {
+    std::uint64_t read = 0;
+    if (text.empty() || !hex::Parse(text, read, 8)) {
         return false;
     }
-    value = 0;
-    for (char c : text) {
-        const int digit = model::hexDigitValue(c);
-        if (digit < 0) {
-            return false;
-        }
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
+    value = static_cast<unsigned>(read);
     return true;
 }
 
 bool allHex(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return model::hexDigitValue(c) >= 0; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return hex::DigitValue(c) >= 0; });
 }
 
 std::string upper(std::string_view text)

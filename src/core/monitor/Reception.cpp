@@ -1,6 +1,7 @@
 #include "core/monitor/Reception.h"
 
 #include "core/lists/EventCode.h"
+#include "core/model/TxCode.h"
 #include "core/monitor/EventRules.h"
 #include "core/online/StatusBlock.h"
 
@@ -103,7 +104,7 @@ void Reception::report(ChangeKind kind, int position, int order)
 void Reception::Prijem(const std::string& txCode, char code)
 {
     const std::string codeText = online::EventCodeText(txCode, code);
-    const std::string serial = lists::serialOf(txCode);
+    const std::string serial = model::SerialOfTxCode(txCode);
     // Characters 3-7 of an event's code, without copying: this runs for every event of the setup.
     const auto serialMatches = [&serial](const std::string& eventTx) {
         return eventTx.size() > 2 && std::string_view(eventTx).substr(2, 5) == serial;

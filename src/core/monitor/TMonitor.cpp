@@ -3,6 +3,7 @@
 #include "core/base/TextNumbers.h"
 #include "core/lists/EventCode.h"
 #include "core/lists/ListLinking.h"
+#include "core/model/TxCode.h"
 #include "core/monitor/EventRules.h"
 #include "core/monitor/MonitorFile.h"
 #include "core/text/AtomicFile.h"
@@ -168,7 +169,7 @@ EventAdd TMonitor::PridejEvent(const std::string& txCode, const std::string& but
     if (edit) {
         edit(event);
     }
-    if (lists::serialOf(event.TxCode) == "00000") {
+    if (model::SerialOfTxCode(event.TxCode) == "00000") {
         return EventAdd::Placeholder;
     }
     const bool known = std::any_of(list->begin(), list->end(), [&event](const TEvent& e) {
@@ -218,7 +219,7 @@ void TMonitor::CommentRefresh()
     const auto link = [records](TEvent& event) {
         event.ID = 0;
         event.User = {};
-        const std::string serial = lists::serialOf(event.TxCode);
+        const std::string serial = model::SerialOfTxCode(event.TxCode);
         for (const model::TData& record : *records) {
             if (record.Serial == serial && TlacitkaSouhlasi(event.ButtonCode, record.Button, 1)) {
                 lists::takeMissingUserData(event.ID, event.User, record);

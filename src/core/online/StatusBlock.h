@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/TxCode.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,9 +31,9 @@ struct StatusBlock
     std::uint8_t relays = 0;      // characters 23-24: bit k-1 = relay k on
 
     // False while the receiver has seen no event yet (transmitter "0000000").
-    bool hasEvent() const { return txCode != "0000000"; }
+    bool hasEvent() const { return model::NamesTransmitter(txCode); }
     // Characters 4-8, compared with the records' Serial.
-    std::string serialDigits() const { return txCode.substr(2); }
+    std::string serialDigits() const { return model::SerialOfTxCode(txCode); }
 };
 
 // Cuts `text` into the fields. False when it is not 32 characters or a numeric field (temperature,

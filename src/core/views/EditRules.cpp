@@ -1,4 +1,5 @@
 #include "core/views/EditRules.h"
+#include "core/base/Hex.h"
 
 #include "core/model/ModelText.h"
 
@@ -11,7 +12,7 @@ namespace {
 bool allHex(const std::string& text, std::size_t from)
 {
     return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                       [](char c) { return model::hexDigitValue(c) >= 0; });
+                       [](char c) { return hex::DigitValue(c) >= 0; });
 }
 
 std::string upper(std::string text)

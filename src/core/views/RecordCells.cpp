@@ -1,4 +1,5 @@
 #include "core/views/RecordCells.h"
+#include "core/base/Hex.h"
 
 #include "core/base/TextNumbers.h"
 #include "core/model/ModelText.h"
@@ -62,18 +63,8 @@ std::string timeCell(const model::TRxFnc& functions, const std::string& function
 
 long long hexValue(const std::string& text)
 {
-    if (text.empty() || text.size() > 15) {
-        return 0;
-    }
-    long long value = 0;
-    for (char c : text) {
-        const int digit = model::hexDigitValue(c);
-        if (digit < 0) {
-            return 0;
-        }
-        value = value * 16 + digit;
-    }
-    return value;
+    std::uint64_t value = 0;
+    return !text.empty() && hex::Parse(text, value, 15) ? static_cast<long long>(value) : 0;
 }
 
 std::string userCellText(const model::TData& record, int columnCode, const ViewContext& context)

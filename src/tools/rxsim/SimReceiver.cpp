@@ -1,4 +1,5 @@
 #include "tools/rxsim/SimReceiver.h"
+#include "core/base/Hex.h"
 
 #include "core/link/Checksum.h"
 
@@ -13,11 +14,6 @@ constexpr std::size_t kHeaderDigits = 8; // LL, AAAA, TT after the ':'
 bool isUpperHex(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
-}
-
-int hexValue(char c)
-{
-    return c <= '9' ? c - '0' : c - 'A' + 10;
 }
 
 bool isReadType(unsigned type)
@@ -97,7 +93,7 @@ void SimReceiver::receiveByte(char c, TimePoint now)
         }
         char echo = c;
         if (m_corruptThisEcho && m_record.size() == m_corruptPosition) {
-            echo = kDigits[(hexValue(c) + 1) % 16];
+            echo = kDigits[(hex::DigitValue(c) + 1) % 16];
             m_corruptThisEcho = false;
             log("fault: echo of record " + std::to_string(m_recordsStarted) + " corrupted at character " +
                 std::to_string(m_corruptPosition + 1));
@@ -105,8 +101,9 @@ void SimReceiver::receiveByte(char c, TimePoint now)
         m_record += c;
         send(std::string_view(&echo, 1));
         if (m_record.size() == 3) {
-            m_expectedLength = 1 + kHeaderDigits +
-                               2 * static_cast<std::size_t>(hexValue(m_record[1]) * 16 + hexValue(m_record[2])) + 2;
+            m_expectedLength =
+                1 + kHeaderDigits +
+                2 * static_cast<std::size_t>(hex::DigitValue(m_record[1]) * 16 + hex::DigitValue(m_record[2])) + 2;
         }
         if (m_record.size() >= 3 && m_record.size() == m_expectedLength) {
             recordComplete(now);

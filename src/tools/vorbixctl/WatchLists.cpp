@@ -1,6 +1,6 @@
 #include "tools/vorbixctl/WatchLists.h"
 
-#include "core/lists/ListLevels.h"
+#include "core/model/TxCode.h"
 #include "core/text/TextFile.h"
 #include "tools/vorbixctl/ListOutput.h"
 
@@ -36,7 +36,7 @@ online::DataSetLookup WatchLists::dataSetLookup() const
         return {};
     }
     // Asked on the session's thread; the records do not change while watching.
-    return [this](std::string_view serial) { return lists::serialInRecords(m_records, serial); };
+    return [this](std::string_view serial) { return model::HoldsSerial(m_records, serial); };
 }
 
 void WatchLists::handOver(const online::HandOver& handOver, std::time_t when)

@@ -3,6 +3,7 @@
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
 #include "core/lists/EventCode.h"
+#include "core/model/TxCode.h"
 #include "ui/app/QtText.h"
 #include "ui/lists/ListGrid.h"
 #include "ui/lists/ListTableModel.h"
@@ -55,7 +56,7 @@ BatteryPage::BatteryPage(lists::TBatt& batt, ListContext context, QWidget* paren
     connect(m_grid, &ListGrid::rowDoubleClicked, this, [this](int clicked) {
         if (clicked >= 0 && clicked < static_cast<int>(m_batt.Records.size())) {
             emit findTransmitterRequested(
-                fromCp(lists::serialOf(m_batt.Records[static_cast<std::size_t>(clicked)].TxCode)));
+                fromCp(model::SerialOfTxCode(m_batt.Records[static_cast<std::size_t>(clicked)].TxCode)));
         }
     });
 }

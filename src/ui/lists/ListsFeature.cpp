@@ -4,7 +4,8 @@
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
 #include "core/lists/EventCode.h"
-#include "core/lists/ListLevels.h"
+#include "core/model/TxCode.h"
+#include "core/online/HandOver.h"
 #include "core/text/TextFile.h"
 #include "core/views/ColumnConfig.h"
 #include "ui/app/Dialogs.h"
@@ -121,19 +122,26 @@ void ListsFeature::saveFailed(const std::string& error)
 void ListsFeature::ReceiveStatus(const QString& txCode, const QString& buttonCode, bool lowBatt, bool inReceiver,
                                  const QDateTime& time)
 {
-    const std::string tx = toCp(txCode);
-    if (!lists::namesTransmitter(tx)) {
-        return;
+    // The lists take what the hand-over rule of on-line mode decides, as vorbixctl watch does.
+    online::StatusBlock block;
+    block.txCode = toCp(txCode);
+    block.code = buttonCode.isEmpty() ? '0' : buttonCode.at(0).toLatin1();
+    block.lowBattery = lowBatt;
+    if (inReceiver) {
+        block.slot = 0; // the receiver named a slot; which one does not matter here
     }
-    lists::EventSource source;
-    source.inReceiver = inReceiver;
-    source.inDataSet =
-        shell().state().DataOpen && lists::serialInRecords(shell().records().memory.Records, lists::serialOf(tx));
     const app::Settings& s = shell().settings();
-    if (lists::historyTakes(s.HistoryMonitorLevel, source)) {
+    online::DataSetLookup inDataSet;
+    if (shell().state().DataOpen) {
+        const model::RecordTable& records = shell().records().memory.Records;
+        inDataSet = [&records](std::string_view serial) { return model::HoldsSerial(records, serial); };
+    }
+    const online::HandOver handOver =
+        online::DecideHandOver(block, {s.HistoryMonitorLevel, s.BatteryMonitorLevel}, inDataSet);
+    if (handOver.history) {
         AddEvent(txCode, buttonCode, lowBatt, time);
     }
-    for (int n = lists::batteryReports(s.BatteryMonitorLevel, source); n > 0; --n) {
+    for (int n = handOver.batteryReports; n > 0; --n) {
         ReportBattery(txCode, lowBatt, time);
     }
 }

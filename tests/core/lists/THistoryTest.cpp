@@ -1,6 +1,5 @@
 #include "core/lists/THistory.h"
 #include "ListRecordFixture.h"
-#include "core/lists/ListLevels.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -107,29 +106,6 @@ TEST_F(THistoryTest, SortsAreStableInBothDirectionsAndFollowTheSelectedEntry)
     history.SortHistory(HistoryField::Time, false);
     EXPECT_EQ(history.Records[0].Time.minute, 4);
     EXPECT_EQ(history.Records[3].Time.minute, 1);
-}
-
-TEST_F(THistoryTest, LevelsDecideWhichEventsReachTheLists)
-{
-    struct Case
-    {
-        int level;
-        bool inReceiver;
-        bool inDataSet;
-        bool history;
-        int battery;
-    };
-    const Case cases[] = {
-        {0, true, true, false, 0}, {1, true, false, true, 1},   {1, false, true, false, 0},
-        {2, false, true, true, 1}, {2, true, false, false, 0},  {3, true, true, true, 2},
-        {3, false, true, true, 1}, {3, false, false, false, 0}, {4, false, false, true, 1},
-    };
-    for (const Case& c : cases) {
-        const EventSource source{c.inReceiver, c.inDataSet};
-        EXPECT_EQ(historyTakes(c.level, source), c.history) << c.level << c.inReceiver << c.inDataSet;
-        EXPECT_EQ(batteryReports(c.level, source), c.battery) << c.level << c.inReceiver << c.inDataSet;
-    }
-    EXPECT_FALSE(namesTransmitter("0000000"));
 }
 
 TEST_F(THistoryTest, EverySortGivesTheOrderOfTheNeighbourSwappingSort)
