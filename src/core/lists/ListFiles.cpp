@@ -8,7 +8,11 @@ namespace vorbix::lists {
 bool readListFile(const std::string& path, std::string& content, ListLoad& load)
 {
     load = ListLoad{};
-    return text::readFile(path, content, load.error);
+    if (text::readFile(path, content, load.error)) {
+        return true;
+    }
+    load.missing = text::isMissing(path);
+    return false;
 }
 
 bool writeListFile(const std::string& path, const std::string& content, std::string& error)
