@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorbix::app {
@@ -23,9 +24,17 @@ bool InstanceLock::acquire(const std::string& lockFolder, const std::string& ins
     error.clear();
     const std::string path = InstanceLockPath(lockFolder, instanceName);
     // The file only carries the lock; nothing is ever written into it.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) {
         error = "Cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = "Cannot open " + text::notRegularText(path, st.st_mode);
+        ::close(fd);
         return false;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -53,13 +62,48 @@ std::string InstanceName(const std::string& programFolder)
     return text::baseName(text::withoutTrailingSeparator(programFolder));
 }
 
-std::string RuntimeFolder()
+bool IsPrivateFolder(const std::string& folder, unsigned uid, std::string& error)
 {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && *runtime != '\0' && text::directoryExists(runtime)) {
-        return runtime;
+    error.clear();
+    // Opened rather than looked up, so that what is checked is what was found, link or not.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno == ELOOP || errno == ENOTDIR ? folder + ": a symbolic link or not a folder"
+                                                   : text::failureText(folder, errno);
+        return false;
     }
-    return "/tmp";
+    struct stat st
+    {
+    };
+    const bool looked = ::fstat(fd, &st) == 0;
+    const int reason = errno;
+    ::close(fd);
+    if (!looked) {
+        error = text::failureText(folder, reason);
+    } else if (st.st_uid != static_cast<uid_t>(uid)) {
+        error = folder + ": belongs to another user";
+    } else if ((st.st_mode & 077) != 0) {
+        error = folder + ": others have access to it (it must be 0700)";
+    }
+    return error.empty();
+}
+
+bool PrivateRuntimeFolder(std::string& folder, std::string& error, const std::string& sharedBase)
+{
+    const unsigned uid = ::getuid();
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && *runtime != '\0' && IsPrivateFolder(runtime, uid, error)) {
+        folder = runtime;
+        return true;
+    }
+    // A folder in the shared one that another user could not have made ours: where one is found
+    // already, it must be ours and closed, or it is refused.
+    folder = text::joinPath(sharedBase, "vorbix-" + std::to_string(uid));
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = text::failureText(folder, errno);
+        return false;
+    }
+    return IsPrivateFolder(folder, uid, error);
 }
 
 std::string InstanceLockPath(const std::string& lockFolder, const std::string& instanceName)
@@ -70,7 +114,6 @@ std::string InstanceLockPath(const std::string& lockFolder, const std::string& i
                            c == '_' || c == '.';
         safe += plain ? c : '_';
     }
-    // In /tmp, which every user shares, the user id keeps one user's copy from blocking another's.
     return text::joinPath(lockFolder, "vorbix-" + std::to_string(::getuid()) + "-" + safe + ".lock");
 }
 

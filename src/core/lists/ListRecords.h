@@ -32,11 +32,12 @@ struct TLowBatt
     bool operator==(const TLowBatt&) const = default;
 };
 
-// What a load found: whether the file could be read, and the lines whose time did not parse
-// (left out of the list; the first of them is kept for the report).
+// What a load found: whether the file could be read, and the lines that did not read (too few
+// fields, or a time that does not parse), left out of the list; the first is kept for the report.
 struct ListLoad
 {
     bool opened = false;
+    bool missing = false; // not opened because there is no file yet: an empty list, nothing to report
     int skippedLines = 0;
     std::string firstSkipped;
     std::string error; // "PATH: REASON" when the file could not be read

@@ -42,6 +42,9 @@ std::string lowBattLine(const TLowBatt& rec)
 bool parseLowBattLine(std::string_view line, TLowBatt& rec)
 {
     std::vector<std::string> fields = splitListFields(line);
+    if (fields.size() < kMinimumListFields) {
+        return false;
+    }
     const bool hasTime = fields.size() > 2;
     fields.resize(std::max(fields.size(), kBatteryFields));
     rec = TLowBatt{};

@@ -68,6 +68,7 @@ private:
 
 // "TxCode#State#Time#ID#User1#User2#User3#User4#".
 std::string lowBattLine(const TLowBatt& rec);
+// As parseHistoryLine.
 [[nodiscard]] bool parseLowBattLine(std::string_view line, TLowBatt& rec);
 std::string formatLowBatt(const std::vector<TLowBatt>& records);
 ListLoad parseLowBatt(std::string_view content, std::vector<TLowBatt>& records);

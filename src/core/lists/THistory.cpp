@@ -46,6 +46,9 @@ std::string historyLine(const THistoryRec& rec)
 bool parseHistoryLine(std::string_view line, THistoryRec& rec)
 {
     std::vector<std::string> fields = splitListFields(line);
+    if (fields.size() < kMinimumListFields) {
+        return false;
+    }
     const bool hasTime = fields.size() > 2;
     fields.resize(std::max(fields.size(), kHistoryFields));
     rec = THistoryRec{};

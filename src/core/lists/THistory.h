@@ -60,7 +60,8 @@ private:
 
 // "TxCode#Code#Time#LowBatt#ID#User1#User2#User3#User4#".
 std::string historyLine(const THistoryRec& rec);
-// Reads a line by the file's rules; false when a time field is there and does not parse.
+// Reads a line by the file's rules; false when it has fewer than kMinimumListFields fields, or
+// when a time field is there and does not parse.
 [[nodiscard]] bool parseHistoryLine(std::string_view line, THistoryRec& rec);
 // The file's content (CR LF after each line) and its reading, for the files and their tests.
 std::string formatHistory(const std::vector<THistoryRec>& records);

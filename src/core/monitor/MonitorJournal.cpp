@@ -1,6 +1,7 @@
 #include "core/monitor/MonitorJournal.h"
 
 #include "core/text/Cp1250.h"
+#include "core/text/TextFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -42,6 +43,106 @@ std::string journalLine(const Change& change, const std::string& user)
            csvField(cp1250::toUtf8(change.buttonCode)) + "," + csvField(cp1250::toUtf8(user));
 }
 
+namespace {
+
+// Opens the journal to append to it, creating it when missing. A link is not followed (it could
+// lead to any file the user may write), a named pipe is not waited for, and only a regular file of
+// the user's own is taken. Read access, where given, lets the last byte be checked.
+int openJournal(const std::string& path, std::string& error)
+{
+    constexpr int kFlags = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(path.c_str(), O_RDWR | kFlags, 0644);
+    if (fd < 0 && errno == EACCES) {
+        fd = ::open(path.c_str(), O_WRONLY | kFlags, 0644);
+    }
+    if (fd < 0) {
+        error = errno == ELOOP ? path + ": a symbolic link, which the journal does not follow"
+                               : text::failureText(path, errno);
+        return -1;
+    }
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0) {
+        error = text::failureText(path, errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = text::notRegularText(path, info.st_mode);
+    } else if (info.st_uid != ::geteuid()) {
+        error = path + ": belongs to another user";
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
+// True when the file's last byte is not a line feed: a line cut off by someone else, or a file
+// edited by hand. A file that cannot be read is taken as ending well.
+bool endsInsideALine(int fd, off_t size)
+{
+    char last = '\n';
+    return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+}
+
+// Writes `text` with one write, so that a line never mixes with another writer's. When the write
+// stops short (a full disk, a size limit) the file is cut back to the last whole line of it.
+bool writeWholeLines(int fd, const std::string& text, std::string& reason)
+{
+    ssize_t written = -1;
+    do {
+        written = ::write(fd, text.data(), text.size());
+    } while (written < 0 && errno == EINTR);
+    if (written == static_cast<ssize_t>(text.size())) {
+        return true;
+    }
+    if (written < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    // Appended bytes end at the file offset; the file is cut back to the last line end among them.
+    const off_t end = ::lseek(fd, 0, SEEK_CUR);
+    const std::size_t lastLineEnd = written > 0 ? text.rfind('\n', static_cast<std::size_t>(written) - 1) : 0;
+    const off_t whole = written > 0 && lastLineEnd != std::string::npos ? static_cast<off_t>(lastLineEnd) + 1 : 0;
+    if (end < 0 || ::ftruncate(fd, end - written + whole) != 0) {
+        reason = "short write, and the part written could not be removed: " + std::string(std::strerror(errno));
+        return false;
+    }
+    reason = "short write (only " + std::to_string(written) + " of " + std::to_string(text.size()) +
+             " bytes), the part line removed";
+    return false;
+}
+
+} // namespace
+
+bool appendJournalLine(const std::string& path, const std::string& line, std::string& error)
+{
+    error.clear();
+    const int fd = openJournal(path, error);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info
+    {
+    };
+    std::string text;
+    if (::fstat(fd, &info) == 0 && info.st_size == 0) {
+        text = std::string(MonitorJournal::kHeader) + "\r\n";
+    } else if (endsInsideALine(fd, info.st_size)) {
+        text = "\r\n";
+    }
+    text += line + "\r\n";
+    std::string reason;
+    bool ok = writeWholeLines(fd, text, reason);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        reason = std::strerror(errno);
+    }
+    if (!ok) {
+        error = path + ": " + reason;
+    }
+    return ok;
+}
+
 MonitorJournal::MonitorJournal(std::string path, ErrorSink onError)
     : m_path(std::move(path)), m_onError(std::move(onError))
 {
@@ -50,34 +151,11 @@ MonitorJournal::MonitorJournal(std::string path, ErrorSink onError)
 bool MonitorJournal::append(const Change& change, const std::string& user)
 {
     std::string error;
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    bool ok = fd >= 0;
-    if (ok) {
-        struct stat info
-        {
-        };
-        std::string lines;
-        if (::fstat(fd, &info) == 0 && info.st_size == 0) {
-            lines = std::string(kHeader) + "\r\n";
-        }
-        lines += journalLine(change, user) + "\r\n";
-        // One write, so that a line never mixes with another writer's.
-        const ssize_t written = ::write(fd, lines.data(), lines.size());
-        ok = written == static_cast<ssize_t>(lines.size());
-        if (!ok) {
-            error = written < 0 ? std::strerror(errno) : "short write";
-        }
-        if (::close(fd) != 0 && ok) {
-            ok = false;
-            error = std::strerror(errno);
-        }
-    } else {
-        error = std::strerror(errno);
-    }
+    const bool ok = appendJournalLine(m_path, journalLine(change, user), error);
     if (!ok && !m_reported) {
         m_reported = true;
         if (m_onError) {
-            m_onError("Cannot write the alarm journal " + m_path + ": " + error);
+            m_onError("Cannot write the alarm journal " + error);
         }
     }
     return ok;

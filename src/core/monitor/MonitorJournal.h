@@ -13,6 +13,8 @@ namespace vorbix::monitor {
 // "time,kind,message,text,tx,button,user" that a new file gets. Lines are only ever appended (the
 // file is opened for appending, never rewritten), so an alarm console's record survives anything
 // the program does later. A failing write is reported once; the journal then keeps trying quietly.
+// The journal is never written through a symbolic link nor into anything but a regular file of the
+// user's own, and holds whole lines only: a line cut short by a full disk is removed again.
 class MonitorJournal
 {
 public:
@@ -31,6 +33,12 @@ private:
     ErrorSink m_onError;
     bool m_reported = false;
 };
+
+// Appends `line` and CR LF to the journal file at `path` as one write; a new file first gets the
+// header, a file that does not end in a line break first gets one. False with "PATH: REASON" when
+// the file cannot be opened (a link, not a regular file, another user's), or the write fails or
+// stops short; the file then holds no part of the line.
+[[nodiscard]] bool appendJournalLine(const std::string& path, const std::string& line, std::string& error);
 
 // One line of the journal without its line end; texts are cp1250 and written as UTF-8.
 std::string journalLine(const Change& change, const std::string& user);

@@ -74,6 +74,13 @@ bool LoadAccounts(const std::string& path, AccountList& accounts, std::string& e
     if (!text::readFile(path, content, error)) {
         return false;
     }
+    // The program only ever writes whole records; a file that is not made of them was cut or shifted,
+    // and read as if aligned it would show passwords as names and profiles.
+    if (content.size() % kAccountRecordSize != 0) {
+        error = path + ": damaged, " + std::to_string(content.size()) + " bytes is not a whole number of " +
+                std::to_string(kAccountRecordSize) + "-byte account records";
+        return false;
+    }
     accounts = ParseAccounts(content);
     return true;
 }

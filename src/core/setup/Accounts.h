@@ -37,7 +37,8 @@ AccountList ParseAccounts(std::string_view content);
 std::string FormatAccounts(const AccountList& accounts);
 
 // Reads the accounts; a missing file gives an empty list and true. False with "PATH: REASON" when
-// the file exists but cannot be read.
+// the file exists but cannot be read, or when its size is not a whole number of records (a damaged
+// file: the parse would ignore the partial record, but every record after a shift is garbled).
 [[nodiscard]] bool LoadAccounts(const std::string& path, AccountList& accounts, std::string& error);
 
 // Rewrites the whole file (also when the list is empty), owner-only (0600), through the atomic

@@ -247,12 +247,8 @@ bool writeWithMode(const std::string& path, std::string_view content, const mode
     {
     };
     if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            error = failureText(path, EISDIR);
-            return false;
-        }
         if (!S_ISREG(st.st_mode)) {
-            error = path + ": not a regular file";
+            error = notRegularText(path, st.st_mode);
             return false;
         }
         if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {

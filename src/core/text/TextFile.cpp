@@ -1,6 +1,8 @@
 #include "core/text/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,7 +44,8 @@ bool readFile(const std::string& path, std::string& content, std::string& error)
 {
     content.clear();
     error.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe would block the open until some writer came.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         error = failureText(path, errno);
         return false;
@@ -50,18 +53,28 @@ bool readFile(const std::string& path, std::string& content, std::string& error)
     struct stat st
     {
     };
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int reason = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &st) != 0) {
+        error = failureText(path, errno);
         ::close(fd);
-        error = failureText(path, reason);
         return false;
     }
-    if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        content.reserve(static_cast<std::size_t>(st.st_size));
+    if (!S_ISREG(st.st_mode)) {
+        error = notRegularText(path, st.st_mode);
+        ::close(fd);
+        return false;
     }
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize) {
+        error = tooLargeText(path);
+        ::close(fd);
+        return false;
+    }
+    content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    // The size can be wrong (a file that grows while read, a /proc file that reports 0): the read
+    // stops one byte past the limit whatever the size said.
+    while (content.size() <= kMaxFileSize) {
+        const std::size_t want = std::min(sizeof buffer, kMaxFileSize + 1 - content.size());
+        const ssize_t n = ::read(fd, buffer, want);
         if (n == 0) {
             break;
         }
@@ -77,6 +90,12 @@ bool readFile(const std::string& path, std::string& content, std::string& error)
         content.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    if (content.size() > kMaxFileSize) {
+        content.clear();
+        content.shrink_to_fit();
+        error = tooLargeText(path);
+        return false;
+    }
     return true;
 }
 
@@ -108,6 +127,34 @@ std::string failureText(const std::string& path, int errorNumber)
     return path + ": " + std::strerror(errorNumber);
 }
 
+std::string notRegularText(const std::string& path, unsigned fileMode)
+{
+    const auto mode = static_cast<mode_t>(fileMode);
+    if (S_ISDIR(mode)) {
+        return failureText(path, EISDIR);
+    }
+    const char* what = S_ISFIFO(mode)                   ? " (a named pipe)"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? " (a device)"
+                       : S_ISSOCK(mode)                 ? " (a socket)"
+                       : S_ISLNK(mode)                  ? " (a symbolic link)"
+                                                        : "";
+    return path + ": not a regular file" + what;
+}
+
+std::string tooLargeText(const std::string& path)
+{
+    return path + ": larger than " + std::to_string(kMaxFileSize / (1024 * 1024)) +
+           " MiB, more than any file of the program holds";
+}
+
+bool isMissing(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    return ::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 bool fileExists(const std::string& path)
 {
     struct stat st
@@ -126,12 +173,12 @@ bool fileExists(const std::string& path, std::string& error)
         error = failureText(path, errno);
         return false;
     }
-    if (S_ISDIR(st.st_mode)) {
-        error = failureText(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+        error = notRegularText(path, st.st_mode);
         return false;
     }
-    if (!S_ISREG(st.st_mode)) {
-        error = path + ": not a regular file";
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize) {
+        error = tooLargeText(path);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +15,15 @@ std::vector<std::string> splitLines(std::string_view content);
 // Joins lines, each followed by CR LF.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 
-// Reads a whole file. False when it cannot be opened or read (missing, a folder, no permission,
-// an input/output error); `content` is then empty and `error` holds failureText(path, errno).
-// Never throws.
+// The largest file any reader takes: far above any file the program writes, and small enough that
+// a link to an endless device or a huge stray file cannot exhaust the memory.
+inline constexpr std::size_t kMaxFileSize = std::size_t{256} * 1024 * 1024;
+
+// Reads a whole file. False when it cannot be opened or read (missing, no permission, an
+// input/output error), when it is not a regular file (a folder, a named pipe, a device) or when it
+// is larger than kMaxFileSize; `content` is then empty and `error` holds "PATH: REASON". The file
+// is opened without waiting, so a named pipe with no writer is refused, not waited for. Links are
+// followed. Never throws.
 [[nodiscard]] bool readFile(const std::string& path, std::string& content, std::string& error);
 [[nodiscard]] bool readFile(const std::string& path, std::string& content);
 
@@ -28,11 +35,22 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines);
 // texts shown to the user put this after the language text and " - ".
 std::string failureText(const std::string& path, int errorNumber);
 
+// "PATH: REASON" for a file whose type (st_mode) is not a regular file: the system's text for a
+// folder ("Is a directory"), else "not a regular file" with what it is, "(a named pipe)".
+std::string notRegularText(const std::string& path, unsigned fileMode);
+
+// "PATH: REASON" for a file larger than kMaxFileSize.
+std::string tooLargeText(const std::string& path);
+
+// True when nothing is found at the path (a link that leads nowhere counts as nothing): the one
+// read failure that means "no file yet" rather than a fault to report.
+bool isMissing(const std::string& path);
+
 bool fileExists(const std::string& path);
 
-// As fileExists, for a check that is reported: false with failureText(path, reason), the reason
-// being the system's when the path cannot be looked up, "Is a directory" for a folder, and
-// "not a regular file" for anything else that is not a plain file.
+// As fileExists, for a check that is reported: false with failureText(path, reason) when the path
+// cannot be looked up, notRegularText for anything that is not a plain file, and tooLargeText for
+// a file no reader would take.
 [[nodiscard]] bool fileExists(const std::string& path, std::string& error);
 bool directoryExists(const std::string& path);
 

@@ -2,7 +2,7 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlSession.h"
 
-#include "core/text/Cp1250.h"
+#include "tools/vorbixctl/HumanText.h"
 
 #include <cstdio>
 #include <iostream>
@@ -29,8 +29,8 @@ int runInfo(CtlSession& session, const std::vector<std::string>& args)
         return kExitFailure;
     }
     const model::TDevice& d = session.memory().Device;
-    std::cout << "model=" << cp1250::toUtf8(d.Model) << "\n"
-              << "description=" << cp1250::toUtf8(d.Description) << "\n"
+    std::cout << "model=" << tools::humanText(d.Model) << "\n"
+              << "description=" << tools::humanText(d.Description) << "\n"
               << "relays=" << d.Relays << "\n"
               << "records=" << d.RecordCount << "\n"
               << "mem_start=" << address(d.MemStart) << "\n"

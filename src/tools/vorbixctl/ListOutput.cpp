@@ -2,6 +2,7 @@
 
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
+#include "tools/vorbixctl/HumanText.h"
 
 #include <cstdio>
 #include <iostream>
@@ -24,14 +25,14 @@ bool parseListArgs(const std::string& command, const std::vector<std::string>& a
 
 bool checkListLoad(const lists::ListLoad& load, const std::string& path)
 {
-    if (!load.opened && text::fileExists(path)) {
+    if (!load.opened && !load.missing) {
         std::cerr << "vorbixctl: " << load.error << "\n";
         return false;
     }
     if (load.skippedLines > 0) {
         std::cerr << "vorbixctl: " << path << ": " << load.skippedLines
-                  << " line(s) with a time that does not read left out, the first: "
-                  << cp1250::toUtf8(load.firstSkipped) << "\n";
+                  << " line(s) that do not read (too few fields or a time that does not read) left out, the first: "
+                  << humanText(load.firstSkipped) << "\n";
     }
     return true;
 }
@@ -70,7 +71,7 @@ std::string tabLine(const std::vector<std::string>& cp1250Fields)
 {
     std::string line;
     for (std::size_t i = 0; i < cp1250Fields.size(); ++i) {
-        line += (i == 0 ? "" : "\t") + cp1250::toUtf8(cp1250Fields[i]);
+        line += (i == 0 ? "" : "\t") + humanText(cp1250Fields[i]);
     }
     return line;
 }

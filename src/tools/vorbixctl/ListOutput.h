@@ -19,7 +19,7 @@ bool checkListLoad(const lists::ListLoad& load, const std::string& path);
 std::string jsonString(const std::string& cp1250Text);
 std::string jsonUser(const std::array<std::string, 4>& user);
 
-// Tab-separated UTF-8 fields.
+// Tab-separated UTF-8 fields, each as humanText shows it.
 std::string tabLine(const std::vector<std::string>& cp1250Fields);
 
 } // namespace vorbix::tools

@@ -72,7 +72,8 @@ int runMonitor(CtlSession& session, const std::vector<std::string>& args)
         return kExitUsage;
     }
     monitor::TMonitor setup;
-    setup.setMessages(&session.texts(), [&session](const std::string& message) { session.report(message); });
+    // The load's failure comes back in `error` and is reported once, below.
+    setup.setMessages(&session.texts(), {});
     std::string error;
     if (!setup.Nacti(setupFile, error)) {
         session.report(error.empty() ? "cannot read " + setupFile : error);

@@ -1,10 +1,10 @@
 #include "tools/vorbixctl/ShowCommand.h"
 
 #include "core/model/ModelText.h"
-#include "core/text/Cp1250.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
 #include "tools/vorbixctl/DataFileViews.h"
+#include "tools/vorbixctl/HumanText.h"
 
 #include <iostream>
 
@@ -57,13 +57,7 @@ bool parseOptions(const std::vector<std::string>& args, ShowOptions& options, st
 // One cell of a tab-separated line: the texts are code page 1250 and may hold any character.
 std::string cell(const std::string& text)
 {
-    std::string clean = text;
-    for (char& c : clean) {
-        if (c == '\t' || c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return cp1250::toUtf8(clean);
+    return humanText(text);
 }
 
 void printGrid(const views::GridText& grid)

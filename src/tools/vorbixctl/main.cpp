@@ -3,6 +3,7 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlOptions.h"
 #include "tools/vorbixctl/CtlSession.h"
+#include "tools/vorbixctl/HumanText.h"
 #include "tools/vorbixctl/ListCommands.h"
 #include "tools/vorbixctl/MonitorShowCommand.h"
 #include "tools/vorbixctl/PageCommands.h"
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
 {
     using namespace vorbix::ctl;
     std::signal(SIGPIPE, SIG_IGN);
+    // Every line printed, to the terminal or a pipe, shows control characters from files and from
+    // the receiver as "?"; JSON output has none to show.
+    const vorbix::tools::TerminalSafeStream safeOut(std::cout);
+    const vorbix::tools::TerminalSafeStream safeErr(std::cerr);
     GlobalOptions options;
     std::string error;
     if (!parseGlobalOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {

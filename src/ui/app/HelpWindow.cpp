@@ -1,6 +1,7 @@
 #include "ui/app/HelpWindow.h"
 
 #include "core/app/HelpTopics.h"
+#include "ui/app/HelpPageBrowser.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -17,7 +18,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Vorbix - Help"));
     resize(640, 520);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpPageBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);

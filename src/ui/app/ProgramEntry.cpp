@@ -60,11 +60,12 @@ int runProgram(const text::CommandLine& commandLine)
 
     app::InstanceLock lock;
     std::string error;
-    const std::string lockFolder = app::RuntimeFolder();
+    std::string lockFolder;
     const std::string instance = app::InstanceName(commandLine.programFolder);
+    const bool privateFolder = app::PrivateRuntimeFolder(lockFolder, error);
     const QString beacon = beaconName(app::InstanceLockPath(lockFolder, instance));
-    if (!lock.acquire(lockFolder, instance, error)) {
-        if (error.empty()) {
+    if (!privateFolder || !lock.acquire(lockFolder, instance, error)) {
+        if (privateFolder && error.empty()) {
             // Another copy runs from this folder: it comes to the front, and this one ends.
             const bool raised = InstanceBeacon::call(beacon);
             std::cerr << "Vorbix already runs on " << commandLine.programFolder

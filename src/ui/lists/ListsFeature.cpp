@@ -104,10 +104,14 @@ lists::UserColumnsShown ListsFeature::shownColumns() const
 
 void ListsFeature::reportLoad(const lists::ListLoad& load, const std::string& path)
 {
+    if (!load.opened && !load.missing) {
+        // The list stays empty as for a missing file; the log says why.
+        qWarning().noquote() << fromCp(load.error);
+    }
     if (load.skippedLines > 0) {
         // The lines are left out and the next save drops them; the log says which.
-        qWarning().noquote() << QStringLiteral(
-                                    "%1: %2 line(s) with a time that does not read were left out, the first: %3")
+        qWarning().noquote() << QStringLiteral("%1: %2 line(s) that do not read (too few fields or a time that does "
+                                               "not read) were left out, the first: %3")
                                     .arg(QString::fromStdString(path))
                                     .arg(load.skippedLines)
                                     .arg(fromCp(load.firstSkipped));

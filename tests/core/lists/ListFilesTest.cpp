@@ -138,6 +138,22 @@ TEST(HistoryFileTest, ABadTimeLineIsSkippedAndTheLinesAfterItAreKept)
                                           "X3#1#08.03.2009#0#0#####\r\n");
 }
 
+// Any text put in place of a list file has lines without "#": read as blank entries, the next event
+// would rewrite the file as such. They are left out and counted like lines whose time does not read.
+TEST(HistoryFileTest, LinesWithTooFewFieldsAreSkippedAndNoted)
+{
+    std::vector<THistoryRec> history;
+    const ListLoad load = parseHistory("Dear diary,\r\nX1#\r\nX2#1#\r\n", history);
+    EXPECT_EQ(load.skippedLines, 2);
+    EXPECT_EQ(load.firstSkipped, "Dear diary,");
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].TxCode, "X2");
+
+    std::vector<TLowBatt> batt;
+    EXPECT_EQ(parseLowBatt("plain text\r\nX2#1#\r\n", batt).skippedLines, 1);
+    EXPECT_EQ(batt.size(), 1u);
+}
+
 TEST(HistoryFileTest, WrittenFilesReadBackEqual)
 {
     test::TempFolder folder;

@@ -2,7 +2,11 @@
 #include "core/monitor/MonitorJournal.h"
 #include "support/TempFolder.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vorbix;
 using namespace vorbix::monitor;
@@ -368,6 +372,39 @@ TEST(MonitorJournal, AFailureIsReportedOnce)
     EXPECT_FALSE(journal.append({}, ""));
     EXPECT_FALSE(journal.append({}, ""));
     EXPECT_EQ(errors.size(), 1u);
+}
+
+// A journal on a file system that fills up: a write that stops short leaves no part line behind,
+// and a journal someone left without a final line break gets one before the next line. The file
+// size limit of a child process makes the kernel cut the writes short as a full disk would.
+TEST(MonitorJournal, AFullDiskLeavesWholeLinesOnly)
+{
+    test::TempFolder folder;
+    const std::string path = folder.file(MonitorJournal::kFileName);
+    const std::string line = "2026-12-11T01:41:47,activate,1,Gate,X212AB4,3,";
+    const std::string header = std::string(MonitorJournal::kHeader) + "\r\n";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{header.size() + 2 * (line.size() + 2) + 20, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        int written = 0;
+        for (int i = 0; i < 5; ++i) {
+            written += appendJournalLine(path, line, error) ? 1 : 0;
+        }
+        ::_exit(written == 2 && error.find("short write") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(folder.read(MonitorJournal::kFileName), header + line + "\r\n" + line + "\r\n");
+
+    folder.write(MonitorJournal::kFileName, header + "cut off by someone");
+    std::string error;
+    ASSERT_TRUE(appendJournalLine(path, line, error)) << error;
+    EXPECT_EQ(folder.read(MonitorJournal::kFileName), header + "cut off by someone\r\n" + line + "\r\n");
 }
 
 } // namespace

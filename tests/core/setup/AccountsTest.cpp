@@ -124,6 +124,14 @@ TEST(AccountsTest, ErrorsNeverCarryThePassword)
     AccountList accounts;
     EXPECT_FALSE(LoadAccounts(folder.path(), accounts, error)); // a folder in place of the file
     EXPECT_NE(error.find(folder.path()), std::string::npos);
+
+    // A shifted file would show each password, less a character, as a profile: it is refused whole.
+    const std::string shifted =
+        folder.write("Ucty.dat", std::string(101, 'x') + FormatAccounts({{"admin", "TopSecret42", true, "P"}}));
+    accounts = {{"x", "y", false, ""}};
+    EXPECT_FALSE(LoadAccounts(shifted, accounts, error));
+    EXPECT_EQ(error, shifted + ": damaged, 405 bytes is not a whole number of 304-byte account records");
+    EXPECT_TRUE(accounts.empty());
 }
 
 TEST(AccountsTest, LoginMatch)

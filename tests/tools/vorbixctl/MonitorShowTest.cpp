@@ -73,6 +73,9 @@ TEST(MonitorShowTest, AFileThatDoesNotLoadPrintsWhyAndFails)
         EXPECT_EQ(run.out, "") << c.name;
         const std::string err = stderrOf(folder, "--folder '" + folder.path() + "' monitor-show '" + file + "'");
         EXPECT_NE(err.find(c.message), std::string::npos) << c.name << ": " << err;
+        // monitor loads the setup the same way, before it needs a receiver, and says why once.
+        const std::string monitorErr = stderrOf(folder, "--folder '" + folder.path() + "' monitor '" + file + "'");
+        EXPECT_EQ(monitorErr, err) << c.name;
     }
     EXPECT_EQ(runTool("--folder '" + folder.path() + "' monitor-show '" + folder.file("none.mon") + "'").exitCode, 1);
     EXPECT_EQ(runTool("--folder '" + folder.path() + "' monitor-show").exitCode, 2);

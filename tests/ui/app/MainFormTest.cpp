@@ -502,7 +502,10 @@ TEST(ProgramEntryTest, SecondCopyFromTheSameFolderEndsAtOnce)
 
     app::InstanceLock first;
     std::string error;
-    ASSERT_TRUE(first.acquire(app::RuntimeFolder(), app::InstanceName(folder), error)) << error;
+    std::string lockFolder;
+    ASSERT_TRUE(app::PrivateRuntimeFolder(lockFolder, error)) << error;
+    EXPECT_EQ(lockFolder, runtime.path());
+    ASSERT_TRUE(first.acquire(lockFolder, app::InstanceName(folder), error)) << error;
 
     text::CommandLine line;
     line.programFolder = folder;

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <atomic>
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace vorbix;
 using namespace vorbix::test;
@@ -112,4 +113,29 @@ TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
     info.close();
     EXPECT_FALSE(cancel.load());
     EXPECT_FALSE(info.CancelButton->isEnabled());
+}
+
+// A help page that is a named pipe or a folder, reached by a link of another page: the browser
+// shows the path and the reason at once instead of waiting on the pipe.
+TEST(HelpPageBrowserTest, APageThatIsNotAPlainFileShowsWhy)
+{
+    TempFolder folder;
+    folder.write("index.html", "<html><body><a href=\"pipe.html\">pipe</a></body></html>");
+    ASSERT_EQ(::mkfifo(folder.file("pipe.html").c_str(), 0644), 0);
+    ASSERT_EQ(::mkdir(folder.file("folder.html").c_str(), 0755), 0);
+    ui::HelpWindow window;
+    window.setContentsPage(QString::fromStdString(folder.file("index.html")));
+    window.showContents();
+    EXPECT_TRUE(window.browser()->toPlainText().startsWith(QStringLiteral("pipe")));
+    const struct
+    {
+        const char* link;
+        const char* reason;
+    } cases[] = {{"pipe.html", ": not a regular file (a named pipe)"}, {"folder.html", ": Is a directory"}};
+    for (const auto& c : cases) {
+        window.browser()->setSource(QUrl::fromLocalFile(QString::fromStdString(folder.file(c.link))));
+        EXPECT_EQ(window.browser()->toPlainText(),
+                  QString::fromStdString(folder.file(c.link)) + QString::fromLatin1(c.reason));
+    }
+    window.close();
 }
