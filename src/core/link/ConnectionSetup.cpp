@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <set>
 
 namespace vorbix::link {
 namespace {
@@ -32,9 +34,15 @@ bool parsePortNumber(const std::string& text, int& number)
     return parseInt(rest, number);
 }
 
-} // namespace
+// The device a path ends at after its links; the path itself when that cannot be found.
+std::string deviceBehind(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(path, ec);
+    return ec ? path : real.string();
+}
 
-std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available)
+std::vector<SerialPortEntry> listComPorts(const SerialPortMap& ports, const std::function<bool(int)>& available)
 {
     std::vector<SerialPortEntry> list;
     for (int n = 1; n <= kHighestPort; ++n) {
@@ -49,6 +57,55 @@ std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const s
         list.push_back(std::move(entry));
     }
     return list;
+}
+
+} // namespace
+
+std::vector<std::string> UsbSerialAdapters(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        names.push_back(it->path().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available,
+                                             const std::optional<std::vector<std::string>>& adapters)
+{
+    std::vector<SerialPortEntry> list = listComPorts(ports, available);
+    std::set<int> taken;
+    std::set<std::string> named;
+    for (const auto& [number, device] : ports) {
+        taken.insert(number);
+        named.insert(device);
+        named.insert(deviceBehind(device));
+    }
+    for (const auto& entry : list) {
+        taken.insert(entry.number);
+    }
+    int number = 1;
+    for (const std::string& adapter : adapters ? *adapters : UsbSerialAdapters()) {
+        if (named.count(adapter) != 0 || named.count(deviceBehind(adapter)) != 0) {
+            continue;
+        }
+        while (taken.count(number) != 0) {
+            ++number;
+        }
+        taken.insert(number);
+        list.push_back({number, adapter, "COM " + std::to_string(number) + " (" + adapter + ")", true});
+    }
+    return list;
+}
+
+void KeepPortChoice(const std::vector<SerialPortEntry>& list, int number, SerialPortMap& ports)
+{
+    const auto it = std::find_if(list.begin(), list.end(), [number](const auto& e) { return e.number == number; });
+    if (it != list.end() && it->adapter) {
+        ports[number] = it->device;
+    }
 }
 
 int PortIndex(const std::vector<SerialPortEntry>& list, int number)

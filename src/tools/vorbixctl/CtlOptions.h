@@ -11,6 +11,7 @@ namespace vorbix::ctl {
 struct GlobalOptions
 {
     bool help = false;
+    bool version = false;                           // --version
     std::string folder;                             // --folder DIR; empty: the executable's folder
     std::optional<int> com;                         // --com N
     std::optional<std::string> serial;              // --serial PATH: the device of the COM port
@@ -26,6 +27,11 @@ struct GlobalOptions
 // False, with the reason, on a usage error: an unknown option before the command, a missing or
 // malformed value, or a serial and a TCP connection at once.
 [[nodiscard]] bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& options, std::string& error);
+
+// Sets `folder` to the program folder of this run: --folder, else the folder every Vorbix program
+// finds (for an installed program the per-user folder, prepared on first use). False, with the
+// reason, when the per-user folder cannot be prepared.
+[[nodiscard]] bool resolveProgramFolder(GlobalOptions& options, std::string& error);
 
 // The program folder the options name: --folder, else the folder of the executable.
 std::string programFolderOf(const GlobalOptions& options);
