@@ -109,7 +109,7 @@ bool resolveProgramFolder(GlobalOptions& options, std::string& error)
 
 std::string programFolderOf(const GlobalOptions& options)
 {
-    return text::withoutTrailingSeparator(options.folder.empty() ? text::executableFolder() : options.folder);
+    return text::withoutTrailingSeparator(options.folder);
 }
 
 std::string usageText()

@@ -12,7 +12,7 @@ struct GlobalOptions
 {
     bool help = false;
     bool version = false;                           // --version
-    std::string folder;                             // --folder DIR; empty: the executable's folder
+    std::string folder;                             // --folder DIR; empty: found by resolveProgramFolder
     std::optional<int> com;                         // --com N
     std::optional<std::string> serial;              // --serial PATH: the device of the COM port
     std::optional<int> speed;                       // --speed BPS
@@ -33,7 +33,7 @@ struct GlobalOptions
 // reason, when the per-user folder cannot be prepared.
 [[nodiscard]] bool resolveProgramFolder(GlobalOptions& options, std::string& error);
 
-// The program folder the options name: --folder, else the folder of the executable.
+// The program folder of the options once resolveProgramFolder has set it.
 std::string programFolderOf(const GlobalOptions& options);
 
 std::string usageText();
