@@ -34,7 +34,7 @@ deb="$(ls "$build"/vorbix_*.deb)"
 
 echo "== lintian"
 # Errors fail the build; warnings and notes are shown.
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 dpkg-deb -x "$deb" "$stage"
