@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <map>
 #include <set>
 
 namespace vorbix::link {
@@ -77,18 +78,29 @@ std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const s
 {
     std::vector<SerialPortEntry> list = listComPorts(ports, available);
     std::set<int> taken;
-    std::set<std::string> named;
+    std::map<std::string, int> named; // device path, and the device behind it -> COM number
     for (const auto& [number, device] : ports) {
         taken.insert(number);
-        named.insert(device);
-        named.insert(deviceBehind(device));
+        named.emplace(device, number);
+        named.emplace(deviceBehind(device), number);
     }
     for (const auto& entry : list) {
         taken.insert(entry.number);
     }
     int number = 1;
     for (const std::string& adapter : adapters ? *adapters : UsbSerialAdapters()) {
-        if (named.count(adapter) != 0 || named.count(deviceBehind(adapter)) != 0) {
+        auto mapped = named.find(adapter);
+        if (mapped == named.end()) {
+            mapped = named.find(deviceBehind(adapter));
+        }
+        if (mapped != named.end()) {
+            // A mapped adapter that is plugged in stays in the list even when it cannot be opened
+            // (no permission, in use), so the choice still shows.
+            const int own = mapped->second;
+            if (PortIndex(list, own) < 0) {
+                list.push_back({own, SerialDevicePath(own, ports),
+                                "COM " + std::to_string(own) + " (" + SerialDevicePath(own, ports) + ")"});
+            }
             continue;
         }
         while (taken.count(number) != 0) {

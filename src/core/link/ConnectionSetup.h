@@ -26,8 +26,8 @@ std::vector<std::string> UsbSerialAdapters(const std::string& folder = "/dev/ser
 // The port list: every COM 1..32 that `available` accepts (by default TSerial::PortAvailable),
 // with mapped devices named after the number; then every USB adapter (by default those of
 // UsbSerialAdapters()) that no mapping names yet, by its stable name, under the lowest COM number
-// neither mapped nor listed. An adapter is listed even when it cannot be opened, so that choosing
-// it leads to the reason.
+// neither mapped nor listed. A plugged-in adapter is listed even when it cannot be opened (a mapped
+// one under its own number), so that choosing it leads to the reason and the choice still shows.
 std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available = {},
                                              const std::optional<std::vector<std::string>>& adapters = {});
 

@@ -50,11 +50,14 @@ TEST(ConnectionSetupTest, UsbAdaptersAreListedByStableNameAndTheChoiceIsKept)
     KeepPortChoice(list, 3, ports);
     EXPECT_EQ(ports, (SerialPortMap{{2, "/dev/ttyUSB0"}, {3, adapters[0]}}));
 
-    // Mapped by the device it leads to, the other name of the same adapter is not offered again.
+    // Mapped, a plugged-in adapter stays listed under its number even when it cannot be opened;
+    // the other name of the same adapter (mapped by the device it leads to) is not offered again.
     ports = {{5, dev.file("ttyUSB1")}};
     list = ListSerialPorts(
         ports, [](int) { return false; }, adapters);
-    EXPECT_TRUE(list.empty());
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].text, "COM 5 (" + dev.file("ttyUSB1") + ")");
+    EXPECT_FALSE(list[0].adapter);
 }
 
 TEST(ConnectionSetupTest, SpeedList)
