@@ -248,6 +248,9 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
     ini.writeInteger(kSetup, "PageControl", s.PageControl);
     ini.writeInteger("ActiveGrid", "Height", s.ActiveHeight);
     ini.writeInteger("DeactiveGrid", "Height", s.DeactiveHeight);
+    for (const auto& [number, device] : s.serialPorts) {
+        ini.writeString("SerialPorts", "COM" + std::to_string(number), device);
+    }
 
     std::size_t n = 1;
     for (; n < s.profiles.size(); ++n) {

@@ -44,8 +44,8 @@ struct GridWidths
 struct Settings
 {
     link::ConnectionSettings connection; // "Setup", the link's current connection
-    // "SerialPorts": which device a COM number opens (key "COM3", value "/dev/ttyUSB0"). Kept by
-    // hand in the file; read only.
+    // "SerialPorts": which device a COM number opens (key "COM3", value "/dev/ttyUSB0"). Set by hand
+    // in the file, or by choosing a USB adapter in the connection setup (its /dev/serial/by-id name).
     link::SerialPortMap serialPorts;
 
     std::string Language = "US";

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <map>
+#include <set>
 
 namespace vorbix::link {
 namespace {
@@ -32,9 +35,15 @@ bool parsePortNumber(const std::string& text, int& number)
     return parseInt(rest, number);
 }
 
-} // namespace
+// The device a path ends at after its links; the path itself when that cannot be found.
+std::string deviceBehind(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(path, ec);
+    return ec ? path : real.string();
+}
 
-std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available)
+std::vector<SerialPortEntry> listComPorts(const SerialPortMap& ports, const std::function<bool(int)>& available)
 {
     std::vector<SerialPortEntry> list;
     for (int n = 1; n <= kHighestPort; ++n) {
@@ -49,6 +58,66 @@ std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const s
         list.push_back(std::move(entry));
     }
     return list;
+}
+
+} // namespace
+
+std::vector<std::string> UsbSerialAdapters(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        names.push_back(it->path().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available,
+                                             const std::optional<std::vector<std::string>>& adapters)
+{
+    std::vector<SerialPortEntry> list = listComPorts(ports, available);
+    std::set<int> taken;
+    std::map<std::string, int> named; // device path, and the device behind it -> COM number
+    for (const auto& [number, device] : ports) {
+        taken.insert(number);
+        named.emplace(device, number);
+        named.emplace(deviceBehind(device), number);
+    }
+    for (const auto& entry : list) {
+        taken.insert(entry.number);
+    }
+    int number = 1;
+    for (const std::string& adapter : adapters ? *adapters : UsbSerialAdapters()) {
+        auto mapped = named.find(adapter);
+        if (mapped == named.end()) {
+            mapped = named.find(deviceBehind(adapter));
+        }
+        if (mapped != named.end()) {
+            // A mapped adapter that is plugged in stays in the list even when it cannot be opened
+            // (no permission, in use), so the choice still shows.
+            const int own = mapped->second;
+            if (PortIndex(list, own) < 0) {
+                list.push_back({own, SerialDevicePath(own, ports),
+                                "COM " + std::to_string(own) + " (" + SerialDevicePath(own, ports) + ")"});
+            }
+            continue;
+        }
+        while (taken.count(number) != 0) {
+            ++number;
+        }
+        taken.insert(number);
+        list.push_back({number, adapter, "COM " + std::to_string(number) + " (" + adapter + ")", true});
+    }
+    return list;
+}
+
+void KeepPortChoice(const std::vector<SerialPortEntry>& list, int number, SerialPortMap& ports)
+{
+    const auto it = std::find_if(list.begin(), list.end(), [number](const auto& e) { return e.number == number; });
+    if (it != list.end() && it->adapter) {
+        ports[number] = it->device;
+    }
 }
 
 int PortIndex(const std::vector<SerialPortEntry>& list, int number)

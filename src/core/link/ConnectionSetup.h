@@ -4,6 +4,7 @@
 #include "core/link/Serial.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,14 +15,26 @@ namespace vorbix::link {
 struct SerialPortEntry
 {
     int number = 0;
-    std::string device; // the device COM `number` stands for
-    std::string text;   // "COM 3", or "COM 3 (/dev/ttyUSB0)" when the port is mapped
+    std::string device;   // the device COM `number` stands for
+    std::string text;     // "COM 3", or "COM 3 (/dev/ttyUSB0)" when the port is mapped
+    bool adapter = false; // a USB adapter given a free COM number for this list only
 };
 
+// The stable names of the USB serial adapters plugged in now: the entries of `folder`, sorted.
+std::vector<std::string> UsbSerialAdapters(const std::string& folder = "/dev/serial/by-id");
+
 // The port list: every COM 1..32 that `available` accepts (by default TSerial::PortAvailable),
-// with mapped devices named after the number.
-std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports,
-                                             const std::function<bool(int)>& available = {});
+// with mapped devices named after the number; then every USB adapter (by default those of
+// UsbSerialAdapters()) that no mapping names yet, by its stable name, under the lowest COM number
+// neither mapped nor listed. A plugged-in adapter is listed even when it cannot be opened (a mapped
+// one under its own number), so that choosing it leads to the reason and the choice still shows.
+std::vector<SerialPortEntry> ListSerialPorts(const SerialPortMap& ports, const std::function<bool(int)>& available = {},
+                                             const std::optional<std::vector<std::string>>& adapters = {});
+
+// After the dialog is confirmed with COM `number`: when that is a listed adapter, the mapping
+// COM `number` -> its stable name is added to `ports`, so the choice follows the adapter to
+// whichever /dev/ttyUSB it gets next time.
+void KeepPortChoice(const std::vector<SerialPortEntry>& list, int number, SerialPortMap& ports);
 // Index of COM `number` in the list; -1 when it is not there (the dialog then selects no port).
 int PortIndex(const std::vector<SerialPortEntry>& list, int number);
 

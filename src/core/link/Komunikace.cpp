@@ -4,6 +4,7 @@
 #include "core/base/TextNumbers.h"
 #include "core/link/ByteTransport.h"
 #include "core/link/GatewayFrame.h"
+#include "core/link/PortAccess.h"
 #include "core/link/SerialTransport.h"
 #include "core/link/TcpTransport.h"
 
@@ -65,8 +66,9 @@ bool TKomunikace::openSerial()
     std::unique_ptr<TSerial> port;
     try {
         port = std::make_unique<TSerial>(Settings.ComNumber, Settings.ComSpeed, SerialPorts);
-    } catch (const TSerialException&) {
-        reportError(LangText(m_languageTable, lang::kPortUnavailable));
+    } catch (const TSerialException& e) {
+        reportError(LangText(m_languageTable, lang::kPortUnavailable) + " - " +
+                    PortOpenFailure(e.Device, e.ErrorNumber, FileGroupName(e.Device)));
         return false;
     }
     port->SetDtr(false);

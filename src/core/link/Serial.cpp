@@ -31,15 +31,17 @@ bool speedConstant(int baud, speed_t& speed)
 }
 
 // Opens the device without waiting for carrier and takes it exclusively; -1 when it cannot be
-// opened, is not a terminal, or another program holds it.
-int openExclusive(const std::string& device)
+// opened, is not a terminal, or another program holds it, with the errno of that step in `reason`.
+int openExclusive(const std::string& device, int& reason)
 {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        reason = errno;
         return -1;
     }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        reason = errno;
         ::close(fd);
         return -1;
     }
@@ -76,9 +78,10 @@ TSerial::TSerial(const std::string& device, int baud) : m_device(device)
 
 void TSerial::open(int baud)
 {
-    Handle = openExclusive(m_device);
+    int reason = 0;
+    Handle = openExclusive(m_device, reason);
     if (Handle < 0) {
-        throw TSerialException("Port " + m_device + " n\xEDn\xED k dispozici");
+        throw TSerialException("Port " + m_device + " n\xEDn\xED k dispozici", m_device, reason);
     }
     // Reads wait for data from here on; the non-blocking open only avoided hanging on carrier.
     ::fcntl(Handle, F_SETFL, ::fcntl(Handle, F_GETFL) & ~O_NONBLOCK);
@@ -194,7 +197,8 @@ void TSerial::SetRts(bool on)
 
 bool TSerial::PortAvailable(int port, const SerialPortMap& ports)
 {
-    const int fd = openExclusive(SerialDevicePath(port, ports));
+    int reason = 0;
+    const int fd = openExclusive(SerialDevicePath(port, ports), reason);
     if (fd < 0) {
         return false;
     }

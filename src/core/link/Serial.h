@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vorbix::link {
 
@@ -11,11 +12,17 @@ namespace vorbix::link {
 std::string SerialDevicePath(int port, const SerialPortMap& ports);
 
 // Raised only by the TSerial constructor. The message, "Port " + device + " není k dispozici", is
-// code page 1250 text; the link shows its own message instead.
+// code page 1250 text; the link shows its own message instead, with the reason (see PortAccess.h).
 class TSerialException : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    TSerialException(const std::string& message, std::string device, int errorNumber)
+        : std::runtime_error(message), Device(std::move(device)), ErrorNumber(errorNumber)
+    {
+    }
+
+    std::string Device;
+    int ErrorNumber = 0; // errno of the failed step (EWOULDBLOCK: another program holds the port)
 };
 
 // One open serial port, raw 8N1 at the requested speed, no flow control. The port is taken

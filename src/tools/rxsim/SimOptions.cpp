@@ -1,6 +1,8 @@
 #include "tools/rxsim/SimOptions.h"
 
 #include "core/link/Checksum.h"
+#include "core/text/ProgramFolder.h"
+#include "core/text/TextFile.h"
 
 #include <charconv>
 #include <functional>
@@ -104,6 +106,10 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             options.help = true;
             continue;
         }
+        if (arg == "--version") {
+            options.version = true;
+            continue;
+        }
         const auto it = withValue.find(arg);
         if (it == withValue.end()) {
             error = "unknown option '" + arg + "' (see --help)";
@@ -119,12 +125,26 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             return false;
         }
     }
-    if (options.help) {
+    if (options.help || options.version) {
         return true;
     }
     if (options.tcp.empty() == options.pty.empty()) {
         error = "give exactly one of --tcp ADDR:PORT and --pty LINK";
         return false;
+    }
+    return true;
+}
+
+bool settleFolder(SimOptions& options, std::string& error)
+{
+    if (options.folder.empty()) {
+        std::string found;
+        if (!text::findProgramFolder({}, found, error)) {
+            return false;
+        }
+        if (text::fileExists(text::joinPath(found, text::kShippedMarker))) {
+            options.folder = found;
+        }
     }
     if (!options.loadFile.empty() && options.folder.empty()) {
         error = "--load needs --folder DIR, whose Rx.def describes the model of the data file";
@@ -205,9 +225,11 @@ Receiver:
                         code following them (default 0)
   --folder DIR          take the model named by --model from DIR/Rx.def: record size, empty
                         record, relays, erase block, serial and button digits (the options
-                        above still override them)
+                        above still override them); without it, the program folder Vorbix
+                        finds beside the simulator or, for an installed one, in
+                        ~/.local/share/vorbix, when that holds an Rx.def
   --password TEXT       receiver password, at most 16 characters (default: none)
-  --load FILE           initial records from a data file (*.rxd) of the model; needs --folder
+  --load FILE           initial records from a data file (*.rxd) of the model; needs a folder
   --fill N              write N random transmitters into slots 1..N
   --seed S              seed for --fill and for the faults (default 1)
   --save-on-exit FILE   write the memory as a data file when the simulator ends
@@ -251,6 +273,8 @@ Output:
                         instead of stderr
   When ready, one line "READY ..." on stdout names the line and the control port.
   SIGTERM, SIGINT and the control command quit end the simulator cleanly.
+  --help                this text
+  --version             print the version and end
 
 Replies: writes (types 00, 04, 0A, 0B) answer 'K' or 'R', then CR LF; a wrong checksum gets
 'X'. The record memory behaves as flash: type 04 erases the erase block starting at its address,

@@ -13,6 +13,7 @@ namespace vorbix::rxsim {
 struct SimOptions
 {
     bool help = false;
+    bool version = false;
 
     std::string modelName = "KV1MOD-T";
     // Set only when given, so they override the model's defaults.
@@ -38,6 +39,11 @@ struct SimOptions
 
 // False, with the reason, on an unknown option or a value that does not convert.
 [[nodiscard]] bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+// Without --folder, takes the program folder every Vorbix program finds, when it holds an Rx.def
+// (the simulator beside an installed or portable Vorbix uses its models); then checks that --load
+// has a folder. False, with the reason, otherwise.
+[[nodiscard]] bool settleFolder(SimOptions& options, std::string& error);
 
 // The model the options describe: the built-in defaults of the named model (or of the first
 // built-in model for another name), then every address option given.

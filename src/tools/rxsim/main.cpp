@@ -1,5 +1,6 @@
 // vorbix-rxsim: a simulated receiver on a pseudo-terminal or a loopback TCP port.
 
+#include "core/text/ProgramFolder.h"
 #include "core/text/TextFile.h"
 #include "tools/rxsim/SimFill.h"
 #include "tools/rxsim/SimLog.h"
@@ -58,6 +59,13 @@ int main(int argc, char** argv)
     if (options.help) {
         std::cout << helpText();
         return 0;
+    }
+    if (options.version) {
+        std::cout << vorbix::text::versionLine("vorbix-rxsim") << "\n";
+        return 0;
+    }
+    if (!settleFolder(options, error)) {
+        return fail(error);
     }
     SimModel model = namedModel(options);
     if (!options.folder.empty() && !loadModelFromFolder(options.folder, model, error)) {

@@ -39,6 +39,10 @@ bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& opt
             options.help = true;
             continue;
         }
+        if (arg == "--version") {
+            options.version = true;
+            continue;
+        }
         if (arg == "--dump-read") {
             options.dumpRead = true;
             continue;
@@ -98,9 +102,14 @@ bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& opt
     return true;
 }
 
+bool resolveProgramFolder(GlobalOptions& options, std::string& error)
+{
+    return text::findProgramFolder(options.folder, options.folder, error);
+}
+
 std::string programFolderOf(const GlobalOptions& options)
 {
-    return text::withoutTrailingSeparator(options.folder.empty() ? text::executableFolder() : options.folder);
+    return text::withoutTrailingSeparator(options.folder);
 }
 
 std::string usageText()
@@ -154,7 +163,8 @@ Commands:
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini
-                         (default: the folder of vorbixctl)
+                         (default: the folder of vorbixctl when Rx.def lies beside it; for
+                         an installed vorbixctl ~/.local/share/vorbix, as for Vorbix)
   --com N                serial port COM N (/dev/ttyS(N-1) unless Vorbix.ini's [SerialPorts]
                          maps it)
   --serial PATH          serial device to use as the port (for example /dev/ttyUSB0)
@@ -163,6 +173,7 @@ Options:
   --tcp ADDR:PORT        a network gateway; on port 5000 the data is framed
   --password TEXT        the receiver password (or the environment variable VORBIX_PASSWORD)
   --help                 this text
+  --version              print the version and end
 Without connection options the connection of the folder's Vorbix.ini is used.
 
 Exit status: 0 success, 1 failure (the message on stderr), 2 usage error.

@@ -11,7 +11,8 @@ namespace vorbix::ctl {
 struct GlobalOptions
 {
     bool help = false;
-    std::string folder;                             // --folder DIR; empty: the executable's folder
+    bool version = false;                           // --version
+    std::string folder;                             // --folder DIR; empty: found by resolveProgramFolder
     std::optional<int> com;                         // --com N
     std::optional<std::string> serial;              // --serial PATH: the device of the COM port
     std::optional<int> speed;                       // --speed BPS
@@ -27,7 +28,12 @@ struct GlobalOptions
 // malformed value, or a serial and a TCP connection at once.
 [[nodiscard]] bool parseGlobalOptions(const std::vector<std::string>& args, GlobalOptions& options, std::string& error);
 
-// The program folder the options name: --folder, else the folder of the executable.
+// Sets `folder` to the program folder of this run: --folder, else the folder every Vorbix program
+// finds (for an installed program the per-user folder, prepared on first use). False, with the
+// reason, when the per-user folder cannot be prepared.
+[[nodiscard]] bool resolveProgramFolder(GlobalOptions& options, std::string& error);
+
+// The program folder of the options once resolveProgramFolder has set it.
 std::string programFolderOf(const GlobalOptions& options);
 
 std::string usageText();

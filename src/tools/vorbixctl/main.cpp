@@ -1,5 +1,6 @@
 // vorbixctl: log in to a receiver, read its description, download, upload, change its password.
 
+#include "core/text/ProgramFolder.h"
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlOptions.h"
 #include "tools/vorbixctl/CtlSession.h"
@@ -30,6 +31,14 @@ int main(int argc, char** argv)
     if (options.help) {
         std::cout << usageText();
         return kExitOk;
+    }
+    if (options.version) {
+        std::cout << vorbix::text::versionLine("vorbixctl") << "\n";
+        return kExitOk;
+    }
+    if (!resolveProgramFolder(options, error)) {
+        std::cerr << "vorbixctl: " << error << "\n";
+        return kExitFailure;
     }
 
     using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);

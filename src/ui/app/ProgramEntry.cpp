@@ -77,6 +77,8 @@ int runProgram(const text::CommandLine& commandLine)
     }
 
     QApplication::setApplicationName(QStringLiteral("Vorbix"));
+    // Lets a desktop match the window to the installed menu entry (its icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORBIX_APP_ID));
     initIconResources();
     QApplication::setWindowIcon(appIcon());
     TMainForm form(commandLine.programFolder, commandLine.arguments);

@@ -234,6 +234,7 @@ void CommunicationFeature::MenuCommSetupClick()
     link::TKomunikace& link = shell().linkSession().link();
     if (m_setupForm->Nastav(link)) {
         shell().settings().connection = link.Settings;
+        shell().settings().serialPorts = link.SerialPorts;
     }
     shell().setProfileCaption();
     shell().RefreshStatus();

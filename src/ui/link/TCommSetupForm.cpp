@@ -105,9 +105,13 @@ void TCommSetupForm::InitForm(const std::vector<link::SerialPortEntry>& ports, c
 bool TCommSetupForm::Nastav(link::TKomunikace& link)
 {
     link.Zavri();
-    InitForm(link.InitForm(), link.Settings);
+    const std::vector<link::SerialPortEntry> ports = link.InitForm();
+    InitForm(ports, link.Settings);
     if (exec() != QDialog::Accepted) {
         return false;
+    }
+    if (m_settings.ConnectionType == link::ConnectionKind::ComPort) {
+        link::KeepPortChoice(ports, m_settings.ComNumber, link.SerialPorts);
     }
     link.Settings = m_settings;
     link.NastavIni();

@@ -185,4 +185,12 @@ TEST(SettingsTest, SerialPortsMapComNumbersToDevices)
                       "COM0=/dev/b\r\nCOM4=\r\nOther=/dev/c\r\n");
     const Settings s = loaded(ini);
     EXPECT_EQ(s.serialPorts, (link::SerialPortMap{{3, "/dev/ttyUSB0"}, {12, "/dev/serial/by-id/usb-x"}}));
+
+    // A port chosen in the connection setup is written back beside the hand-made entries.
+    Settings chosen = s;
+    chosen.serialPorts[2] = "/dev/serial/by-id/usb-y";
+    IniFile saved(ini.text());
+    SaveSettings(saved, chosen, {});
+    EXPECT_EQ(loaded(saved).serialPorts, chosen.serialPorts);
+    EXPECT_EQ(saved.readString("SerialPorts", "Other", ""), "/dev/c");
 }

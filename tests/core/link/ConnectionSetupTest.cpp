@@ -1,5 +1,8 @@
 #include "core/link/ConnectionSetup.h"
 
+#include "support/TempFolder.h"
+
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace vorbix::link;
@@ -7,7 +10,8 @@ using namespace vorbix::link;
 TEST(ConnectionSetupTest, PortListHoldsAvailablePortsWithMappedDevices)
 {
     const SerialPortMap ports{{3, "/dev/ttyUSB0"}, {40, "/dev/ttyUSB9"}};
-    const auto list = ListSerialPorts(ports, [](int n) { return n == 1 || n == 3 || n == 32 || n == 40; });
+    const auto list = ListSerialPorts(
+        ports, [](int n) { return n == 1 || n == 3 || n == 32 || n == 40; }, std::vector<std::string>{});
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].text, "COM 1");
     EXPECT_EQ(list[0].device, "/dev/ttyS0");
@@ -15,6 +19,45 @@ TEST(ConnectionSetupTest, PortListHoldsAvailablePortsWithMappedDevices)
     EXPECT_EQ(list[2].text, "COM 32");
     EXPECT_EQ(PortIndex(list, 3), 1);
     EXPECT_EQ(PortIndex(list, 2), -1);
+}
+
+// USB adapters appear by their stable names under the lowest free COM numbers; one a mapping
+// already names (by that name or by the device it leads to) is not listed twice, and confirming
+// an adapter's number keeps the mapping to its stable name.
+TEST(ConnectionSetupTest, UsbAdaptersAreListedByStableNameAndTheChoiceIsKept)
+{
+    vorbix::test::TempFolder dev;
+    dev.write("ttyUSB1", "");
+    const std::string byId = dev.file("serial/by-id");
+    std::filesystem::create_directories(byId);
+    std::filesystem::create_symlink(dev.file("ttyUSB1"), byId + "/usb-Maker_Cable_B-if00-port0");
+    std::filesystem::create_symlink(dev.file("ttyUSB1"), byId + "/usb-Maker_Cable_A-if00-port0");
+    const std::vector<std::string> adapters = UsbSerialAdapters(byId);
+    ASSERT_EQ(adapters, (std::vector<std::string>{byId + "/usb-Maker_Cable_A-if00-port0",
+                                                  byId + "/usb-Maker_Cable_B-if00-port0"}));
+    EXPECT_TRUE(UsbSerialAdapters(dev.file("none")).empty());
+
+    SerialPortMap ports{{2, "/dev/ttyUSB0"}};
+    const std::vector<std::string> plugged = {adapters[0], "/dev/serial/by-id/usb-Other-port0"};
+    auto list = ListSerialPorts(
+        ports, [](int n) { return n == 1; }, plugged);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].text, "COM 3 (" + adapters[0] + ")");
+    EXPECT_TRUE(list[1].adapter);
+    EXPECT_EQ(list[2].text, "COM 4 (/dev/serial/by-id/usb-Other-port0)");
+
+    KeepPortChoice(list, 1, ports);
+    KeepPortChoice(list, 3, ports);
+    EXPECT_EQ(ports, (SerialPortMap{{2, "/dev/ttyUSB0"}, {3, adapters[0]}}));
+
+    // Mapped, a plugged-in adapter stays listed under its number even when it cannot be opened;
+    // the other name of the same adapter (mapped by the device it leads to) is not offered again.
+    ports = {{5, dev.file("ttyUSB1")}};
+    list = ListSerialPorts(
+        ports, [](int) { return false; }, adapters);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].text, "COM 5 (" + dev.file("ttyUSB1") + ")");
+    EXPECT_FALSE(list[0].adapter);
 }
 
 TEST(ConnectionSetupTest, SpeedList)

@@ -82,7 +82,7 @@ TEST_F(SerialLinkTest, SilentReceiverGivesCodeOne)
     EXPECT_EQ(peer.with([](FakeReceiver& r) { return r.resyncBytes; }), 9);
 }
 
-TEST_F(SerialLinkTest, PortThatCannotBeOpenedShowsText120)
+TEST_F(SerialLinkTest, PortThatCannotBeOpenedShowsText120AndWhy)
 {
     ASSERT_TRUE(link.Otevri());
     TKomunikace second(texts);
@@ -94,7 +94,8 @@ TEST_F(SerialLinkTest, PortThatCannotBeOpenedShowsText120)
 
     second.SerialPorts[7] = "/nonexistent/ttyX";
     EXPECT_FALSE(second.Otevri());
-    EXPECT_EQ(errors, (std::vector<std::string>{"text 120", "text 120"}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"text 120 - " + link.SerialPorts[7] + " is in use by another program",
+                                                "text 120 - /nonexistent/ttyX: No such file or directory"}));
 
     link.Zavri();
     EXPECT_TRUE(TSerial::PortAvailable(7, link.SerialPorts));

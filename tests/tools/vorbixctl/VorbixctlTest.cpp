@@ -312,8 +312,9 @@ TEST_F(VorbixctlTest, FailuresExitWithOneAndTheMessage)
 
     const CtlRun noPort = runCtl({"--folder", VORBIX_DATA_DIR, "--serial", folder.file("missing"), "info"});
     EXPECT_EQ(noPort.status, 1);
-    EXPECT_EQ(noPort.err,
-              "vorbixctl: The serial port cannot be opened. It may not exist or may be used by another program.\n");
+    EXPECT_EQ(noPort.err, "vorbixctl: The serial port cannot be opened. It may not exist or may be used by another "
+                          "program. - " +
+                              folder.file("missing") + ": No such file or directory\n");
 
     const CtlRun noLanguage = runCtl({"--folder", folder.path(), "--tcp", "127.0.0.1:1", "info"});
     EXPECT_EQ(noLanguage.status, 1);
