@@ -140,9 +140,11 @@ void AccountsPage::profilesChanged()
 void AccountsPage::LoadAccounts(const std::string& path)
 {
     std::string error;
-    if (!setup::LoadAccounts(path, m_accounts, error)) {
+    m_readable = setup::LoadAccounts(path, m_accounts, error);
+    if (!m_readable) {
         Dialogs::error(this, fromCp(LangText(*m_lang, lang::kFileCannotBeOpened) + " - " + error));
     }
+    setEnabled(m_readable);
     fillGrid();
     selectRow(1);
     rowSelected(1);
@@ -150,6 +152,9 @@ void AccountsPage::LoadAccounts(const std::string& path)
 
 bool AccountsPage::SaveAccounts(const std::string& path)
 {
+    if (!m_readable) {
+        return true;
+    }
     std::string error;
     if (!setup::SaveAccounts(path, m_accounts, error)) {
         Dialogs::error(this, fromCp(LangText(*m_lang, lang::kFileCannotBeOpened) + " - " + error));

@@ -30,9 +30,10 @@ public:
     // The saved profiles, for the connection list and the grid's texts.
     void setProfiles(const app::ConnectionList* profiles);
     // Reads the file into the list; the grid is filled and row 1 selected. A file that cannot be
-    // read is reported and gives an empty list.
+    // read is reported, and the page shows no accounts and takes no changes.
     void LoadAccounts(const std::string& path);
-    // Rewrites the file with the list; false, reported, when it cannot be written.
+    // Rewrites the file with the list; false, reported, when it cannot be written. A file that could
+    // not be read is left as it is: writing the empty list over it would lose every account.
     [[nodiscard]] bool SaveAccounts(const std::string& path);
     const setup::AccountList& accounts() const { return m_accounts; }
 
@@ -56,6 +57,8 @@ public:
     QTableWidget* AccGrid;
 
 private:
+    bool m_readable = true;
+
     void fillGrid();
     void rowSelected(int row);
     setup::AccountForm form() const;

@@ -217,3 +217,22 @@ TEST_F(AppSetupTest, ChosenLanguageIsLoadedAfterTheSaveAndReachesTheFileWithTheN
     form.reset();
     EXPECT_TRUE(contains(ini(), "Language=CZ"));
 }
+
+// An accounts file that cannot be read is reported, its page takes no changes, and OK leaves the file
+// as it is: the empty list the page shows must not replace the accounts.
+TEST_F(AppSetupTest, AnUnreadableAccountsFileIsLeftAsItIs)
+{
+    const std::string damaged(305, 'x'); // not a whole number of account records
+    folder.write("Ucty.dat", damaged);
+    ASSERT_TRUE(start());
+    bool pageEnabled = true;
+    runSetup([&](ui::TAppSetupForm& d) {
+        pageEnabled = d.accountsPage()->AccGrid->isEnabled();
+        d.OKButton->click();
+    });
+    EXPECT_FALSE(pageEnabled);
+    ASSERT_EQ(ui::Dialogs::shownMessages().size(), 1);
+    EXPECT_TRUE(ui::Dialogs::shownMessages().at(0).contains(QStringLiteral("damaged")))
+        << ui::Dialogs::shownMessages().at(0).toStdString();
+    EXPECT_EQ(folder.read("Ucty.dat"), damaged);
+}
