@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # The window needs Qt's display plug-ins, the printouts a font with the metrics of Times New Roman,
 # and sound a multimedia back end; none of them is a library the programs link.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation, gstreamer1.0-plugins-base")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, pipewire-pulse | pulseaudio")
+# Qt's own dialogs and buttons speak the language in force where its translations are there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, pipewire-pulse | pulseaudio, qt6-translations-l10n")
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VORBIX_MAINTAINER}")
 include(CPack)

@@ -80,7 +80,19 @@ bool LoadLanguage(const std::string& programFolder, const std::string& code, Pop
                 std::to_string(kLanguageTextCount) + " needed";
         return false;
     }
-    return ParseLanguage(content, table, error);
+    if (!ParseLanguage(content, table, error)) {
+        return false;
+    }
+    if (table.size() < static_cast<std::size_t>(kAllTextCount)) {
+        table.resize(static_cast<std::size_t>(kAllTextCount));
+    }
+    for (int n = kLanguageTextCount; n < kAllTextCount; ++n) {
+        std::string& text = table[static_cast<std::size_t>(n)];
+        if (text.empty()) {
+            text = kAddedTexts[n - kLanguageTextCount];
+        }
+    }
+    return true;
 }
 
 std::string HelpFileFor(const std::string& programFolder, const std::string& code)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iterator>
+
 #include "core/base/LanguageTable.h"
 
 #include <string>
@@ -7,9 +9,22 @@
 
 namespace vorbix::app {
 
-// Number of texts the program uses (0..kLanguageTextCount-1), the count of the shipped language
-// file. A language file must give at least this count, or every text above it would be empty.
+// Number of texts every language file must give (0..kLanguageTextCount-1), or every text above it
+// would be empty.
 constexpr int kLanguageTextCount = 310;
+
+// The texts this program added after those (window captions the first versions had in English
+// only), from kLanguageTextCount on, with their English wording. The shipped files give them; an
+// older language file that lacks them still loads, and each missing one reads in English.
+inline constexpr const char* kAddedTexts[] = {
+    "Contents",  // 310: help window
+    "Back",      // 311
+    "Forward",   // 312
+    "Help",      // 313: help window caption, after "Vorbix - "
+    "Show",      // 314: setup, accounts: show the password being typed
+    "unchanged", // 315: setup, accounts: the password field of a stored account
+};
+constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 
 // Loads ProgramFolder/<code>.lng into `table`.
 //
@@ -20,6 +35,7 @@ constexpr int kLanguageTextCount = 310;
 //
 // Failures, with `error` set and the table left as far as it was filled:
 // - the file cannot be opened: code + " languge file can not be open! - " + "PATH: REASON"
+// The added texts a file does not give are filled in English.
 // - a count below kLanguageTextCount: "Wrong language file format! - PATH: " + the count +
 //   " texts, " + kLanguageTextCount + " needed"; the table is left unchanged
 // - a count or entry number that is not a number, an empty line anywhere, or an entry number

@@ -282,4 +282,12 @@ inline constexpr int kMonitorExit = 252;
 inline constexpr int kMonitorSelectAll = 253;
 inline constexpr int kMonitorDeactiveButton = 254;
 
+// --- texts added after the original numbers (English when a language file lacks them) ---
+inline constexpr int kHelpContents = 310;
+inline constexpr int kHelpBack = 311;
+inline constexpr int kHelpForward = 312;
+inline constexpr int kHelpCaption = 313;
+inline constexpr int kShowPassword = 314;
+inline constexpr int kPasswordUnchanged = 315;
+
 } // namespace vorbix::lang

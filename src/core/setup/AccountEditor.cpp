@@ -60,7 +60,12 @@ AccountEdit SaveAccount(AccountList& accounts, int selectedRow, const AccountFor
         accounts.push_back(accountOf(form));
         return {check, static_cast<int>(accounts.size())};
     }
-    accounts[static_cast<std::size_t>(selectedRow - 1)] = accountOf(form);
+    TAccount& account = accounts[static_cast<std::size_t>(selectedRow - 1)];
+    const std::string stored = account.Password;
+    account = accountOf(form);
+    if (form.Password.empty()) {
+        account.Password = stored;
+    }
     return {check, selectedRow};
 }
 
@@ -78,7 +83,7 @@ AccountForm AccountFormForRow(const AccountList& accounts, const app::Connection
         return {};
     }
     const TAccount& a = accounts[static_cast<std::size_t>(row - 1)];
-    return {a.Name, a.Password, a.Admin, NamesSavedProfile(profiles, a.Connection) ? a.Connection : std::string()};
+    return {a.Name, std::string(), a.Admin, NamesSavedProfile(profiles, a.Connection) ? a.Connection : std::string()};
 }
 
 std::string AccountRightsText(const TAccount& account, const app::ConnectionList& profiles, const PopisType& lang)

@@ -46,14 +46,15 @@ struct AccountEdit
 // each text cut to 100 characters.
 AccountEdit AddAccount(AccountList& accounts, int selectedRow, const AccountForm& form);
 // Save: a checked entry replaces the selected row's account; the row just after the last one
-// appends. A failed check leaves the list as it was.
+// appends. An empty password keeps the account's stored one: the form never shows a stored
+// password, so an empty field means "unchanged". A failed check leaves the list as it was.
 AccountEdit SaveAccount(AccountList& accounts, int selectedRow, const AccountForm& form);
 // Delete: the selected row's account goes, the following ones move up; a row without an account
 // changes nothing.
 AccountEdit DeleteAccount(AccountList& accounts, int selectedRow);
 
-// What the fields show for row `row`: the account's texts and rights, and its Connection only when
-// it names a saved profile; an empty form for a row without an account.
+// What the fields show for row `row`: the account's name and rights, and its Connection only when
+// it names a saved profile; never its password. An empty form for a row without an account.
 AccountForm AccountFormForRow(const AccountList& accounts, const app::ConnectionList& profiles, int row);
 
 // The rights column: text 187 (administrator) or 188 (user), followed by " - " and the Connection

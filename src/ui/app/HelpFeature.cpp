@@ -38,6 +38,7 @@ void HelpFeature::applyLanguage(const PopisType& lang)
     m_helpFile = app::HelpFileFor(shell().programFolder(), shell().languageCode());
     if (m_helpWindow != nullptr) {
         m_helpWindow->setContentsPage(fromCp(m_helpFile));
+        m_helpWindow->applyTexts(lang);
     }
 }
 
@@ -53,6 +54,7 @@ HelpWindow* HelpFeature::helpWindow()
     if (m_helpWindow == nullptr) {
         m_helpWindow = new HelpWindow(shell().mainWindow());
         m_helpWindow->setContentsPage(fromCp(m_helpFile));
+        m_helpWindow->applyTexts(shell().lang());
     }
     return m_helpWindow;
 }

@@ -1,7 +1,9 @@
 #include "ui/app/HelpWindow.h"
 
 #include "core/app/HelpTopics.h"
+#include "core/base/TextNumbers.h"
 #include "ui/app/HelpPageBrowser.h"
+#include "ui/app/QtText.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -23,9 +25,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
 
-    auto* contents = new QPushButton(tr("Contents"), this);
-    auto* back = new QPushButton(tr("Back"), this);
-    auto* forward = new QPushButton(tr("Forward"), this);
+    m_contents = new QPushButton(tr("Contents"), this);
+    m_back = new QPushButton(tr("Back"), this);
+    m_forward = new QPushButton(tr("Forward"), this);
+    auto* contents = m_contents;
+    auto* back = m_back;
+    auto* forward = m_forward;
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
@@ -44,6 +49,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
+}
+
+void HelpWindow::applyTexts(const PopisType& lang)
+{
+    m_contents->setText(fromCp(LangText(lang, lang::kHelpContents)));
+    m_back->setText(fromCp(LangText(lang, lang::kHelpBack)));
+    m_forward->setText(fromCp(LangText(lang, lang::kHelpForward)));
+    if (m_browser->documentTitle().isEmpty()) {
+        setWindowTitle(QStringLiteral("Vorbix - ") + fromCp(LangText(lang, lang::kHelpCaption)));
+    }
 }
 
 void HelpWindow::setContentsPage(const QString& contentsPage)

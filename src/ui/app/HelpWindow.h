@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/base/LanguageTable.h"
+
 #include <QWidget>
+
+class QPushButton;
 
 class QTextBrowser;
 
@@ -16,6 +20,8 @@ public:
 
     // The language's help contents page (index.html of its help folder).
     void setContentsPage(const QString& contentsPage);
+    // The buttons' and the caption's texts of the language in force.
+    void applyTexts(const PopisType& lang);
     const QString& contentsPage() const { return m_contentsPage; }
 
     void showContents();
@@ -28,6 +34,9 @@ private:
     void showFile(const QString& pathWithAnchor);
 
     QTextBrowser* m_browser;
+    QPushButton* m_contents;
+    QPushButton* m_back;
+    QPushButton* m_forward;
     QString m_contentsPage;
 };
 

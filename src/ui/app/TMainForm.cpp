@@ -17,6 +17,7 @@
 #include "ui/app/MainActions.h"
 #include "ui/app/MainPages.h"
 #include "ui/app/OnlinePanel.h"
+#include "ui/app/QtLanguageFeature.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/SoundPlayer.h"
@@ -96,6 +97,7 @@ void TMainForm::wireFeatures()
     auto* userLogin = new UserLoginFeature(*this);
     addFeature(userLogin);
     addFeature(new HelpFeature(*this));
+    addFeature(new QtLanguageFeature(*this));
     auto* listsFeature = new ListsFeature(*this);
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);

@@ -6,6 +6,7 @@
 #include "ui/app/QtText.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +37,12 @@ AccountsPage::AccountsPage(QWidget* parent) : QWidget(parent)
     AccNameLabel = named(new QLabel(this), "AccNameLabel");
     AccNameEdit = named(new QLineEdit(this), "AccNameEdit");
     AccPassLabel = named(new QLabel(this), "AccPassLabel");
-    AccPassEdit = named(new QLineEdit(this), "AccPassEdit"); // shown as typed, for the administrator
+    // A password is typed hidden, shown only on request, and a stored one never reaches the field.
+    AccPassEdit = named(new QLineEdit(this), "AccPassEdit");
+    AccPassEdit->setEchoMode(QLineEdit::Password);
+    AccPassShow = named(new QCheckBox(this), "AccPassShow");
+    connect(AccPassShow, &QCheckBox::toggled, this,
+            [this](bool shown) { AccPassEdit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
     for (QLineEdit* edit : {AccNameEdit, AccPassEdit}) {
         edit->setMaxLength(static_cast<int>(setup::kAccountTextLength));
     }
@@ -86,7 +92,10 @@ AccountsPage::AccountsPage(QWidget* parent) : QWidget(parent)
     editor->addWidget(AccNameLabel, 0, 0);
     editor->addWidget(AccNameEdit, 0, 1);
     editor->addWidget(AccPassLabel, 1, 0);
-    editor->addWidget(AccPassEdit, 1, 1);
+    auto* password = new QHBoxLayout;
+    password->addWidget(AccPassEdit, 1);
+    password->addWidget(AccPassShow);
+    editor->addLayout(password, 1, 1);
     editor->addWidget(AccConnLabel, 2, 0);
     editor->addWidget(AccConnCombo, 2, 1);
     editor->addWidget(AccRightsGroup, 0, 2, 3, 1);
@@ -107,6 +116,7 @@ void AccountsPage::applyTexts(const PopisType& lang)
     const auto t = [&lang](int n) { return fromCp(LangText(lang, n)); };
     AccNameLabel->setText(t(lang::kNameLabel));
     AccPassLabel->setText(t(lang::kPassword));
+    AccPassShow->setText(t(lang::kShowPassword));
     AccRightsGroup->setTitle(t(lang::kRightsGroup));
     AccAdminRadio->setText(t(lang::kRightsAdministrator));
     AccUserRadio->setText(t(lang::kRightsUser));
@@ -202,7 +212,12 @@ void AccountsPage::rowSelected(int row)
     static const app::ConnectionList none;
     const setup::AccountForm f = setup::AccountFormForRow(m_accounts, m_profiles != nullptr ? *m_profiles : none, row);
     AccNameEdit->setText(fromCp(f.Name));
-    AccPassEdit->setText(fromCp(f.Password));
+    AccPassEdit->clear();
+    AccPassShow->setChecked(false);
+    AccPassEdit->setPlaceholderText(row >= 1 && static_cast<std::size_t>(row) <= m_accounts.size() && m_lang != nullptr
+                                        ? QStringLiteral("(") + fromCp(LangText(*m_lang, lang::kPasswordUnchanged)) +
+                                              QStringLiteral(")")
+                                        : QString());
     setRights(f.admin);
     AccConnCombo->setCurrentIndex(-1);
     AccConnCombo->setCurrentText(fromCp(f.Connection));

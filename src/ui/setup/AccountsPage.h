@@ -15,6 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QButtonGroup;
+class QCheckBox;
 
 namespace vorbix::ui {
 
@@ -46,6 +47,7 @@ public:
     QLineEdit* AccNameEdit;
     QLabel* AccPassLabel;
     QLineEdit* AccPassEdit;
+    QCheckBox* AccPassShow;
     QGroupBox* AccRightsGroup;
     QRadioButton* AccAdminRadio;
     QRadioButton* AccUserRadio;

@@ -69,8 +69,13 @@ TEST(LanguageTest, MissingFileAndFileChoices)
 
     dir.write("CZ.lng", "310\r\n000 Soubor\r\n001 Upravy\r\n");
     ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
-    EXPECT_EQ(table.size(), 310u);
+    EXPECT_EQ(table.size(), static_cast<std::size_t>(kAllTextCount)) << "the added texts are filled";
     EXPECT_EQ(table[1], "Upravy");
+    EXPECT_EQ(table[310], "Contents") << "an older file's missing added text reads in English";
+    dir.write("CZ.lng", "312\r\n000 Soubor\r\n310 Obsah\r\n");
+    ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
+    EXPECT_EQ(table[310], "Obsah");
+    EXPECT_EQ(table[311], "Back");
 
     EXPECT_EQ(DefinitionFileFor(dir.path(), "CZ"), "RxFncUS.def");
     EXPECT_EQ(HelpFileFor(dir.path(), "CZ"), dir.path() + "/Help/VORBIXUS/index.html");
@@ -98,5 +103,5 @@ TEST(LanguageTest, AFileWithFewerTextsThanTheProgramUsesIsRefused)
     PopisType table;
     std::string error;
     ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
-    EXPECT_EQ(table.size(), 310u);
+    EXPECT_EQ(table.size(), static_cast<std::size_t>(kAllTextCount));
 }

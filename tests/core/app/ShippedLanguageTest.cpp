@@ -44,14 +44,14 @@ TEST(ShippedLanguageTest, UsFileSetsEveryTextTheProgramUses)
     PopisType table;
     std::string error;
     ASSERT_TRUE(app::LoadLanguage(VORBIX_DATA_DIR, "US", table, error)) << error;
-    ASSERT_EQ(table.size(), static_cast<std::size_t>(app::kLanguageTextCount));
-    for (int n = 0; n < app::kLanguageTextCount; ++n) {
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(app::kAllTextCount));
+    for (int n = 0; n < app::kAllTextCount; ++n) {
         EXPECT_FALSE(table[static_cast<std::size_t>(n)].empty()) << "text " << n;
     }
     // The loader refuses files with fewer texts than kLanguageTextCount, so it must cover the
     // highest text the program asks for.
     const std::set<int> used = textNumbersUsedBySources();
     ASSERT_FALSE(used.empty());
-    EXPECT_LT(*used.rbegin(), app::kLanguageTextCount)
-        << "the program asks for text " << *used.rbegin() << " beyond kLanguageTextCount";
+    EXPECT_LT(*used.rbegin(), app::kAllTextCount)
+        << "the program asks for text " << *used.rbegin() << " beyond the texts it knows";
 }

@@ -224,6 +224,10 @@ TEST(AccountEditorTest, AddSaveDeleteAndTheGrid)
     ASSERT_EQ(accounts.size(), 2U);
     EXPECT_EQ(accounts[1].Name, "anna");
     EXPECT_EQ(accounts[1].Password, "new");
+    // The form never carries a stored password; saving it empty keeps the one stored.
+    EXPECT_EQ(AccountFormForRow(accounts, list, 2).Password, "");
+    edit = SaveAccount(accounts, 2, AccountFormForRow(accounts, list, 2));
+    EXPECT_EQ(accounts[1].Password, "new");
 
     edit = SaveAccount(accounts, 3, {"carl", "r", true, ""}); // the row after the last appends
     EXPECT_EQ(edit.row, 3);

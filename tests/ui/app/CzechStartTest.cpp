@@ -7,11 +7,17 @@
 #include "ui/app/HelpWindow.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
+#include "ui/app/QtLanguageFeature.h"
 #include "ui/app/TAboutForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <filesystem>
@@ -59,4 +65,37 @@ TEST_F(MainFormFixture, CzechStartShowsCzechTextsDefinitionsAndHelp)
     EXPECT_TRUE(
         help.helpWindow()->browser()->source().toLocalFile().endsWith(QStringLiteral("Help/VORBIXCZ/setup.html")));
     help.helpWindow()->close();
+}
+
+// Qt's own texts follow: a message box's buttons and the file dialog speak Czech, the help
+// window's buttons too, and English comes back with the English language file.
+TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
+{
+    const QString qtCatalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_cs.qm");
+    if (!QFile::exists(qtCatalogue)) {
+        GTEST_SKIP() << "Qt's Czech translations are not installed: " << qtCatalogue.toStdString();
+    }
+    folder.copyData("CZ.lng");
+    writeIni("[Setup]\r\nLanguage=CZ\r\nWelcome=0\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(form->feature<ui::QtLanguageFeature>()->installedLocale(), QStringLiteral("cs"));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vorbix"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ano"));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("File &name:"));
+
+    ui::HelpWindow& help = *form->feature<ui::HelpFeature>()->helpWindow();
+    const auto buttons = help.findChildren<QPushButton*>();
+    QStringList texts;
+    for (const QPushButton* b : buttons) {
+        texts << b->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Obsah"))) << texts.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Zpět")));
+
+    EXPECT_TRUE(form->LoadLanguage("US"));
+    EXPECT_TRUE(form->feature<ui::QtLanguageFeature>()->installedLocale().isEmpty());
+    QMessageBox english(QMessageBox::Question, QStringLiteral("Vorbix"), QStringLiteral("?"), QMessageBox::Cancel);
+    EXPECT_EQ(english.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
 }

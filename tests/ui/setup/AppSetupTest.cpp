@@ -236,3 +236,31 @@ TEST_F(AppSetupTest, AnUnreadableAccountsFileIsLeftAsItIs)
         << ui::Dialogs::shownMessages().at(0).toStdString();
     EXPECT_EQ(folder.read("Ucty.dat"), damaged);
 }
+
+// The accounts page never shows a stored password: the field stays empty and hidden, Save with it
+// empty keeps the password, and a typed one is hidden unless the user asks to see it.
+TEST_F(AppSetupTest, TheAccountsPageNeverShowsAStoredPassword)
+{
+    std::string error;
+    ASSERT_TRUE(setup::SaveAccounts(folder.file("Ucty.dat"), {{"guard", "night", false, ""}}, error)) << error;
+    ASSERT_TRUE(start());
+    runSetup([](ui::TAppSetupForm& d) {
+        ui::AccountsPage& a = *d.accountsPage();
+        a.selectRow(1);
+        EXPECT_EQ(a.AccNameEdit->text(), QStringLiteral("guard"));
+        EXPECT_TRUE(a.AccPassEdit->text().isEmpty());
+        EXPECT_EQ(a.AccPassEdit->echoMode(), QLineEdit::Password);
+        a.AccAdminRadio->setChecked(true);
+        a.AccSaveButton->click(); // rights changed, password left empty
+        a.AccPassEdit->setText(QStringLiteral("typed"));
+        a.AccPassShow->setChecked(true);
+        EXPECT_EQ(a.AccPassEdit->echoMode(), QLineEdit::Normal);
+        a.AccPassEdit->clear();
+        d.OKButton->click();
+    });
+    setup::AccountList accounts;
+    ASSERT_TRUE(setup::LoadAccounts(folder.file("Ucty.dat"), accounts, error)) << error;
+    ASSERT_EQ(accounts.size(), 1U);
+    EXPECT_TRUE(accounts[0].Admin);
+    EXPECT_EQ(accounts[0].Password, "night");
+}
