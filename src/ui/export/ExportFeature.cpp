@@ -9,7 +9,9 @@
 #include "ui/app/MainActions.h"
 #include "ui/app/PageGrids.h"
 #include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/export/TablePrinter.h"
 
 #include <QAction>
@@ -22,7 +24,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTabWidget>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
@@ -72,7 +73,7 @@ ExportFeature::ExportFeature(Shell& shell) : Feature(shell)
 void ExportFeature::connectActions(MainActions& actions)
 {
     connect(actions.action(QStringLiteral("MenuCopy")), &QAction::triggered, this, &ExportFeature::MenuCopyClick);
-    connect(shell().pageControl(), &QTabWidget::currentChanged, this, &ExportFeature::updateCopy);
+    connect(&shell().events(), &ShellEvents::pageChanged, this, &ExportFeature::updateCopy);
     connect(actions.menu(QStringLiteral("MEdit")), &QMenu::aboutToShow, this, &ExportFeature::updateCopy);
     updateCopy();
     connect(actions.action(QStringLiteral("MenuExport")), &QAction::triggered, this, &ExportFeature::MenuExportClick);
@@ -101,8 +102,8 @@ exports::SheetTable ExportFeature::activeTable() const
         if (grid == nullptr) {
             return {};
         }
-        if (const auto* userView = dynamic_cast<const views::UserView*>(grid->text)) {
-            return exports::userTable(*userView);
+        if (page == app::Page::User) {
+            return exports::userTable(shell().records().userView);
         }
         return exports::memoryTable(*grid->text);
     }

@@ -125,7 +125,7 @@ void CommunicationFeature::applyLoginTexts()
 
 void CommunicationFeature::rebuildViews()
 {
-    emit recordsReplaced();
+    shell().records().announceReplaced();
     shell().RefreshStatus();
 }
 
@@ -212,7 +212,7 @@ void CommunicationFeature::Logout()
         return;
     }
     shell().linkSession().rx().DeInit();
-    emit loggingOut();
+    shell().records().announceLoggingOut();
     state.LoggedIn = false;
     shell().records().dataSet.markMemoryExchanged();
     applyLoginTexts();

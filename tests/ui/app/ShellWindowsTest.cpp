@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/WindowParts.h"
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
@@ -66,7 +67,7 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     // A control without its own number takes its nearest parent's: the memory page's.
     auto* inner = new QPushButton(form->page(app::Page::Memory));
     EXPECT_EQ(ui::helpContextOf(inner), 110);
-    form->pageControl()->setCurrentIndex(0);
+    test::pageControlOf(*form)->setCurrentIndex(0);
     inner->show();
     QApplication::setActiveWindow(form.get());
     inner->setFocus();
