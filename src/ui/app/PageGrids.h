@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/StatusView.h"
+#include "core/export/SheetTable.h"
 
 #include <QMetaObject>
 #include <QPointer>
@@ -37,6 +38,8 @@ public:
         DataGrid* view = nullptr;                       // the table, for the record picker
         // The transmitter of a data row; none when the row (or the page) shows none.
         std::function<std::optional<Transmitter>(int row)> transmitterOf;
+        // The table as export and print take it; unset, the page has none.
+        std::function<exports::SheetTable()> sheet;
     };
 
     // The grid of a table that shows `text`: shown while the table is not hidden, its rows selected

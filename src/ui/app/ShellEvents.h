@@ -14,6 +14,8 @@ public:
 signals:
     // Another page is on show (its index).
     void pageChanged(int index);
+    // The main window became the active window.
+    void windowActivated();
     // The record picker opened on a page's grid.
     void recordPickerOpened();
 };

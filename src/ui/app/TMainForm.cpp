@@ -27,7 +27,6 @@
 #include "ui/app/TInfoForm.h"
 #include "ui/app/WindowPlacement.h"
 #include "ui/export/ExportFeature.h"
-#include "ui/export/ListPageTables.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
@@ -115,10 +114,7 @@ void TMainForm::wireFeatures()
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);
     addFeature(online);
-    auto* exportFeature = new ExportFeature(*this);
-    addFeature(exportFeature);
-    exportFeature->setPageTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
-    exportFeature->setPageTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
+    addFeature(new ExportFeature(*this));
     auto* appSetup = new AppSetupFeature(*this);
     addFeature(appSetup);
     auto* welcome = new WelcomeFeature(*this);
@@ -144,7 +140,6 @@ void TMainForm::wireFeatures()
     connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
     connect(userLogin, &UserLoginFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
     connect(welcome, &WelcomeFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
-    monitorFeature->setPlaySound([this](int code, const QString& file) { m_sounds->playOnce(code, file); });
 
     auto* monitorMode = new MonitorModeFeature(*this);
     addFeature(monitorMode);
@@ -304,6 +299,7 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::activated()
 {
+    emit m_events->windowActivated();
     // The busy window stays in front. It is raised, not activated: activating it here took the
     // keyboard into a window that closes a moment later, and under a window manager the keys then
     // went nowhere until the user opened a menu.

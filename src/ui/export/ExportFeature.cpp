@@ -9,7 +9,6 @@
 #include "ui/app/MainActions.h"
 #include "ui/app/PageGrids.h"
 #include "ui/app/QtText.h"
-#include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
 #include "ui/export/TablePrinter.h"
@@ -89,33 +88,11 @@ void ExportFeature::connectActions(MainActions& actions)
     addAfterPrint(actions, pdf);
 }
 
-void ExportFeature::setPageTable(app::Page page, std::function<exports::SheetTable()> table)
-{
-    m_pageTables[page] = std::move(table);
-}
-
 exports::SheetTable ExportFeature::activeTable() const
 {
-    const app::Page page = shell().currentPage();
-    const PageGrids::Grid* grid = shell().pageGrids().shown(page);
-    if (page == app::Page::Memory || page == app::Page::User) {
-        if (grid == nullptr) {
-            return {};
-        }
-        if (page == app::Page::User) {
-            return exports::userTable(shell().records().userView);
-        }
-        return exports::memoryTable(*grid->text);
-    }
-    const auto provider = m_pageTables.find(page);
-    if (provider == m_pageTables.end() || !provider->second) {
-        return {};
-    }
-    // The lists count only while their grid is on show, as the record views do.
-    if ((page == app::Page::History || page == app::Page::Battery) && grid == nullptr) {
-        return {};
-    }
-    return provider->second();
+    // A table counts only while its grid is on show.
+    const PageGrids::Grid* grid = shell().pageGrids().shown(shell().currentPage());
+    return grid != nullptr && grid->sheet ? grid->sheet() : exports::SheetTable{};
 }
 
 std::optional<exports::SheetTable> ExportFeature::printableTable() const

@@ -3,6 +3,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
+#include "core/export/PageTables.h"
 #include "core/lists/EventCode.h"
 #include "core/lists/ListLevels.h"
 #include "core/text/TextFile.h"
@@ -60,6 +61,16 @@ ListsFeature::ListsFeature(Shell& shell)
         PageGrids::Grid registered = PageGrids::of(&grid->tableModel()->gridText(), grid);
         if (page == app::Page::History) {
             registered.transmitterOf = [this](int row) { return m_historyPage->transmitterOf(row); };
+            // The list records behind the rows give the time stamps.
+            registered.sheet = [this, grid] {
+                const lists::ListView* view = grid->tableModel()->view();
+                return view != nullptr ? exports::historyTable(*view, m_history.Records) : exports::SheetTable{};
+            };
+        } else {
+            registered.sheet = [this, grid] {
+                const lists::ListView* view = grid->tableModel()->view();
+                return view != nullptr ? exports::batteryTable(*view, m_batt.Records) : exports::SheetTable{};
+            };
         }
         shell.pageGrids().add(page, std::move(registered));
     }

@@ -15,6 +15,7 @@
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
+#include "ui/app/SoundPlayer.h"
 #include "ui/monitor/MonitorPage.h"
 #include "ui/monitor/MonitorTable.h"
 #include "ui/monitor/TMonitorAddForm.h"
@@ -54,6 +55,7 @@ MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell), m_monitor(shell.m
         shell.lang(), [this](const std::string& m) { showError(m); }, window);
     setHelpContext(m_eventForm, kEventHelp);
     m_addForm = new TMonitorAddForm(window);
+    m_editForm->playSound = [this](int code, const QString& file) { this->shell().sounds().playOnce(code, file); };
 
     MonitorTable* grid = m_page->monitorGrid();
     grid->setSwatchColumn(monitor::kColourColumn, [this](int row) -> std::optional<unsigned> {
@@ -97,11 +99,6 @@ MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell), m_monitor(shell.m
 }
 
 MonitorFeature::~MonitorFeature() = default;
-
-void MonitorFeature::setPlaySound(std::function<void(int code, const QString& file)> play)
-{
-    m_editForm->playSound = std::move(play);
-}
 
 void MonitorFeature::connectActions(MainActions& actions)
 {

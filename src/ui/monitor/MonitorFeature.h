@@ -34,8 +34,6 @@ public:
     TMonitorEventEditForm& eventForm() { return *m_eventForm; }
     TMonitorAddForm& addForm() { return *m_addForm; }
 
-    // The message dialog's Play button plays through this (code, file); unset, it is silent.
-    void setPlaySound(std::function<void(int code, const QString& file)> play);
 
     void connectActions(MainActions& actions) override;
     void applyLanguage(const PopisType& lang) override;

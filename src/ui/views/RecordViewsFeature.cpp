@@ -4,6 +4,7 @@
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
+#include "core/export/PageTables.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
@@ -276,6 +277,11 @@ void RecordViewsFeature::registerGrids()
                                              : static_cast<const views::GridText*>(&m_views->userView());
         PageGrids::Grid registered = PageGrids::of(text, grid);
         registered.transmitterOf = [this, grid](int row) { return m_views->transmitterOf(grid, row); };
+        if (memory) {
+            registered.sheet = [this] { return exports::memoryTable(m_views->memoryView()); };
+        } else {
+            registered.sheet = [this] { return exports::userTable(m_views->userView()); };
+        }
         shell().pageGrids().add(memory ? app::Page::Memory : app::Page::User, std::move(registered));
     }
 }
