@@ -582,3 +582,31 @@ TEST_F(MainFormFixture, ListMonitorAndMessageGridsKeepTheirWidthsAcrossARestart)
         EXPECT_EQ(form->findChild<QTableView*>(QString::fromLatin1(name))->columnWidth(0), width++) << name;
     }
 }
+
+TEST_F(MainFormFixture, AddEditAndDeleteRunThePageOnShowsCommandsAndNothingInTheMonitorLayout)
+{
+    ASSERT_TRUE(start());
+    std::vector<std::string> ran;
+    for (const app::Page page : {app::Page::History, app::Page::Battery}) {
+        const std::string name = page == app::Page::History ? "history " : "battery ";
+        form->setPageCommands(page, {[&ran, name] { ran.push_back(name + "add"); },
+                                     [&ran, name] { ran.push_back(name + "edit"); },
+                                     [&ran, name] { ran.push_back(name + "delete"); }});
+    }
+    // Emitted, not triggered: the status may have disabled the commands on these pages.
+    const auto command = [this](const char* name) {
+        emit form->actions()->action(QString::fromLatin1(name))->triggered();
+    };
+    form->showPage(app::Page::History);
+    command("MenuAdd");
+    command("MenuDelete");
+    form->showPage(app::Page::Battery);
+    command("MenuEdit");
+    form->showPage(app::Page::DirectControl); // a page without commands
+    command("MenuAdd");
+    form->showPage(app::Page::History);
+    form->enterMonitorLayout();
+    command("MenuAdd");
+    form->leaveMonitorLayout();
+    EXPECT_EQ(ran, (std::vector<std::string>{"history add", "history delete", "battery edit"}));
+}
