@@ -106,9 +106,7 @@ void CommunicationFeature::closeSteps()
 void CommunicationFeature::showBusy(bool cancellable)
 {
     TInfoForm* info = shell().infoForm();
-    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyCommunicating)));
-    info->CancelButton->setEnabled(cancellable);
-    info->show();
+    info->present(fromCp(LangText(shell().lang(), lang::kBusyCommunicating)), cancellable);
     QApplication::processEvents();
 }
 

@@ -212,9 +212,7 @@ void RecordViewsFeature::showBusy(bool show)
     if (dialogOpen) {
         return;
     }
-    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyWorking)));
-    info->CancelButton->setEnabled(false);
-    info->show();
+    info->present(fromCp(LangText(shell().lang(), lang::kBusyWorking)), false);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

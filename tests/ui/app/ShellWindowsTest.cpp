@@ -102,15 +102,17 @@ TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
     std::atomic<bool> cancel{true};
     ui::TInfoForm info;
     info.setCancelFlag(&cancel);
-    EXPECT_EQ(info.Label1->text(), QStringLiteral("Working ..."));
-    EXPECT_FALSE(info.CancelButton->isEnabled());
+    auto* label = test::partOf<QLabel>(info, "Label1");
+    auto* cancelButton = test::partOf<QPushButton>(info, "CancelButton");
+    EXPECT_EQ(label->text(), QStringLiteral("Working ..."));
+    EXPECT_FALSE(cancelButton->isEnabled());
 
-    info.CancelButton->setEnabled(true);
-    info.show();
+    info.present(QStringLiteral("Busy"), true);
+    EXPECT_EQ(label->text(), QStringLiteral("Busy"));
     EXPECT_FALSE(cancel.load()); // cleared when shown with the button enabled
-    info.CancelButton->click();
+    cancelButton->click();
     EXPECT_TRUE(cancel.load());
     info.close();
     EXPECT_FALSE(cancel.load());
-    EXPECT_FALSE(info.CancelButton->isEnabled());
+    EXPECT_FALSE(cancelButton->isEnabled());
 }
