@@ -2,6 +2,8 @@
 
 #include "core/base/TextNumbers.h"
 
+#include <algorithm>
+
 namespace vorbix::app {
 namespace {
 
@@ -104,6 +106,18 @@ const GridWidths* Settings::widthsOf(const std::string& section) const
         }
     }
     return nullptr;
+}
+
+void Settings::setWidths(const std::string& section, const std::vector<int>& widths)
+{
+    for (GridWidths& grid : gridWidths) {
+        if (grid.section == section) {
+            if (grid.widths.size() < widths.size()) {
+                grid.widths.resize(widths.size(), 64);
+            }
+            std::copy(widths.begin(), widths.end(), grid.widths.begin());
+        }
+    }
 }
 
 link::SerialPortMap ReadSerialPorts(const IniFile& ini)

@@ -92,6 +92,9 @@ struct Settings
 
     static std::vector<GridWidths> DefaultGridWidths();
     const GridWidths* widthsOf(const std::string& section) const;
+    // A grid's shown widths over the stored ones of its section; stored widths beyond the shown
+    // columns stay. A section the batch does not keep is left alone.
+    void setWidths(const std::string& section, const std::vector<int>& widths);
 };
 
 // Page index of the direct control page, which is never restored at start.

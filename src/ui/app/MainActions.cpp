@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -264,6 +265,43 @@ void MainActions::cutDownForUser()
          {"MenuDownload", "MenuUpload", "MenuLogin", "MenuOnline", "MenuMonitor", "MenuUndo", "MenuRedo"}) {
         action(QString::fromLatin1(name))->setShortcut(QKeySequence());
     }
+}
+
+void MainActions::enterMonitorLayout()
+{
+    // What the monitor layout takes out of reach: the menus by their menu entries, the rest as actions.
+    static constexpr const char* kMenus[] = {"MFile", "MEdit", "MCommunication"};
+    static constexpr const char* kActions[] = {"MenuCommSetup",      "ToolButtonNew",   "ToolButtonOpen",
+                                               "ToolButtonSave",     "ToolButtonAdd",   "ToolButtonEdit",
+                                               "ToolButtonDelete",   "ToolButtonLogin", "ToolButtonUpload",
+                                               "ToolButtonDownload", "ToolButtonOnline"};
+    m_toolBar->hide();
+    m_beforeMonitorLayout.clear();
+    for (const char* name : kMenus) {
+        if (QMenu* found = menu(QString::fromLatin1(name))) {
+            m_beforeMonitorLayout[found->menuAction()] = found->menuAction()->isEnabled();
+        }
+    }
+    for (const char* name : kActions) {
+        if (QAction* found = action(QString::fromLatin1(name))) {
+            m_beforeMonitorLayout[found] = found->isEnabled();
+        }
+    }
+    for (auto& [control, enabled] : m_beforeMonitorLayout) {
+        control->setEnabled(false);
+    }
+}
+
+void MainActions::leaveMonitorLayout(bool adminRights)
+{
+    // A user without administrator rights has no tool bar to give back.
+    if (adminRights) {
+        m_toolBar->show();
+    }
+    for (auto& [control, enabled] : m_beforeMonitorLayout) {
+        control->setEnabled(enabled);
+    }
+    m_beforeMonitorLayout.clear();
 }
 
 } // namespace vorbix::ui

@@ -42,6 +42,11 @@ public:
     // For an application user without administrator rights: only the Help menu stays, the tool bar
     // goes, and the communication shortcuts are removed.
     void cutDownForUser();
+    // The monitor layout: the tool bar goes (and comes back for an administrator only), and the
+    // menus and buttons that change data or the link are disabled, to get their state back on
+    // leaving.
+    void enterMonitorLayout();
+    void leaveMonitorLayout(bool adminRights);
 
 private:
     QAction* addMenuAction(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut);
@@ -53,6 +58,8 @@ private:
     QToolBar* m_toolBar = nullptr;
     std::map<QString, QAction*> m_actions;
     std::map<QString, QMenu*> m_menus;
+    // The enabled state of the controls the monitor layout disables.
+    std::map<QAction*, bool> m_beforeMonitorLayout;
 };
 
 } // namespace vorbix::ui

@@ -2,7 +2,6 @@
 
 #include "core/base/TextNumbers.h"
 #include "ui/app/HelpContext.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
 
 #include <QTabWidget>
@@ -33,9 +32,9 @@ constexpr int kPageTexts[] = {lang::kPageMemory, lang::kPageFile, lang::kPageHis
 
 MainPages::MainPages(QWidget* parent) : QWidget(parent)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
@@ -53,14 +52,47 @@ MainPages::MainPages(QWidget* parent) : QWidget(parent)
     m_messagesPanel = new QWidget(this);
     m_messagesPanel->setObjectName(QStringLiteral("MessagesPanel"));
     setHelpContext(m_messagesPanel, 150);
-    new QVBoxLayout(m_messagesPanel);
+    auto* messages = new QVBoxLayout(m_messagesPanel);
+    messages->setContentsMargins(0, 0, 0, 0);
     m_messagesPanel->hide();
 
-    m_onlinePanel = new OnlinePanel(this);
+    m_layout->addWidget(m_pageControl, 1);
+    m_layout->addWidget(m_messagesPanel, 1);
+}
 
-    layout->addWidget(m_pageControl, 1);
-    layout->addWidget(m_messagesPanel, 1);
-    layout->addWidget(m_onlinePanel);
+void MainPages::setBottomPanel(QWidget* panel)
+{
+    m_bottomPanel = panel;
+    panel->setParent(this);
+    m_layout->addWidget(panel);
+    panel->setVisible(!m_bottomPanelCut && !inMonitorLayout());
+}
+
+void MainPages::hideBottomPanel()
+{
+    m_bottomPanelCut = true;
+    if (m_bottomPanel != nullptr) {
+        m_bottomPanel->hide();
+    }
+}
+
+void MainPages::setMessageView(QWidget* view)
+{
+    m_messagesPanel->layout()->addWidget(view);
+}
+
+void MainPages::setMonitorLayout(bool monitorLayout)
+{
+    m_messagesPanel->setVisible(monitorLayout);
+    m_pageControl->setVisible(!monitorLayout);
+    if (m_bottomPanel != nullptr) {
+        m_bottomPanel->setVisible(!monitorLayout && !m_bottomPanelCut);
+    }
+}
+
+bool MainPages::inMonitorLayout() const
+{
+    return !m_messagesPanel->isHidden();
 }
 
 QWidget* MainPages::page(app::Page which) const
@@ -68,12 +100,29 @@ QWidget* MainPages::page(app::Page which) const
     return m_pageControl->widget(static_cast<int>(which));
 }
 
+void MainPages::showPage(app::Page which)
+{
+    m_pageControl->setCurrentIndex(static_cast<int>(which));
+}
+
+app::Page MainPages::currentPage() const
+{
+    return static_cast<app::Page>(m_pageControl->currentIndex());
+}
+
+void MainPages::setPageShown(app::Page which, bool shown, const QString& caption)
+{
+    if (!caption.isEmpty()) {
+        m_pageControl->setTabText(static_cast<int>(which), caption);
+    }
+    m_pageControl->setTabVisible(static_cast<int>(which), shown);
+}
+
 void MainPages::applyTexts(const PopisType& lang)
 {
     for (int i = 0; i < 5; ++i) {
         m_pageControl->setTabText(i, fromCp(LangText(lang, kPageTexts[i])));
     }
-    m_onlinePanel->applyTexts(lang);
 }
 
 } // namespace vorbix::ui

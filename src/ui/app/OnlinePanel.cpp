@@ -37,29 +37,30 @@ OnlinePanel::OnlinePanel(QWidget* parent) : QFrame(parent)
     setFixedHeight(35);
 
     m_lastTx = namedLabel(this, "LLastTx", tr("Last Tx:"));
-    EditLastTx = readOnlyField(this, "EditLastTx", 90);
+    m_editLastTx = readOnlyField(this, "EditLastTx", 90);
     m_lastBtn = namedLabel(this, "LLastBtn", tr("Button:"));
-    EditLastBtn = readOnlyField(this, "EditLastBtn", 70);
+    m_editLastBtn = readOnlyField(this, "EditLastBtn", 70);
     m_lastMem = namedLabel(this, "LLastMem", tr("Memory:"));
-    EditLastMem = readOnlyField(this, "EditLastMem", 50);
-    LowBattLabel = namedLabel(this, "LowBattLabel", {});
-    LowBattLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    LowBattLabel->hide();
-    TempLabel = namedLabel(this, "TempLabel", {});
-    TempLabel->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    TempLabel->hide();
-    BtnAdd = new QPushButton(tr("Add"), this);
-    BtnAdd->setObjectName(QStringLiteral("BtnAdd"));
-    BtnAdd->setEnabled(false);
+    m_editLastMem = readOnlyField(this, "EditLastMem", 50);
+    m_lowBattLabel = namedLabel(this, "LowBattLabel", {});
+    m_lowBattLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    m_lowBattLabel->hide();
+    m_tempLabel = namedLabel(this, "TempLabel", {});
+    m_tempLabel->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    m_tempLabel->hide();
+    m_btnAdd = new QPushButton(tr("Add"), this);
+    m_btnAdd->setObjectName(QStringLiteral("BtnAdd"));
+    m_btnAdd->setEnabled(false);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_lastTx, EditLastTx, m_lastBtn, EditLastBtn, m_lastMem,
-                                                      EditLastMem, LowBattLabel, TempLabel}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lastTx, m_editLastTx, m_lastBtn, m_editLastBtn, m_lastMem,
+                                                      m_editLastMem, m_lowBattLabel, m_tempLabel}) {
         layout->addWidget(w);
     }
     layout->addStretch();
-    layout->addWidget(BtnAdd);
+    layout->addWidget(m_btnAdd);
+    connect(m_btnAdd, &QPushButton::clicked, this, &OnlinePanel::addClicked);
 }
 
 void OnlinePanel::applyTexts(const PopisType& lang)
@@ -67,9 +68,45 @@ void OnlinePanel::applyTexts(const PopisType& lang)
     m_lastTx->setText(fromCp(LangText(lang, lang::kOnlineLastTransmitter)));
     m_lastBtn->setText(fromCp(LangText(lang, lang::kOnlineLastButton)));
     m_lastMem->setText(fromCp(LangText(lang, lang::kOnlineLastMemorySlot)));
-    BtnAdd->setText(fromCp(LangText(lang, lang::kOnlineAdd)));
+    m_btnAdd->setText(fromCp(LangText(lang, lang::kOnlineAdd)));
     // The low-battery list's column title and the word of its low cells: "Battery Low".
-    LowBattLabel->setText(fromCp(LangText(lang, lang::kColumnBattery) + ' ' + LangText(lang, lang::kBatteryLow)));
+    m_lowBattLabel->setText(fromCp(LangText(lang, lang::kColumnBattery) + ' ' + LangText(lang, lang::kBatteryLow)));
+}
+
+void OnlinePanel::showStatus(const online::PanelView& view)
+{
+    m_editLastTx->setText(fromCp(view.lastTx));
+    m_editLastBtn->setText(fromCp(view.lastButton));
+    m_btnAdd->setEnabled(false);
+    if (!view.eventShown) {
+        return;
+    }
+    m_editLastMem->setText(fromCp(view.lastMem));
+    m_lowBattLabel->setVisible(view.lowBatteryShown);
+    m_tempLabel->setVisible(view.temperature.has_value());
+    if (view.temperature) {
+        m_tempLabel->setText(fromCp(*view.temperature));
+    }
+}
+
+QString OnlinePanel::lastTransmitter() const
+{
+    return m_editLastTx->text();
+}
+
+QString OnlinePanel::lastButton() const
+{
+    return m_editLastBtn->text();
+}
+
+void OnlinePanel::offerAdd(bool offered)
+{
+    m_btnAdd->setEnabled(offered);
+}
+
+bool OnlinePanel::addOffered() const
+{
+    return m_btnAdd->isEnabled();
 }
 
 } // namespace vorbix::ui

@@ -13,22 +13,29 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customi
     setWindowTitle(QStringLiteral("Vorbix"));
     setModal(false);
 
-    Label1 = new QLabel(tr("Working ..."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
+    m_label = new QLabel(tr("Working ..."), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    QFont bold = m_label->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setMinimumWidth(240);
+    m_label->setFont(bold);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setMinimumWidth(240);
 
-    CancelButton = new QPushButton(tr("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setEnabled(false);
-    connect(CancelButton, &QPushButton::clicked, this, [this] { setCancel(true); });
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    m_cancelButton->setEnabled(false);
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { setCancel(true); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
+    layout->addWidget(m_label);
+    layout->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
+}
+
+void TInfoForm::present(const QString& text, bool cancellable)
+{
+    m_label->setText(text);
+    m_cancelButton->setEnabled(cancellable);
+    show();
 }
 
 void TInfoForm::setCancel(bool value)
@@ -40,7 +47,7 @@ void TInfoForm::setCancel(bool value)
 
 void TInfoForm::showEvent(QShowEvent* event)
 {
-    if (CancelButton->isEnabled()) {
+    if (m_cancelButton->isEnabled()) {
         setCancel(false);
     }
     if (QWidget* owner = parentWidget()) {
@@ -53,7 +60,7 @@ void TInfoForm::showEvent(QShowEvent* event)
 void TInfoForm::hideEvent(QHideEvent* event)
 {
     setCancel(false);
-    CancelButton->setEnabled(false);
+    m_cancelButton->setEnabled(false);
     QDialog::hideEvent(event);
 }
 

@@ -9,10 +9,9 @@ class QPushButton;
 namespace vorbix::ui {
 
 // The busy window: shown without blocking while the program works, centred on its parent, without
-// border icons. A caller sets `Label1` to a language text, enables `CancelButton` when the work can
-// be cancelled, shows the window and closes it when done. `CancelButton` sets the link's
-// CancelRequested, which the running sequence polls; the flag is cleared when the window is shown
-// with the button enabled and again when it closes.
+// border icons. A caller presents it with a language text, cancellable or not, and closes it when
+// done. Its Cancel button sets the link's CancelRequested, which the running sequence polls; the
+// flag is cleared when the window is shown with the button enabled and again when it closes.
 class TInfoForm : public QDialog
 {
     Q_OBJECT
@@ -22,8 +21,8 @@ public:
     // The link's CancelRequested flag; not owned, may be null until the link exists.
     void setCancelFlag(std::atomic<bool>* cancelRequested) { m_cancelRequested = cancelRequested; }
 
-    QLabel* Label1;
-    QPushButton* CancelButton;
+    // Shows the window with `text`; Cancel is offered when `cancellable`.
+    void present(const QString& text, bool cancellable);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +32,8 @@ protected:
 private:
     void setCancel(bool value);
 
+    QLabel* m_label;
+    QPushButton* m_cancelButton;
     std::atomic<bool>* m_cancelRequested = nullptr;
 };
 

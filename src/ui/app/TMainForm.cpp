@@ -16,17 +16,18 @@
 #include "ui/app/Icons.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MainPages.h"
-#include "ui/app/OnlinePanel.h"
+#include "ui/app/MonitorSetup.h"
+#include "ui/app/PageCommandRouter.h"
 #include "ui/app/QtLanguageFeature.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/app/SoundPlayer.h"
 #include "ui/app/StatusPanels.h"
 #include "ui/app/StatusRefresher.h"
 #include "ui/app/TInfoForm.h"
 #include "ui/app/WindowPlacement.h"
 #include "ui/export/ExportFeature.h"
-#include "ui/export/ListPageTables.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/lists/ListsFeature.h"
@@ -36,7 +37,6 @@
 #include "ui/setup/AppSetupFeature.h"
 #include "ui/setup/UserLoginFeature.h"
 #include "ui/setup/WelcomeFeature.h"
-#include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 
 #include <QAction>
@@ -61,6 +61,14 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     m_actions = new MainActions(this);
     m_pages = new MainPages(this);
     setCentralWidget(m_pages);
+    m_events = new ShellEvents(this);
+    m_monitorSetup = new MonitorSetup(this);
+    m_pageCommands = new PageCommandRouter(
+        *m_actions,
+        [this]() -> std::optional<app::Page> {
+            return inMonitorLayout() ? std::nullopt : std::optional<app::Page>(currentPage());
+        },
+        this);
     m_statusBar = new StatusPanels(this);
     setHelpContext(m_statusBar, 170);
     setStatusBar(m_statusBar);
@@ -72,7 +80,13 @@ TMainForm::TMainForm(std::string programFolder, std::vector<std::string> argumen
     m_sounds->setOutputSource([this] { return SoundOutputFrom(m_settings.SoundCard, m_settings.SoundSpeaker); });
 
     connect(m_actions->action(QStringLiteral("MenuExit")), &QAction::triggered, this, &QWidget::close);
-    connect(pageControl(), &QTabWidget::currentChanged, this, &TMainForm::RefreshStatus);
+    connect(m_pages->pageControl(), &QTabWidget::currentChanged, this, &TMainForm::RefreshStatus);
+    connect(m_pages->pageControl(), &QTabWidget::currentChanged, m_events, &ShellEvents::pageChanged);
+    // The status shows whether the monitor setup is saved.
+    connect(m_monitorSetup, &MonitorSetup::changed, this, [this] {
+        m_monitorMarks = {m_monitorSetup->data.SetupPresent, m_monitorSetup->data.SetupSaved};
+        RefreshStatus();
+    });
 }
 
 TMainForm::~TMainForm()
@@ -102,10 +116,7 @@ void TMainForm::wireFeatures()
     addFeature(listsFeature);
     auto* online = new OnlineFeature(*this);
     addFeature(online);
-    auto* exportFeature = new ExportFeature(*this);
-    addFeature(exportFeature);
-    exportFeature->setPageTable(app::Page::History, [listsFeature] { return historyPageTable(*listsFeature); });
-    exportFeature->setPageTable(app::Page::Battery, [listsFeature] { return batteryPageTable(*listsFeature); });
+    addFeature(new ExportFeature(*this));
     auto* appSetup = new AppSetupFeature(*this);
     addFeature(appSetup);
     auto* welcome = new WelcomeFeature(*this);
@@ -113,32 +124,26 @@ void TMainForm::wireFeatures()
     auto* monitorFeature = new MonitorFeature(*this);
     addFeature(monitorFeature);
 
-    connect(communication, &CommunicationFeature::recordsReplaced, views, &RecordViewsFeature::RebuildViews);
-    connect(communication, &CommunicationFeature::loggingOut, views, &RecordViewsFeature::saveMemoryWidths);
-    connect(communication, &CommunicationFeature::recordsReplaced, listsFeature, &ListsFeature::ShowLists);
-    connect(views, &RecordViewsFeature::recordsChanged, listsFeature, &ListsFeature::LinkUserData);
     connect(listsFeature, &ListsFeature::findTransmitterRequested, views, &RecordViewsFeature::FindTransmitter);
     connect(online, &OnlineFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(online, &OnlineFeature::statusReceived, listsFeature, &ListsFeature::ReceiveStatus);
-    connect(online, &OnlineFeature::lastTransmitterShown, views, &RecordViewsFeature::ShowLastTransmitter);
+    connect(online, &OnlineFeature::lastTransmitterShown, views, &RecordViewsFeature::SelectLastTransmitter);
+    connect(online, &OnlineFeature::addTransmitterRequested, views, &RecordViewsFeature::AddTransmitter);
+    connect(views, &RecordViewsFeature::transmitterAdded, online, &OnlineFeature::TransmitterAdded);
     connect(userLogin, &UserLoginFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
     connect(welcome, &WelcomeFeature::openDataFileRequested, views, &RecordViewsFeature::OpenProfileDataFile);
-    appSetup->setSortItems([views] { return views->views().userColumnTitles(); });
-    connect(appSetup, &AppSetupFeature::userColumnVisibilityChanged, &views->views(),
-            &RecordViews::setUserColumnVisible);
+    appSetup->setSortItems([views] { return views->userColumnTitles(); });
+    connect(appSetup, &AppSetupFeature::userColumnVisibilityChanged, views, &RecordViewsFeature::setUserColumnVisible);
     connect(appSetup, &AppSetupFeature::historySetupChanged, listsFeature, &ListsFeature::ApplyHistorySetup);
     connect(appSetup, &AppSetupFeature::languageChosen, this, [this](const std::string& code) {
         m_settings.Language = code;
         (void)LoadLanguage(code);
     });
     connect(appSetup, &AppSetupFeature::viewsRebuildRequested, views, &RecordViewsFeature::RebuildViews);
-    connect(views, &RecordViewsFeature::recordsChanged, monitorFeature, &MonitorFeature::CommentRefresh);
     connect(userLogin, &UserLoginFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
     connect(welcome, &WelcomeFeature::monitorFileRequested, monitorFeature, &MonitorFeature::LoadSetupFile);
-    monitorFeature->setPlaySound([this](int code, const QString& file) { m_sounds->playOnce(code, file); });
 
-    // Monitor mode, over the setup of the monitoring page.
-    auto* monitorMode = new MonitorModeFeature(*this, &monitorFeature->setup());
+    auto* monitorMode = new MonitorModeFeature(*this);
     addFeature(monitorMode);
     connect(online, &OnlineFeature::statusReceived, monitorMode, &MonitorModeFeature::ReceiveStatus);
     connect(monitorMode, &MonitorModeFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
@@ -242,7 +247,7 @@ bool TMainForm::firstShowing()
         Dialogs::error(this, fromCp(LangText(m_lang, lang::kFileCannotBeOpened) + " - " + unreadable));
     }
     app::LoadSettings(ini, m_settings);
-    pageControl()->setCurrentIndex(m_settings.PageControl);
+    m_pages->pageControl()->setCurrentIndex(m_settings.PageControl);
     placeWindow(*this, m_settings.window);
     for (Feature* feature : m_features) {
         feature->settingsLoaded();
@@ -253,7 +258,7 @@ bool TMainForm::firstShowing()
 
     UnlockCommCommands();
     m_state.StartupDone = true;
-    pageControl()->setTabVisible(static_cast<int>(app::Page::DirectControl), false);
+    m_pages->setPageShown(app::Page::DirectControl, false);
     setWindowTitle(QStringLiteral("Vorbix"));
 
     const app::StartupPlan plan = app::PlanStartup(m_settings, m_state);
@@ -280,9 +285,9 @@ void TMainForm::setProfileCaption()
 void TMainForm::cutDownForUser()
 {
     for (const app::Page p : {app::Page::Memory, app::Page::User, app::Page::Monitor}) {
-        pageControl()->setTabVisible(static_cast<int>(p), false);
+        m_pages->setPageShown(p, false);
     }
-    onlinePanel()->hide();
+    m_pages->hideBottomPanel();
     m_actions->cutDownForUser();
 }
 
@@ -296,6 +301,7 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::activated()
 {
+    emit m_events->windowActivated();
     // The busy window stays in front. It is raised, not activated: activating it here took the
     // keyboard into a window that closes a moment later, and under a window manager the keys then
     // went nowhere until the user opened a menu.
@@ -356,7 +362,7 @@ bool TMainForm::closeQuery()
 
 void TMainForm::closeSteps()
 {
-    m_settings.PageControl = pageControl()->currentIndex();
+    m_settings.PageControl = m_pages->pageControl()->currentIndex();
     keepWindowPlace(*this, m_settings.window);
     // The program still ends when this fails; the user was told that the settings were not written.
     (void)SaveSettings();
@@ -378,27 +384,6 @@ bool TMainForm::SaveSettings()
 
 // --- status ---
 
-void TMainForm::RefreshStatus()
-{
-    m_refresher->request();
-}
-
-int TMainForm::statusUpdatesRun() const
-{
-    return m_refresher->updatesRun();
-}
-
-void TMainForm::showLinkNote(const QString& note)
-{
-    m_statusBar->setLinkNote(note);
-}
-
-void TMainForm::setMonitorMarks(const app::MonitorMarks& marks)
-{
-    m_monitorMarks = marks;
-    RefreshStatus();
-}
-
 std::string TMainForm::connectionText() const
 {
     // The link keeps the current connection; until it exists the settings carry the same values.
@@ -407,7 +392,7 @@ std::string TMainForm::connectionText() const
 
 void TMainForm::UpdateStatus()
 {
-    QTabWidget* pages = pageControl();
+    QTabWidget* pages = m_pages->pageControl();
     app::StatusInput in;
     in.state = m_state;
     in.monitor = m_monitorMarks;
@@ -415,7 +400,7 @@ void TMainForm::UpdateStatus()
     in.receiverDescription = m_state.LoggedIn && m_records ? m_records->memory.Device.Description : std::string();
     in.savedText = LangText(m_lang, lang::kStatusSaved);
     in.activePage = pages->currentIndex();
-    in.messageViewShown = !messagesPanel()->isHidden();
+    in.messageViewShown = inMonitorLayout();
     in.captions = {toCp(pages->tabText(0)), toCp(pages->tabText(1)), toCp(pages->tabText(4))};
 
     const app::StatusView view = app::UpdateStatus(in);
@@ -430,16 +415,6 @@ void TMainForm::UpdateStatus()
     }
 }
 
-void TMainForm::LockCommCommands()
-{
-    m_actions->LockCommCommands();
-}
-
-void TMainForm::UnlockCommCommands()
-{
-    m_actions->UnlockCommCommands();
-}
-
 // --- the window's parts ---
 
 std::string TMainForm::settingsPath() const
@@ -447,34 +422,24 @@ std::string TMainForm::settingsPath() const
     return text::joinPath(m_programFolder, "Vorbix.ini");
 }
 
-QTabWidget* TMainForm::pageControl() const
+void TMainForm::enterMonitorLayout()
 {
-    return m_pages->pageControl();
+    m_pages->setMonitorLayout(true);
+    m_actions->enterMonitorLayout();
 }
 
-QWidget* TMainForm::page(app::Page which) const
+void TMainForm::leaveMonitorLayout()
 {
-    return m_pages->page(which);
+    m_pages->setMonitorLayout(false);
+    m_actions->leaveMonitorLayout(m_state.AdminRights);
 }
 
-void TMainForm::showPage(app::Page which)
+bool TMainForm::openRecordPicker(app::Page which, std::function<void()> picked)
 {
-    pageControl()->setCurrentIndex(static_cast<int>(which));
-}
-
-app::Page TMainForm::currentPage() const
-{
-    return static_cast<app::Page>(pageControl()->currentIndex());
-}
-
-QWidget* TMainForm::messagesPanel() const
-{
-    return m_pages->messagesPanel();
-}
-
-OnlinePanel* TMainForm::onlinePanel() const
-{
-    return m_pages->onlinePanel();
+    m_pages->showPage(which);
+    const bool opened = m_pageGrids.startPicking(which, std::move(picked));
+    emit m_events->recordPickerOpened();
+    return opened;
 }
 
 } // namespace vorbix::ui

@@ -4,8 +4,13 @@
 #include "core/app/ShellState.h"
 #include "core/app/StatusView.h"
 #include "core/base/LanguageTable.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/MainPages.h"
+#include "ui/app/PageCommandRouter.h"
 #include "ui/app/PageGrids.h"
 #include "ui/app/Shell.h"
+#include "ui/app/StatusPanels.h"
+#include "ui/app/StatusRefresher.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -15,10 +20,6 @@
 namespace vorbix::ui {
 
 class Feature;
-class MainActions;
-class MainPages;
-class StatusPanels;
-class StatusRefresher;
 
 // The main window: the frame every feature plugs into. It holds the shell state, the settings, the
 // language table, the records and the link session for the whole run; creates the features in one
@@ -50,31 +51,45 @@ public:
     const std::string& definitionFileName() const override { return m_definitionFileName; }
     std::string settingsPath() const override;
     RecordData& records() override { return *m_records; }
+    MonitorSetup& monitorSetup() override { return *m_monitorSetup; }
     LinkSession& linkSession() override { return *m_linkSession; }
     PageGrids& pageGrids() override { return m_pageGrids; }
     SoundPlayer& sounds() override { return *m_sounds; }
     QWidget* mainWindow() override { return this; }
     QString caption() const override { return windowTitle(); }
     MainActions* actions() const override { return m_actions; }
-    QTabWidget* pageControl() const override;
-    QWidget* page(app::Page page) const override;
-    void showPage(app::Page page) override;
-    app::Page currentPage() const override;
-    QWidget* messagesPanel() const override;
-    OnlinePanel* onlinePanel() const override;
+    ShellEvents& events() override { return *m_events; }
+    QWidget* page(app::Page which) const override { return m_pages->page(which); }
+    void showPage(app::Page which) override { m_pages->showPage(which); }
+    app::Page currentPage() const override { return m_pages->currentPage(); }
+    void setPageShown(app::Page which, bool shown, const QString& caption = QString()) override
+    {
+        m_pages->setPageShown(which, shown, caption);
+    }
+    void setPageCommands(app::Page which, PageCommands commands) override
+    {
+        m_pageCommands->set(which, std::move(commands));
+    }
+    void setBottomPanel(QWidget* panel) override { m_pages->setBottomPanel(panel); }
+    void setMessageView(QWidget* view) override { m_pages->setMessageView(view); }
+    void enterMonitorLayout() override;
+    void leaveMonitorLayout() override;
+    bool inMonitorLayout() const override { return m_pages->inMonitorLayout(); }
+    bool openRecordPicker(app::Page which, std::function<void()> picked) override;
+    void closeRecordPicker() override { m_pageGrids.stopPicking(); }
     TInfoForm* infoForm() const override { return m_infoForm; }
-    void RefreshStatus() override;
+    void RefreshStatus() override { m_refresher->request(); }
     bool SaveSettings() override;
     void setProfileCaption() override;
-    void showLinkNote(const QString& note) override;
-    void setMonitorMarks(const app::MonitorMarks& marks) override;
+    void showLinkNote(const QString& note) override { m_statusBar->setLinkNote(note); }
+    void showStatusMessage(const QString& message) override { m_statusBar->showMessage(message); }
     void cutDownForUser() override;
 
     // Loads a language and applies its texts to this window and the features; errors are shown.
     // False on failure.
     [[nodiscard]] bool LoadLanguage(const std::string& code);
-    void LockCommCommands();
-    void UnlockCommCommands();
+    void LockCommCommands() { m_actions->LockCommCommands(); }
+    void UnlockCommCommands() { m_actions->UnlockCommCommands(); }
     std::string connectionText() const;
 
     // Adds a feature (the wiring function's, or a test's): it connects its actions and from then on
@@ -92,7 +107,7 @@ public:
     }
 
     StatusPanels* statusPanels() const { return m_statusBar; }
-    int statusUpdatesRun() const;
+    int statusUpdatesRun() const { return m_refresher->updatesRun(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -118,6 +133,7 @@ private:
     app::ShellState m_state;
     app::MonitorMarks m_monitorMarks;
     std::unique_ptr<RecordData> m_records;
+    MonitorSetup* m_monitorSetup = nullptr;
     LinkSession* m_linkSession = nullptr;
     PageGrids m_pageGrids;
     std::vector<Feature*> m_features;
@@ -127,6 +143,8 @@ private:
 
     MainActions* m_actions = nullptr;
     MainPages* m_pages = nullptr;
+    ShellEvents* m_events = nullptr;
+    PageCommandRouter* m_pageCommands = nullptr;
     StatusPanels* m_statusBar = nullptr;
     StatusRefresher* m_refresher = nullptr;
     TInfoForm* m_infoForm = nullptr;

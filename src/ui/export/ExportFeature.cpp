@@ -10,6 +10,7 @@
 #include "ui/app/PageGrids.h"
 #include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/export/TablePrinter.h"
 
 #include <QAction>
@@ -22,7 +23,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTabWidget>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
@@ -72,7 +72,7 @@ ExportFeature::ExportFeature(Shell& shell) : Feature(shell)
 void ExportFeature::connectActions(MainActions& actions)
 {
     connect(actions.action(QStringLiteral("MenuCopy")), &QAction::triggered, this, &ExportFeature::MenuCopyClick);
-    connect(shell().pageControl(), &QTabWidget::currentChanged, this, &ExportFeature::updateCopy);
+    connect(&shell().events(), &ShellEvents::pageChanged, this, &ExportFeature::updateCopy);
     connect(actions.menu(QStringLiteral("MEdit")), &QMenu::aboutToShow, this, &ExportFeature::updateCopy);
     updateCopy();
     connect(actions.action(QStringLiteral("MenuExport")), &QAction::triggered, this, &ExportFeature::MenuExportClick);
@@ -88,33 +88,11 @@ void ExportFeature::connectActions(MainActions& actions)
     addAfterPrint(actions, pdf);
 }
 
-void ExportFeature::setPageTable(app::Page page, std::function<exports::SheetTable()> table)
-{
-    m_pageTables[page] = std::move(table);
-}
-
 exports::SheetTable ExportFeature::activeTable() const
 {
-    const app::Page page = shell().currentPage();
-    const PageGrids::Grid* grid = shell().pageGrids().shown(page);
-    if (page == app::Page::Memory || page == app::Page::User) {
-        if (grid == nullptr) {
-            return {};
-        }
-        if (const auto* userView = dynamic_cast<const views::UserView*>(grid->text)) {
-            return exports::userTable(*userView);
-        }
-        return exports::memoryTable(*grid->text);
-    }
-    const auto provider = m_pageTables.find(page);
-    if (provider == m_pageTables.end() || !provider->second) {
-        return {};
-    }
-    // The lists count only while their grid is on show, as the record views do.
-    if ((page == app::Page::History || page == app::Page::Battery) && grid == nullptr) {
-        return {};
-    }
-    return provider->second();
+    // A table counts only while its grid is on show.
+    const PageGrids::Grid* grid = shell().pageGrids().shown(shell().currentPage());
+    return grid != nullptr && grid->sheet ? grid->sheet() : exports::SheetTable{};
 }
 
 std::optional<exports::SheetTable> ExportFeature::printableTable() const

@@ -27,9 +27,6 @@ public:
 
     void connectActions(MainActions& actions) override;
 
-    // The table of a page other than the memory and file pages (the lists: with their records in
-    // grid order, for the time stamps).
-    void setPageTable(app::Page page, std::function<exports::SheetTable()> table);
     // Replaces the print dialog (tests): fills in the printer and says whether to print.
     void setPrinterQuestion(std::function<bool(QPrinter&)> question) { m_askPrinter = std::move(question); }
 
@@ -51,7 +48,6 @@ private:
     // Copy is offered on the pages that have a table.
     void updateCopy();
 
-    std::map<app::Page, std::function<exports::SheetTable()>> m_pageTables;
     std::function<bool(QPrinter&)> m_askPrinter;
 };
 

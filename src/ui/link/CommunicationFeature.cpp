@@ -106,9 +106,7 @@ void CommunicationFeature::closeSteps()
 void CommunicationFeature::showBusy(bool cancellable)
 {
     TInfoForm* info = shell().infoForm();
-    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyCommunicating)));
-    info->CancelButton->setEnabled(cancellable);
-    info->show();
+    info->present(fromCp(LangText(shell().lang(), lang::kBusyCommunicating)), cancellable);
     QApplication::processEvents();
 }
 
@@ -125,7 +123,7 @@ void CommunicationFeature::applyLoginTexts()
 
 void CommunicationFeature::rebuildViews()
 {
-    emit recordsReplaced();
+    shell().records().announceReplaced();
     shell().RefreshStatus();
 }
 
@@ -212,7 +210,7 @@ void CommunicationFeature::Logout()
         return;
     }
     shell().linkSession().rx().DeInit();
-    emit loggingOut();
+    shell().records().announceLoggingOut();
     state.LoggedIn = false;
     shell().records().dataSet.markMemoryExchanged();
     applyLoginTexts();

@@ -47,12 +47,6 @@ public:
     void MenuUploadClick();
     void MenuPassChangeClick();
 
-signals:
-    // The receiver memory or the login state changed: the record views are rebuilt.
-    void recordsReplaced();
-    // Logging out, before the memory view goes: its column widths are stored.
-    void loggingOut();
-
 private:
     void LoginDone();
     void showBusy(bool cancellable);

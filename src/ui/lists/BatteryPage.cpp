@@ -52,8 +52,8 @@ BatteryPage::BatteryPage(lists::TBatt& batt, ListContext context, QWidget* paren
 
     connect(m_clearButton, &QPushButton::clicked, this, &BatteryPage::ClearButtonClick);
     connect(m_grid, &ListGrid::titleClicked, this, &BatteryPage::TitleClicked);
-    connect(m_grid, &ListGrid::widthsChanged, this, &BatteryPage::storeWidths);
-    connect(m_grid, &ListGrid::rowDoubleClicked, this, [this](int clicked) {
+    m_grid->keepWidths(*m_context.settings, WidthSection);
+    connect(m_grid, &ListGrid::rowsActivated, this, [this](int clicked) {
         if (clicked >= 0 && clicked < static_cast<int>(m_batt.Records.size())) {
             emit findTransmitterRequested(
                 fromCp(model::SerialOfTxCode(m_batt.Records[static_cast<std::size_t>(clicked)].TxCode)));
@@ -78,9 +78,7 @@ void BatteryPage::ShowLowBatt(int selectRow)
                                                       m_context.shownColumns());
         return m_view.get();
     });
-    if (const app::GridWidths* widths = m_context.settings->widthsOf(WidthSection)) {
-        m_grid->setColumnWidths(widths->widths);
-    }
+    m_grid->loadWidths();
     const app::Settings& s = *m_context.settings;
     m_grid->setSortMark(m_view->columnOfField(s.BatteryMonitorSortCol), s.BatteryMonitorSortUp);
     m_grid->selectRow(selectRow);
@@ -171,19 +169,6 @@ void BatteryPage::ClearButtonClick()
     }
     for (QCheckBox* box : m_clearBoxes) {
         box->setChecked(false);
-    }
-}
-
-void BatteryPage::storeWidths()
-{
-    for (app::GridWidths& grid : m_context.settings->gridWidths) {
-        if (grid.section == WidthSection) {
-            const std::vector<int> shown = m_grid->columnWidths();
-            if (grid.widths.size() < shown.size()) {
-                grid.widths.resize(shown.size(), 64);
-            }
-            std::copy(shown.begin(), shown.end(), grid.widths.begin());
-        }
     }
 }
 

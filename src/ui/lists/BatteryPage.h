@@ -38,7 +38,6 @@ public:
     // order round), then the sort and the save.
     void TitleClicked(int column);
     void ClearButtonClick();
-    void storeWidths();
 
 signals:
     // The serial digits of the double-clicked row's transmitter.

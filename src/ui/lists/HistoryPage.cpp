@@ -23,7 +23,7 @@ HistoryPage::HistoryPage(lists::THistory& history, ListContext context, std::fun
         parent->layout()->addWidget(this);
     }
     connect(m_grid, &ListGrid::titleClicked, this, &HistoryPage::TitleClicked);
-    connect(m_grid, &ListGrid::widthsChanged, this, &HistoryPage::storeWidths);
+    m_grid->keepWidths(*m_context.settings, WidthSection);
 }
 
 HistoryPage::~HistoryPage() = default;
@@ -44,9 +44,7 @@ void HistoryPage::ShowHistory(bool inserted)
                                                       m_context.settings->userTitles, m_context.shownColumns());
         return m_view.get();
     });
-    if (const app::GridWidths* widths = m_context.settings->widthsOf(WidthSection)) {
-        m_grid->setColumnWidths(widths->widths);
-    }
+    m_grid->loadWidths();
     m_grid->setSortMark(m_view->columnOfField(static_cast<int>(m_sortField)), m_sortUp);
     m_grid->selectRow(followed);
     m_grid->setVisible(true);
@@ -77,17 +75,17 @@ void HistoryPage::TitleClicked(int column)
     ShowHistory();
 }
 
-void HistoryPage::storeWidths()
+std::optional<std::pair<std::string, std::string>> HistoryPage::transmitterOf(int row) const
 {
-    for (app::GridWidths& grid : m_context.settings->gridWidths) {
-        if (grid.section == WidthSection) {
-            const std::vector<int> shown = m_grid->columnWidths();
-            if (grid.widths.size() < shown.size()) {
-                grid.widths.resize(shown.size(), 64);
-            }
-            std::copy(shown.begin(), shown.end(), grid.widths.begin());
-        }
+    if (!m_view || row < 0 || row >= m_view->rowCount()) {
+        return std::nullopt;
     }
+    const int transmitter = m_view->columnOfField(static_cast<int>(lists::HistoryField::TxCode));
+    const int button = m_view->columnOfField(static_cast<int>(lists::HistoryField::Code));
+    if (transmitter < 0 || button < 0) {
+        return std::nullopt;
+    }
+    return std::pair{m_view->cellText(row, transmitter), m_view->cellText(row, button)};
 }
 
 } // namespace vorbix::ui

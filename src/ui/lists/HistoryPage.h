@@ -5,6 +5,9 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace vorbix::ui {
 
@@ -31,8 +34,8 @@ public:
     void PageShow();
     // A title press: the same column turns the order round, another sorts ascending.
     void TitleClicked(int column);
-    // The column widths into the settings section "HistoryGrid".
-    void storeWidths();
+    // The transmitter code and button of a row as the grid shows them; none without such a row.
+    std::optional<std::pair<std::string, std::string>> transmitterOf(int row) const;
 
 private:
     lists::THistory& m_history;

@@ -3,6 +3,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
+#include "core/export/PageTables.h"
 #include "core/lists/EventCode.h"
 #include "core/model/TxCode.h"
 #include "core/online/HandOver.h"
@@ -13,12 +14,12 @@
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/lists/BatteryPage.h"
 #include "ui/lists/HistoryPage.h"
 #include "ui/lists/ListGrid.h"
 #include "ui/lists/ListTableModel.h"
 
-#include <QTabWidget>
 #include <QtDebug>
 
 namespace vorbix::ui {
@@ -51,18 +52,29 @@ ListsFeature::ListsFeature(Shell& shell)
         shell.page(app::Page::History));
     m_batteryPage = new BatteryPage(m_batt, context, shell.page(app::Page::Battery));
     connect(m_batteryPage, &BatteryPage::findTransmitterRequested, this, &ListsFeature::findTransmitterRequested);
-    connect(shell.pageControl(), &QTabWidget::currentChanged, this, &ListsFeature::pageChanged);
+    connect(&shell.events(), &ShellEvents::pageChanged, this, &ListsFeature::pageChanged);
+    // The lists show the records' user numbers and texts.
+    connect(&shell.records(), &RecordData::replaced, this, &ListsFeature::ShowLists);
+    connect(&shell.records(), &RecordData::recordsChanged, this, &ListsFeature::LinkUserData);
 
-    ListGrid* historyGrid = m_historyPage->grid();
-    ListGrid* batteryGrid = m_batteryPage->grid();
-    shell.pageGrids().add(app::Page::History,
-                          {&historyGrid->tableModel()->gridText(), [historyGrid] { return !historyGrid->isHidden(); },
-                           [historyGrid](int row) { historyGrid->selectRow(row); },
-                           [historyGrid] { return historyGrid->selectedRows(); }});
-    shell.pageGrids().add(app::Page::Battery,
-                          {&batteryGrid->tableModel()->gridText(), [batteryGrid] { return !batteryGrid->isHidden(); },
-                           [batteryGrid](int row) { batteryGrid->selectRow(row); },
-                           [batteryGrid] { return batteryGrid->selectedRows(); }});
+    for (const app::Page page : {app::Page::History, app::Page::Battery}) {
+        ListGrid* grid = page == app::Page::History ? m_historyPage->grid() : m_batteryPage->grid();
+        PageGrids::Grid registered = PageGrids::of(&grid->tableModel()->gridText(), grid);
+        if (page == app::Page::History) {
+            registered.transmitterOf = [this](int row) { return m_historyPage->transmitterOf(row); };
+            // The list records behind the rows give the time stamps.
+            registered.sheet = [this, grid] {
+                const lists::ListView* view = grid->tableModel()->view();
+                return view != nullptr ? exports::historyTable(*view, m_history.Records) : exports::SheetTable{};
+            };
+        } else {
+            registered.sheet = [this, grid] {
+                const lists::ListView* view = grid->tableModel()->view();
+                return view != nullptr ? exports::batteryTable(*view, m_batt.Records) : exports::SheetTable{};
+            };
+        }
+        shell.pageGrids().add(page, std::move(registered));
+    }
 }
 
 ListsFeature::~ListsFeature() = default;

@@ -170,9 +170,9 @@ QVariant MessageTableModel::headerData(int section, Qt::Orientation orientation,
     }
 }
 
-MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent) : QTableView(parent), m_model(model)
+MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent)
+    : DataGrid(QStringLiteral("MessageGrid"), parent), m_model(model)
 {
-    setObjectName(QStringLiteral("MessageGrid"));
     setModel(model);
     setItemDelegate(new AlarmColoursDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -181,11 +181,9 @@ MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent) : QTableView
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setHighlightSections(false);
-    setColumnWidth(MessageTableModel::Tick, 32);
-    setColumnWidth(MessageTableModel::Number, 80);
-    // The text takes the room the time of activation, shown whole, leaves.
-    horizontalHeader()->setSectionResizeMode(MessageTableModel::Text, QHeaderView::Stretch);
-    horizontalHeader()->setSectionResizeMode(MessageTableModel::Activated, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    setColumnWidths({32, 80, 200});
     // Only a press in the tick column acts; the rest of a row is for looking at.
     connect(this, &QTableView::pressed, this, [this](const QModelIndex& index) {
         if (index.column() == MessageTableModel::Tick) {

@@ -2,10 +2,10 @@
 
 #include "core/base/LanguageTable.h"
 #include "core/monitor/Reception.h"
+#include "ui/app/DataGrid.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
-#include <QTableView>
 #include <array>
 #include <vector>
 
@@ -65,8 +65,9 @@ private:
 };
 
 // MessageGrid: the view of the table. A press on a row's tick box asks for its message to be
-// ticked (`tickPressed`, 1-based row).
-class MessageGrid : public QTableView
+// ticked (`tickPressed`, 1-based row). The time of activation takes the width the other columns
+// leave.
+class MessageGrid : public DataGrid
 {
     Q_OBJECT
 public:

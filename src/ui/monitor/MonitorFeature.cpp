@@ -6,15 +6,16 @@
 #include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 #include "core/views/ColumnConfig.h"
-#include "core/views/UserView.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
+#include "ui/app/MonitorSetup.h"
 #include "ui/app/PageGrids.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
+#include "ui/app/SoundPlayer.h"
 #include "ui/monitor/MonitorPage.h"
 #include "ui/monitor/MonitorTable.h"
 #include "ui/monitor/TMonitorAddForm.h"
@@ -24,10 +25,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTableView>
 
 namespace vorbix::ui {
 
@@ -39,24 +37,9 @@ constexpr const char* kDeactiveWidths = "DeactiveGrid";
 constexpr int kMessageHelp = 330;
 constexpr int kEventHelp = 340;
 
-// The table a page shows its records or history in, for the record-selection window.
-const char* tableOfPage(app::Page page)
-{
-    switch (page) {
-    case app::Page::Memory:
-        return "MemGrid";
-    case app::Page::User:
-        return "UserGrid";
-    case app::Page::History:
-        return "HistoryGrid";
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
-MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell)
+MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell), m_monitor(shell.monitorSetup().data)
 {
     setObjectName(QStringLiteral("MonitorFeature"));
     m_monitor.setMessages(&shell.lang(), [this](const std::string& m) { showError(m); });
@@ -72,6 +55,7 @@ MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell)
         shell.lang(), [this](const std::string& m) { showError(m); }, window);
     setHelpContext(m_eventForm, kEventHelp);
     m_addForm = new TMonitorAddForm(window);
+    m_editForm->playSound = [this](int code, const QString& file) { this->shell().sounds().playOnce(code, file); };
 
     MonitorTable* grid = m_page->monitorGrid();
     grid->setSwatchColumn(monitor::kColourColumn, [this](int row) -> std::optional<unsigned> {
@@ -84,16 +68,13 @@ MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell)
         return colours.hasSwatch ? std::optional<unsigned>(colours.swatch) : std::nullopt;
     });
     connect(grid, &MonitorTable::titleClicked, this, &MonitorFeature::TitleClicked);
-    connect(grid, &MonitorTable::rowDoubleClicked, this, &MonitorFeature::Edituj);
+    connect(grid, &MonitorTable::rowsActivated, this, &MonitorFeature::Edituj);
     connect(grid, &MonitorTable::currentRowChanged, this, &MonitorFeature::EventGridsRefresh);
-    connect(grid, &MonitorTable::widthsChanged, this,
-            [this, grid] { storeWidths(kMonitorWidths, grid->columnWidths()); });
+    grid->keepWidths(shell.settings(), kMonitorWidths);
     for (const bool active : {true, false}) {
         MonitorTable* events = m_page->eventGrid(active);
-        connect(events, &MonitorTable::rowDoubleClicked, this, [this, active] { EditEventClick(active); });
-        connect(events, &MonitorTable::widthsChanged, this, [this, events, active] {
-            storeWidths(active ? kActiveWidths : kDeactiveWidths, events->columnWidths());
-        });
+        connect(events, &MonitorTable::rowsActivated, this, [this, active] { EditEventClick(active); });
+        events->keepWidths(shell.settings(), active ? kActiveWidths : kDeactiveWidths);
         connect(m_page->addButton(active), &QPushButton::clicked, this, [this, active] { AddButtonClick(active); });
         connect(m_page->editButton(active), &QPushButton::clicked, this, [this, active] { EditEventClick(active); });
         connect(m_page->removeButton(active), &QPushButton::clicked, this,
@@ -109,17 +90,15 @@ MonitorFeature::MonitorFeature(Shell& shell) : Feature(shell)
     });
     connect(m_addForm, &TMonitorAddForm::okClicked, this, &MonitorFeature::AddFormOK);
     connect(m_addForm, &TMonitorAddForm::closed, this, &MonitorFeature::addFormClosed);
-    connect(shell.pageControl(), &QTabWidget::currentChanged, this, &MonitorFeature::pageChanged);
+    connect(&shell.events(), &ShellEvents::pageChanged, this, &MonitorFeature::pageChanged);
+    connect(&shell.records(), &RecordData::recordsChanged, this, &MonitorFeature::CommentRefresh);
+    shell.setPageCommands(app::Page::Monitor,
+                          {[this] { PridejZpravu(); }, [this] { Edituj(); }, [this] { Odstran(); }});
 
     MonitorGridRefresh();
 }
 
 MonitorFeature::~MonitorFeature() = default;
-
-void MonitorFeature::setPlaySound(std::function<void(int code, const QString& file)> play)
-{
-    m_editForm->playSound = std::move(play);
-}
 
 void MonitorFeature::connectActions(MainActions& actions)
 {
@@ -133,26 +112,6 @@ void MonitorFeature::connectActions(MainActions& actions)
             connect(action, &QAction::triggered, this, command);
         }
     }
-    // The Edit menu works on the messages while this page is on show.
-    const std::pair<const char*, void (MonitorFeature::*)()> editCommands[] = {
-        {"MenuAdd", &MonitorFeature::PridejZpravu},
-        {"MenuEdit", &MonitorFeature::Edituj},
-        {"MenuDelete", &MonitorFeature::Odstran},
-    };
-    for (const auto& [name, command] : editCommands) {
-        if (QAction* action = actions.action(QString::fromLatin1(name))) {
-            connect(action, &QAction::triggered, this, [this, command] {
-                if (onMonitorPage()) {
-                    (this->*command)();
-                }
-            });
-        }
-    }
-}
-
-bool MonitorFeature::onMonitorPage() const
-{
-    return shell().currentPage() == app::Page::Monitor && shell().pageControl()->isVisible();
 }
 
 void MonitorFeature::applyLanguage(const PopisType& lang)
@@ -166,7 +125,9 @@ void MonitorFeature::settingsLoaded()
     const app::Settings& s = shell().settings();
     m_page->setGroupHeights(s.ActiveHeight, s.DeactiveHeight);
     MonitorGridRefresh();
-    applyWidths();
+    for (MonitorTable* table : {m_page->monitorGrid(), m_page->eventGrid(true), m_page->eventGrid(false)}) {
+        table->loadWidths();
+    }
 }
 
 bool MonitorFeature::startup(const app::StartupPlan& plan)
@@ -184,7 +145,7 @@ bool MonitorFeature::startup(const app::StartupPlan& plan)
         }
     }
     MonitorGridRefresh();
-    changed();
+    changed(true);
     return true;
 }
 
@@ -197,7 +158,7 @@ void MonitorFeature::LoadSetupFile(const QString& path)
         m_monitor.SetupFile = file;
     }
     MonitorGridRefresh();
-    changed();
+    changed(true);
 }
 
 std::optional<app::UnsavedItem> MonitorFeature::unsavedItem()
@@ -221,10 +182,14 @@ void MonitorFeature::showError(const std::string& message)
     Dialogs::error(shell().mainWindow(), fromCp(message));
 }
 
-void MonitorFeature::changed()
+void MonitorFeature::changed(bool replaced)
 {
     shell().settings().LastMonitorFile = m_monitor.SetupFile;
-    shell().setMonitorMarks({m_monitor.SetupPresent, m_monitor.SetupSaved});
+    if (replaced) {
+        shell().monitorSetup().announceReplaced();
+    } else {
+        shell().monitorSetup().announceChanged();
+    }
     shell().RefreshStatus();
 }
 
@@ -259,9 +224,7 @@ void MonitorFeature::MonitorGridRefresh()
     }
     grid->setVisible(true);
     // Find, export and print read the table as it stands now.
-    shell().pageGrids().add(app::Page::Monitor,
-                            {m_monitorView.get(), [grid] { return !grid->isHidden(); },
-                             [grid](int row) { grid->selectRow(row); }, [grid] { return grid->selectedRows(); }});
+    shell().pageGrids().add(app::Page::Monitor, PageGrids::of(m_monitorView.get(), grid));
     EventGridsRefresh();
 }
 
@@ -301,31 +264,6 @@ void MonitorFeature::TitleClicked(int column)
         s.MonitorSortUp = true;
     }
     MonitorGridRefresh();
-}
-
-void MonitorFeature::storeWidths(const char* section, const std::vector<int>& widths)
-{
-    for (app::GridWidths& grid : shell().settings().gridWidths) {
-        if (grid.section == section) {
-            if (grid.widths.size() < widths.size()) {
-                grid.widths.resize(widths.size(), 64);
-            }
-            std::copy(widths.begin(), widths.end(), grid.widths.begin());
-        }
-    }
-}
-
-void MonitorFeature::applyWidths()
-{
-    const app::Settings& s = shell().settings();
-    const std::pair<const char*, MonitorTable*> tables[] = {{kMonitorWidths, m_page->monitorGrid()},
-                                                            {kActiveWidths, m_page->eventGrid(true)},
-                                                            {kDeactiveWidths, m_page->eventGrid(false)}};
-    for (const auto& [section, table] : tables) {
-        if (const app::GridWidths* widths = s.widthsOf(section)) {
-            table->setColumnWidths(widths->widths);
-        }
-    }
 }
 
 // --- messages ---
@@ -421,71 +359,25 @@ void MonitorFeature::AddPopupSerialNumberClick()
 
 void MonitorFeature::AddPopupPageClick(app::Page page)
 {
-    shell().showPage(page);
+    // A double click on a row of the page's table is the window's OK.
+    (void)shell().openRecordPicker(page, [this] {
+        AddFormOK();
+        m_addForm->close();
+    });
     m_addForm->FormShow(shell().lang(), shell().mainWindow());
     m_addFormOpen = true;
-    shell().onlinePanel()->BtnAdd->setEnabled(false);
-    // A double click on a row of the page's table is the window's OK.
-    if (const char* name = tableOfPage(page)) {
-        m_selectionTable = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(name));
-        if (m_selectionTable) {
-            m_selectionTable->viewport()->installEventFilter(this);
-        }
-    }
-}
-
-bool MonitorFeature::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_addFormOpen && m_selectionTable && watched == m_selectionTable->viewport() &&
-        event->type() == QEvent::MouseButtonDblClick) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_selectionTable->indexAt(mouse->position().toPoint()).isValid()) {
-            // Taken here, so the record views do not open their edit dialog as well.
-            AddFormOK();
-            m_addForm->close();
-            return true;
-        }
-    }
-    return Feature::eventFilter(watched, event);
 }
 
 void MonitorFeature::AddFormOK()
 {
     const app::Page page = shell().currentPage();
     const PageGrids::Grid* grid = shell().pageGrids().shown(page);
-    const char* tableName = tableOfPage(page);
-    if (grid == nullptr || grid->text == nullptr || tableName == nullptr) {
+    if (grid == nullptr || !grid->transmitterOf) {
         return;
     }
-    auto* table = shell().page(page)->findChild<QTableView*>(QString::fromLatin1(tableName));
-    if (table == nullptr) {
-        return;
-    }
-    int serialColumn = page == app::Page::History ? 0 : 1;
-    int buttonColumn = page == app::Page::History ? 1 : 2;
-    if (page == app::Page::User) {
-        const auto* userView = dynamic_cast<const views::UserView*>(grid->text);
-        serialColumn = buttonColumn = -1;
-        for (int column = 0; userView != nullptr && column < userView->columnCount(); ++column) {
-            if (userView->codeOf(column) == views::code::Serial) {
-                serialColumn = column;
-            } else if (userView->codeOf(column) == views::code::Button) {
-                buttonColumn = column;
-            }
-        }
-        if (serialColumn < 0 || buttonColumn < 0) {
-            return;
-        }
-    }
-    std::vector<int> rows;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
     bool added = false;
-    for (const int row : rows) {
-        added |= m_monitor.PridejEvent(grid->text->cellText(row, serialColumn),
-                                       grid->text->cellText(row, buttonColumn)) == monitor::EventAdd::Added;
+    for (const auto& [serial, button] : shell().pageGrids().selectedTransmitters(page)) {
+        added |= m_monitor.PridejEvent(serial, button) == monitor::EventAdd::Added;
     }
     if (added) {
         changed();
@@ -499,10 +391,7 @@ void MonitorFeature::addFormClosed()
         return;
     }
     m_addFormOpen = false;
-    if (m_selectionTable) {
-        m_selectionTable->viewport()->removeEventFilter(this);
-        m_selectionTable = nullptr;
-    }
+    shell().closeRecordPicker();
     shell().showPage(app::Page::Monitor);
 }
 
@@ -598,7 +487,7 @@ void MonitorFeature::MenuOpenMonitoringClick()
     }
     m_monitor.Nacti(toCp(path));
     MonitorGridRefresh();
-    changed();
+    changed(true);
 }
 
 void MonitorFeature::MenuSaveMonitoringAsClick()

@@ -6,12 +6,9 @@
 #include "ui/app/Feature.h"
 
 #include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
-
-class QTableView;
 
 namespace vorbix::ui {
 
@@ -37,8 +34,6 @@ public:
     TMonitorEventEditForm& eventForm() { return *m_eventForm; }
     TMonitorAddForm& addForm() { return *m_addForm; }
 
-    // The message dialog's Play button plays through this (code, file); unset, it is silent.
-    void setPlaySound(std::function<void(int code, const QString& file)> play);
 
     void connectActions(MainActions& actions) override;
     void applyLanguage(const PopisType& lang) override;
@@ -75,9 +70,6 @@ public:
     // "Save all": the setup, when there is one.
     void SaveAll();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 public slots:
     // The records changed: the events take their user data again.
     void CommentRefresh();
@@ -88,7 +80,8 @@ public slots:
 private:
     bool UlozJako();
     bool saveSetup();
-    void changed();
+    // The setup changed (or, `replaced`, another one was read): the others hear of it.
+    void changed(bool replaced = false);
     void showError(const std::string& message);
     // The position of the message of the table's current row; -1 when there is none.
     int currentPosition() const;
@@ -96,18 +89,13 @@ private:
     bool editEvent(monitor::TEvent& event);
     void pageChanged(int index);
     void addFormClosed();
-    void storeWidths(const char* section, const std::vector<int>& widths);
-    void applyWidths();
-    bool onMonitorPage() const;
 
-    monitor::TMonitor m_monitor;
+    monitor::TMonitor& m_monitor; // the shell's setup of the run
     MonitorPage* m_page = nullptr;
     TMonitorEditForm* m_editForm = nullptr;
     TMonitorEventEditForm* m_eventForm = nullptr;
     TMonitorAddForm* m_addForm = nullptr;
     bool m_addFormOpen = false;
-    // The table whose double click is the record-selection window's OK while it is open.
-    QPointer<QTableView> m_selectionTable;
     std::unique_ptr<monitor::MonitorTableView> m_monitorView;
     std::unique_ptr<monitor::EventTableView> m_activeView;
     std::unique_ptr<monitor::EventTableView> m_deactiveView;

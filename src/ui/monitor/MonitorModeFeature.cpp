@@ -4,7 +4,7 @@
 #include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
+#include "ui/app/MonitorSetup.h"
 #include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/app/SoundPlayer.h"
@@ -16,25 +16,14 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QMainWindow>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace vorbix::ui {
 namespace {
 
 constexpr int kBlinkMilliseconds = 500;
-
-// What monitor mode takes out of reach: the menus by their menu entries, the rest as actions.
-constexpr const char* kMenus[] = {"MFile", "MEdit", "MCommunication"};
-constexpr const char* kActions[] = {"MenuCommSetup",    "ToolButtonNew",      "ToolButtonOpen",   "ToolButtonSave",
-                                    "ToolButtonAdd",    "ToolButtonEdit",     "ToolButtonDelete", "ToolButtonLogin",
-                                    "ToolButtonUpload", "ToolButtonDownload", "ToolButtonOnline"};
 
 TMonitorMessageForm* formOf(const monitor::TMonitorData& m)
 {
@@ -43,19 +32,13 @@ TMonitorMessageForm* formOf(const monitor::TMonitorData& m)
 
 } // namespace
 
-MonitorModeFeature::MonitorModeFeature(Shell& shell, monitor::TMonitor* setup) : Feature(shell), m_setup(setup)
+MonitorModeFeature::MonitorModeFeature(Shell& shell) : Feature(shell), m_setup(&shell.monitorSetup().data)
 {
-    if (m_setup == nullptr) {
-        m_ownSetup = std::make_unique<monitor::TMonitor>();
-        m_setup = m_ownSetup.get();
-    }
     m_reception = std::make_unique<monitor::Reception>(*m_setup, hooks());
     m_journal = std::make_unique<monitor::MonitorJournal>(
         text::joinPath(shell.programFolder(), monitor::MonitorJournal::kFileName), [this](const std::string& message) {
             // Shown once; monitoring goes on without the journal.
-            if (auto* window = qobject_cast<QMainWindow*>(this->shell().mainWindow())) {
-                window->statusBar()->showMessage(fromCp(message));
-            }
+            this->shell().showStatusMessage(fromCp(message));
         });
     m_blinkTimer.setInterval(kBlinkMilliseconds);
     connect(&m_blinkTimer, &QTimer::timeout, this, &MonitorModeFeature::BlinkTimerTimer);
@@ -72,7 +55,11 @@ MonitorModeFeature::~MonitorModeFeature()
 
 void MonitorModeFeature::buildPanel()
 {
-    QWidget* panel = shell().messagesPanel();
+    // The message view, which the shell shows alone in the monitor layout.
+    auto* panel = new QWidget(shell().mainWindow());
+    panel->setObjectName(QStringLiteral("MessageView"));
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
     auto* strip = new QWidget(panel);
     strip->setObjectName(QStringLiteral("MessageClearPanel"));
     auto* row = new QHBoxLayout(strip);
@@ -91,9 +78,10 @@ void MonitorModeFeature::buildPanel()
 
     m_model = new MessageTableModel(*m_setup, *m_reception, this);
     m_grid = new MessageGrid(m_model, panel);
-    panel->layout()->setContentsMargins(0, 0, 0, 0);
-    panel->layout()->addWidget(strip);
-    panel->layout()->addWidget(m_grid);
+    m_grid->keepWidths(shell().settings(), "MessageGrid");
+    column->addWidget(strip);
+    column->addWidget(m_grid);
+    shell().setMessageView(panel);
 
     connect(m_selectAll, &QCheckBox::clicked, this, &MonitorModeFeature::MessageClearBox1Click);
     connect(m_deactive, &QPushButton::clicked, this, &MonitorModeFeature::MessageClearButtonClick);
@@ -137,6 +125,11 @@ void MonitorModeFeature::applyLanguage(const PopisType& lang)
     m_model->headerDataChanged(Qt::Horizontal, 0, MessageTableModel::ColumnCount - 1);
 }
 
+void MonitorModeFeature::settingsLoaded()
+{
+    m_grid->loadWidths();
+}
+
 void MonitorModeFeature::firstActivation(const app::ActivationPlan& plan)
 {
     if (plan.monitor) {
@@ -152,7 +145,7 @@ void MonitorModeFeature::closeSteps()
 
 bool MonitorModeFeature::inMonitorMode() const
 {
-    return !shell().messagesPanel()->isHidden();
+    return shell().inMonitorLayout();
 }
 
 TMonitorMessageForm* MonitorModeFeature::popupOf(int position) const
@@ -201,36 +194,10 @@ void MonitorModeFeature::MenuMonitorClick()
 
 void MonitorModeFeature::setModeControls(bool monitorMode)
 {
-    shell().messagesPanel()->setVisible(monitorMode);
-    shell().pageControl()->setVisible(!monitorMode);
-    shell().onlinePanel()->setVisible(!monitorMode);
-    MainActions* actions = shell().actions();
-    // A user without administrator rights has no tool bar to give back.
-    if (shell().state().AdminRights) {
-        actions->toolBar()->setVisible(!monitorMode);
-    } else if (monitorMode) {
-        actions->toolBar()->hide();
-    }
     if (monitorMode) {
-        m_disabled.clear();
-        for (const char* name : kMenus) {
-            if (QMenu* menu = actions->menu(QString::fromLatin1(name))) {
-                m_disabled[menu->menuAction()] = menu->menuAction()->isEnabled();
-            }
-        }
-        for (const char* name : kActions) {
-            if (QAction* action = actions->action(QString::fromLatin1(name))) {
-                m_disabled[action] = action->isEnabled();
-            }
-        }
-        for (auto& [action, enabled] : m_disabled) {
-            action->setEnabled(false);
-        }
+        shell().enterMonitorLayout();
     } else {
-        for (auto& [action, enabled] : m_disabled) {
-            action->setEnabled(enabled);
-        }
-        m_disabled.clear();
+        shell().leaveMonitorLayout();
     }
 }
 

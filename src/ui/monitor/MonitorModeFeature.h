@@ -30,9 +30,8 @@ class MonitorModeFeature : public Feature
 {
     Q_OBJECT
 public:
-    // `setup`: the monitor setup of the run, owned by the monitoring page; without one the feature
-    // keeps a setup of its own.
-    explicit MonitorModeFeature(Shell& shell, monitor::TMonitor* setup = nullptr);
+    // Over the shell's monitor setup of the run.
+    explicit MonitorModeFeature(Shell& shell);
     ~MonitorModeFeature() override;
 
     monitor::TMonitor& setup() { return *m_setup; }
@@ -49,6 +48,8 @@ public:
 
     void connectActions(MainActions& actions) override;
     void applyLanguage(const PopisType& lang) override;
+    // The message table's column widths.
+    void settingsLoaded() override;
     void firstActivation(const app::ActivationPlan& plan) override;
     void closeSteps() override;
 
@@ -86,7 +87,6 @@ private:
     void raisePopups();
     void updateWorkArea();
 
-    std::unique_ptr<monitor::TMonitor> m_ownSetup;
     monitor::TMonitor* m_setup;
     std::unique_ptr<monitor::Reception> m_reception;
     std::unique_ptr<monitor::MonitorJournal> m_journal;
@@ -98,8 +98,6 @@ private:
     QTimer m_blinkTimer;
     QPoint m_workAreaOrigin;
     std::string m_user;
-    // The enabled state of the controls monitor mode disables, to give back on leaving.
-    std::map<QAction*, bool> m_disabled;
 };
 
 } // namespace vorbix::ui

@@ -1,4 +1,5 @@
 #include "ui/monitor/MonitorTable.h"
+
 #include "ui/app/GridLook.h"
 
 #include "ui/app/ColourKeepingDelegate.h"
@@ -6,7 +7,6 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -92,19 +92,11 @@ public:
 };
 
 MonitorTable::MonitorTable(const QString& objectName, QAbstractItemView::SelectionMode selection, QWidget* parent)
-    : QTableView(parent), m_model(new Model(this))
+    : DataGrid(objectName, parent), m_model(new Model(this))
 {
-    setObjectName(objectName);
     setModel(m_model);
     setItemDelegate(new SwatchDelegate(this));
     setUpStringGrid(*this, selection, kRowHeight);
-    QHeaderView* header = horizontalHeader();
-    connect(header, &QHeaderView::sectionClicked, this, &MonitorTable::titleClicked);
-    connect(header, &QHeaderView::sectionResized, this, [this] {
-        if (!m_settingWidths) {
-            emit widthsChanged();
-        }
-    });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
 }
@@ -113,6 +105,7 @@ void MonitorTable::rebuild(const views::GridText* text)
 {
     const int row = currentRow();
     const std::vector<int> widths = columnWidths();
+    // The reset changes no width the user set: the columns get the same ones back.
     m_settingWidths = true;
     m_text = text;
     m_model->reset(text);
@@ -125,56 +118,6 @@ void MonitorTable::setSwatchColumn(int column, SwatchOf swatchOf)
 {
     m_model->m_swatchColumn = column;
     m_model->m_swatchOf = std::move(swatchOf);
-}
-
-std::vector<int> MonitorTable::selectedRows() const
-{
-    std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    if (rows.empty() && currentIndex().isValid()) {
-        rows.push_back(currentIndex().row());
-    }
-    return rows;
-}
-
-int MonitorTable::currentRow() const
-{
-    return currentIndex().isValid() ? currentIndex().row() : -1;
-}
-
-void MonitorTable::selectRow(int row)
-{
-    selectOnlyRow(*this, row);
-}
-
-void MonitorTable::setSortMark(int column, bool ascending)
-{
-    horizontalHeader()->setSortIndicatorShown(column >= 0);
-    horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-}
-
-std::vector<int> MonitorTable::columnWidths() const
-{
-    return columnWidthsOf(*this);
-}
-
-void MonitorTable::setColumnWidths(const std::vector<int>& widths)
-{
-    m_settingWidths = true;
-    setColumnWidthsOf(*this, widths);
-    m_settingWidths = false;
-}
-
-void MonitorTable::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QTableView::mouseDoubleClickEvent(event);
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid()) {
-        emit rowDoubleClicked(index.row());
-    }
 }
 
 } // namespace vorbix::ui

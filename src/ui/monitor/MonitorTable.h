@@ -2,8 +2,9 @@
 
 #include "core/views/GridText.h"
 
+#include "ui/app/DataGrid.h"
+
 #include <QAbstractTableModel>
-#include <QTableView>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -13,7 +14,7 @@ namespace vorbix::ui {
 // A table of the monitor page over a core grid text (MonitorGrid, ActiveGrid, DeactiveGrid): one
 // title row, whole-row selection, rows 20 pixels high, texts cut with an ellipsis. A column may draw
 // a colour swatch instead of text.
-class MonitorTable : public QTableView
+class MonitorTable : public DataGrid
 {
     Q_OBJECT
 public:
@@ -28,24 +29,8 @@ public:
     void setSwatchColumn(int column, SwatchOf swatchOf);
     const views::GridText* text() const { return m_text; }
 
-    // The selected rows from the top, the current row when none.
-    std::vector<int> selectedRows() const;
-    // The current row; -1 when there is none.
-    int currentRow() const;
-    void selectRow(int row);
-    void setSortMark(int column, bool ascending);
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-
 signals:
-    void titleClicked(int column);
-    void widthsChanged();
-    // A double click below the title row.
-    void rowDoubleClicked(int row);
     void currentRowChanged(int row);
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     class Model;
@@ -53,7 +38,6 @@ private:
 
     Model* m_model;
     const views::GridText* m_text = nullptr;
-    bool m_settingWidths = false;
 };
 
 } // namespace vorbix::ui

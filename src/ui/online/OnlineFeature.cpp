@@ -10,7 +10,9 @@
 #include "ui/app/MainActions.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
+#include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/app/SoundPlayer.h"
 #include "ui/link/LinkSession.h"
 #include "ui/link/TCommForm.h"
@@ -21,10 +23,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace vorbix::ui {
 
@@ -58,6 +58,13 @@ OnlineFeature::OnlineFeature(Shell& shell) : Feature(shell)
     connect(this, &OnlineFeature::sessionError, this, &OnlineFeature::showError, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionBusy, this, &OnlineFeature::setBusy, Qt::QueuedConnection);
     connect(this, &OnlineFeature::sessionEnded, this, &OnlineFeature::endedByItself, Qt::QueuedConnection);
+
+    m_panel = new OnlinePanel(shell.mainWindow());
+    shell.setBottomPanel(m_panel);
+    connect(m_panel, &OnlinePanel::addClicked, this,
+            [this] { emit addTransmitterRequested(m_panel->lastTransmitter(), m_panel->lastButton()); });
+    // The picker takes rows from the pages; Add waits for the next transmitter.
+    connect(&shell.events(), &ShellEvents::recordPickerOpened, this, [this] { m_panel->offerAdd(false); });
 
     QWidget* page = shell.page(app::Page::DirectControl);
     m_directPage = new DirectControlPage(page);
@@ -102,6 +109,7 @@ void OnlineFeature::connectActions(MainActions& actions)
 void OnlineFeature::applyLanguage(const PopisType& lang)
 {
     m_waitForm->setLanguage(&lang);
+    m_panel->applyTexts(lang);
 }
 
 void OnlineFeature::firstActivation(const app::ActivationPlan& plan)
@@ -188,12 +196,12 @@ void OnlineFeature::applyOnlineState(bool onLine)
     // The direct control page exists while on-line, for administrators, on a model whose relays
     // it can show.
     bool directControl = false;
+    QString caption;
     if (onLine && state.AdminRights) {
         directControl = m_directPage->DirectControlPageShow(shell().lang(), shell().linkSession().rx().Device().Relays);
-        shell().pageControl()->setTabText(static_cast<int>(app::Page::DirectControl),
-                                          fromCp(LangText(shell().lang(), lang::kDirectControlCaption)));
+        caption = fromCp(LangText(shell().lang(), lang::kDirectControlCaption));
     }
-    shell().pageControl()->setTabVisible(static_cast<int>(app::Page::DirectControl), directControl);
+    shell().setPageShown(app::Page::DirectControl, directControl, caption);
     if (!onLine) {
         shell().showLinkNote(QString());
     }
@@ -206,24 +214,23 @@ void OnlineFeature::showStatus(const online::StatusBlock& block)
     const QString decimal = QLocale().decimalPoint();
     const char separator = decimal.size() == 1 && decimal[0].unicode() < 0x80 ? decimal[0].toLatin1() : '.';
     const online::PanelView view = online::PanelViewOf(block, separator);
-    OnlinePanel& panel = *shell().onlinePanel();
-    panel.EditLastTx->setText(fromCp(view.lastTx));
-    panel.EditLastBtn->setText(fromCp(view.lastButton));
-    panel.BtnAdd->setEnabled(false);
+    m_panel->showStatus(view);
     if (!view.eventShown) {
         beep();
         return;
     }
-    panel.EditLastMem->setText(fromCp(view.lastMem));
-    panel.LowBattLabel->setVisible(view.lowBatteryShown);
-    panel.TempLabel->setVisible(view.temperature.has_value());
-    if (view.temperature) {
-        panel.TempLabel->setText(fromCp(*view.temperature));
-    }
     emit statusReceived(fromCp(block.txCode), QString(QLatin1Char(block.code)), block.lowBattery,
                         block.slot.has_value(), QDateTime::currentDateTime());
-    emit lastTransmitterShown(fromCp(block.serialDigits()), QString(QLatin1Char(block.code)));
+    // Add is offered only for a transmitter the shown records do not hold.
+    const std::string serial = block.serialDigits();
+    m_panel->offerAdd(!shell().records().holdsTransmitter(serial, std::string(1, block.code)));
+    emit lastTransmitterShown(fromCp(serial), QString(QLatin1Char(block.code)));
     beep();
+}
+
+void OnlineFeature::TransmitterAdded()
+{
+    m_panel->offerAdd(false);
 }
 
 void OnlineFeature::beep()

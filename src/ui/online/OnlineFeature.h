@@ -10,13 +10,14 @@
 namespace vorbix::ui {
 
 class DirectControlPage;
+class OnlinePanel;
 class TCommForm;
 
 // On-line mode in the main window: the command that starts and ends it, the on-line panel that
-// shows the last event, and the waits between failed status reads in a progress dialog with
-// Cancel. The core session listens on a thread of its own; its callbacks come back to this thread
-// as queued signals. On-line mode is the link session's preemptible user: every communication
-// sequence stops it and restarts it afterwards.
+// shows the last event and offers Add for a transmitter the records do not hold, and the waits between failed status
+// reads in a progress dialog with Cancel. The core session listens on a thread of its own; its callbacks come back to
+// this thread as queued signals. On-line mode is the link session's preemptible user: every communication sequence
+// stops it and restarts it afterwards.
 class OnlineFeature : public Feature
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     bool running() const { return m_session->running(); }
     TCommForm& waitForm() { return *m_waitForm; }
     DirectControlPage& directPage() { return *m_directPage; }
+    OnlinePanel& panel() { return *m_panel; }
 
     void connectActions(MainActions& actions) override;
     void applyLanguage(const PopisType& lang) override;
@@ -44,6 +46,8 @@ public:
     bool StopOnline();
     // The logger program: on-line mode ends first so that the link is free for it.
     void MenuQTXLoggerClick();
+    // The transmitter of the panel was added to the records: Add is no longer offered.
+    void TransmitterAdded();
 
 signals:
     // Not logged in: the login runs before on-line mode starts.
@@ -52,8 +56,10 @@ signals:
     // receiver memory holds the transmitter, when it was read.
     void statusReceived(const QString& txCode, const QString& buttonCode, bool lowBatt, bool inReceiver,
                         const QDateTime& time);
-    // A transmitter was received (serial digits, button code): the record views offer Add.
+    // A transmitter was received (serial digits, button code): the record views may select it.
     void lastTransmitterShown(const QString& serial, const QString& button);
+    // Add of the panel: the transmitter and button it shows go into the first free slot.
+    void addTransmitterRequested(const QString& transmitter, const QString& button);
 
     // The session's thread hands its callbacks over with these.
     void sessionStatus(const vorbix::online::StatusBlock& block, QPrivateSignal);
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<online::OnlineSession> m_session;
     TCommForm* m_waitForm = nullptr;
     DirectControlPage* m_directPage = nullptr;
+    OnlinePanel* m_panel = nullptr;
 };
 
 } // namespace vorbix::ui

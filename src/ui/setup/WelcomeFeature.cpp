@@ -6,6 +6,7 @@
 #include "ui/app/MainActions.h"
 #include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
+#include "ui/app/ShellEvents.h"
 #include "ui/link/LinkSession.h"
 #include "ui/setup/ProfileRunner.h"
 #include "ui/setup/TWelcomeForm.h"
@@ -36,19 +37,16 @@ WelcomeFeature::WelcomeFeature(Shell& shell) : Feature(shell)
     connect(m_form->ConnCombo, &QComboBox::activated, this, &WelcomeFeature::ConnComboChange);
     connect(m_form->ConnOpenButton, &QPushButton::clicked, this, &WelcomeFeature::ConnOpenButtonClick);
     connect(m_form, &QDialog::finished, this, &WelcomeFeature::closed);
-    shell.mainWindow()->installEventFilter(this);
+    // The welcome window stays in front of the main window.
+    connect(&shell.events(), &ShellEvents::windowActivated, this, [this] {
+        if (m_form->isVisible()) {
+            m_form->raise();
+            m_form->activateWindow();
+        }
+    });
 }
 
 WelcomeFeature::~WelcomeFeature() = default;
-
-bool WelcomeFeature::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate && m_form->isVisible()) {
-        m_form->raise();
-        m_form->activateWindow();
-    }
-    return Feature::eventFilter(watched, event);
-}
 
 void WelcomeFeature::applyLanguage(const PopisType& lang)
 {

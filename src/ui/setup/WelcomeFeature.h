@@ -38,10 +38,6 @@ public:
     void ConnComboChange(int index);
     void ConnOpenButtonClick();
 
-protected:
-    // Every activation of the main window gives the welcome window the focus while it is shown.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 signals:
     // A data file to open as the data set (DataFileName takes it; it opens when it exists).
     void openDataFileRequested(const QString& path);

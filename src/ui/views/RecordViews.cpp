@@ -67,7 +67,8 @@ void fitUnsizedColumns(const RecordGrid& grid, std::vector<int>& widths, const s
 
 RecordViews::RecordViews(Inputs inputs, QWidget* memoryPage, QWidget* userPage, QObject* parent)
     : QObject(parent), m_in(std::move(inputs)), m_memGrid(new RecordGrid(QStringLiteral("MemGrid"), memoryPage)),
-      m_userGrid(new RecordGrid(QStringLiteral("UserGrid"), userPage))
+      m_userGrid(new RecordGrid(QStringLiteral("UserGrid"), userPage)), m_memoryView(*m_in.memoryView),
+      m_userView(*m_in.userView)
 {
     addToPage(memoryPage, m_memGrid);
     addToPage(userPage, m_userGrid);
@@ -79,7 +80,6 @@ RecordViews::RecordViews(Inputs inputs, QWidget* memoryPage, QWidget* userPage, 
     QHeaderView* header = m_userGrid->horizontalHeader();
     header->setSectionsMovable(true);
     header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
     connect(header, &QHeaderView::sectionMoved, this, [this](int, int oldVisual, int newVisual) {
         if (m_restoringHeader) {
             return;
@@ -87,9 +87,9 @@ RecordViews::RecordViews(Inputs inputs, QWidget* memoryPage, QWidget* userPage, 
         // The model's columns follow the codes; the header goes back to showing them in order.
         QTimer::singleShot(0, this, [this, oldVisual, newVisual] { UserGridColumnMoved(oldVisual, newVisual); });
     });
-    connect(header, &QHeaderView::sectionClicked, this, &RecordViews::UserGridTitleClicked);
-    connect(m_memGrid, &RecordGrid::editRequested, this, &RecordViews::editRequested);
-    connect(m_userGrid, &RecordGrid::editRequested, this, &RecordViews::editRequested);
+    connect(m_userGrid, &RecordGrid::titleClicked, this, &RecordViews::UserGridTitleClicked);
+    connect(m_memGrid, &RecordGrid::rowsActivated, this, &RecordViews::editRequested);
+    connect(m_userGrid, &RecordGrid::rowsActivated, this, &RecordViews::editRequested);
     LoadColumnConfig();
 }
 
@@ -224,7 +224,7 @@ void RecordViews::FillUserGrid()
 
 void RecordViews::showSortMark()
 {
-    m_userGrid->horizontalHeader()->setSortIndicator(sortColumn(), sortUp() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    m_userGrid->setSortMark(sortColumn(), sortUp());
 }
 
 bool RecordViews::writeIni(const std::function<void(app::IniFile&)>& change)
@@ -361,6 +361,36 @@ std::vector<int> RecordViews::selectedSlots(const RecordGrid* grid) const
         slotNumbers.push_back(slot);
     }
     return slotNumbers;
+}
+
+std::optional<std::pair<std::string, std::string>> RecordViews::transmitterOf(const RecordGrid* grid, int row) const
+{
+    int serial = -1;
+    int button = -1;
+    const views::GridText& text = grid == m_memGrid ? static_cast<const views::GridText&>(m_memoryView)
+                                                    : static_cast<const views::GridText&>(m_userView);
+    if (grid == m_memGrid) {
+        const std::vector<views::MemoryColumn>& columns = m_memoryView.columns();
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            if (columns[column].kind == views::MemoryColumn::Kind::Serial) {
+                serial = static_cast<int>(column);
+            } else if (columns[column].kind == views::MemoryColumn::Kind::Button) {
+                button = static_cast<int>(column);
+            }
+        }
+    } else {
+        for (int column = 0; column < m_userView.columnCount(); ++column) {
+            if (m_userView.codeOf(column) == views::code::Serial) {
+                serial = column;
+            } else if (m_userView.codeOf(column) == views::code::Button) {
+                button = column;
+            }
+        }
+    }
+    if (serial < 0 || button < 0 || row < 0 || row >= text.rowCount()) {
+        return std::nullopt;
+    }
+    return std::pair{text.cellText(row, serial), text.cellText(row, button)};
 }
 
 } // namespace vorbix::ui

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ public:
     {
         model::ReceiverMemory* memory = nullptr;
         model::TRxFnc* functions = nullptr;
+        views::MemoryView* memoryView = nullptr; // what the two grids show
+        views::UserView* userView = nullptr;
         app::Settings* settings = nullptr; // sort state and user column titles
         const PopisType* lang = nullptr;
         std::string settingsPath;            // "Vorbix.ini"
@@ -76,6 +79,10 @@ public:
     // A click on a user-grid title: sorts by that column, or turns the order round.
     void UserGridTitleClicked(int column);
 
+    // The serial number and button of a grid's row as the grid shows them; none when the grid has no
+    // such columns or no such row.
+    std::optional<std::pair<std::string, std::string>> transmitterOf(const RecordGrid* grid, int row) const;
+
     // The slots of the grid's selected rows from the top; a row without a record ends the list.
     std::vector<int> selectedSlots(const RecordGrid* grid) const;
 
@@ -100,8 +107,8 @@ private:
     Inputs m_in;
     RecordGrid* m_memGrid;
     RecordGrid* m_userGrid;
-    views::MemoryView m_memoryView;
-    views::UserView m_userView;
+    views::MemoryView& m_memoryView;
+    views::UserView& m_userView;
     views::ColumnConfig m_config;
     views::ColumnCodes m_codes;
     // Widths by layout as last stored or shown, so that hidden columns keep theirs.

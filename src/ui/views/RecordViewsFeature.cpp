@@ -4,10 +4,10 @@
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
+#include "core/export/PageTables.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/PageGrids.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
@@ -51,11 +51,15 @@ RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
     setObjectName(QStringLiteral("RecordViewsFeature"));
     RecordData& records = shell.records();
     m_undo = new QUndoStack(this);
-    records.dataSet.setObserver([this](model::TDataSet::Change change) { followDataSet(change); });
+    connect(&records, &RecordData::dataSetChanged, this, &RecordViewsFeature::followDataSet);
+    connect(&records, &RecordData::replaced, this, &RecordViewsFeature::RebuildViews);
+    connect(&records, &RecordData::loggingOut, this, &RecordViewsFeature::saveMemoryWidths);
 
     RecordViews::Inputs inputs;
     inputs.memory = &records.memory;
     inputs.functions = &records.functions;
+    inputs.memoryView = &records.memoryView;
+    inputs.userView = &records.userView;
     inputs.settings = &shell.settings();
     inputs.lang = &shell.lang();
     inputs.settingsPath = shell.settingsPath();
@@ -67,14 +71,10 @@ RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
     connect(m_views, &RecordViews::editRequested, this, &RecordViewsFeature::MenuEdit);
     connect(m_views, &RecordViews::userTitleClicked, this, [this] { m_finder.resetPosition(views::FindPage::File); });
 
-    RecordGrid* memGrid = m_views->memGrid();
-    RecordGrid* userGrid = m_views->userGrid();
-    shell.pageGrids().add(app::Page::Memory, {&m_views->memoryView(), [memGrid] { return !memGrid->isHidden(); },
-                                              [memGrid](int row) { memGrid->selectRow(row); },
-                                              [memGrid] { return memGrid->selectedRows(); }});
-    shell.pageGrids().add(app::Page::User, {&m_views->userView(), [userGrid] { return !userGrid->isHidden(); },
-                                            [userGrid](int row) { userGrid->selectRow(row); },
-                                            [userGrid] { return userGrid->selectedRows(); }});
+    registerGrids();
+    for (const app::Page page : {app::Page::Memory, app::Page::User}) {
+        shell.setPageCommands(page, {[this] { MenuAdd(); }, [this] { MenuEdit(); }, [this] { MenuDelete(); }});
+    }
 
     QWidget* window = shell.mainWindow();
     const ErrorSink errorBox = [this](const std::string& m) { showError(m); };
@@ -95,9 +95,6 @@ void RecordViewsFeature::connectActions(MainActions& actions)
         {"MenuClose", &RecordViewsFeature::MenuClose},
         {"MenuImport", &RecordViewsFeature::MenuImport},
         {"MenuOpenBackup", &RecordViewsFeature::MenuOpenBackup},
-        {"MenuAdd", &RecordViewsFeature::MenuAdd},
-        {"MenuEdit", &RecordViewsFeature::MenuEdit},
-        {"MenuDelete", &RecordViewsFeature::MenuDelete},
         {"MenuFind", &RecordViewsFeature::MenuFind},
         {"MenuFindNext", &RecordViewsFeature::MenuFindNext},
     };
@@ -106,7 +103,6 @@ void RecordViewsFeature::connectActions(MainActions& actions)
             connect(action, &QAction::triggered, this, command);
         }
     }
-    connect(shell().onlinePanel()->BtnAdd, &QPushButton::clicked, this, &RecordViewsFeature::BtnAddClick);
 
     QAction* undo = actions.action(QStringLiteral("MenuUndo"));
     QAction* redo = actions.action(QStringLiteral("MenuRedo"));
@@ -187,8 +183,7 @@ void RecordViewsFeature::followDataSet(model::TDataSet::Change change)
     }
     syncState();
     if (change == model::TDataSet::Change::Records) {
-        RebuildViews();
-        emit recordsChanged();
+        RebuildViews(); // before the other subscribers hear that the records changed
     }
 }
 
@@ -212,14 +207,12 @@ void RecordViewsFeature::showBusy(bool show)
         return;
     }
     // No busy window over an open editing dialog or the message table.
-    const bool dialogOpen = m_editForm->isVisible() || !shell().messagesPanel()->isHidden() ||
-                            (QApplication::activeModalWidget() != nullptr);
+    const bool dialogOpen =
+        m_editForm->isVisible() || shell().inMonitorLayout() || (QApplication::activeModalWidget() != nullptr);
     if (dialogOpen) {
         return;
     }
-    info->Label1->setText(fromCp(LangText(shell().lang(), lang::kBusyWorking)));
-    info->CancelButton->setEnabled(false);
-    info->show();
+    info->present(fromCp(LangText(shell().lang(), lang::kBusyWorking)), false);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -264,6 +257,32 @@ void RecordViewsFeature::saveUserWidths()
     m_views->SaveUserWidths();
 }
 
+void RecordViewsFeature::setUserColumnVisible(int columnCode, bool visible)
+{
+    m_views->setUserColumnVisible(columnCode, visible);
+}
+
+std::vector<std::string> RecordViewsFeature::userColumnTitles()
+{
+    return m_views->userColumnTitles();
+}
+
+void RecordViewsFeature::registerGrids()
+{
+    for (RecordGrid* grid : {m_views->memGrid(), m_views->userGrid()}) {
+        const bool memory = grid == m_views->memGrid();
+        const views::GridText* text = memory ? static_cast<const views::GridText*>(&m_views->memoryView())
+                                             : static_cast<const views::GridText*>(&m_views->userView());
+        PageGrids::Grid registered = PageGrids::of(text, grid);
+        registered.transmitterOf = [this, grid](int row) { return m_views->transmitterOf(grid, row); };
+        if (memory) {
+            registered.sheet = [this] { return exports::memoryTable(m_views->memoryView()); };
+        } else {
+            registered.sheet = [this] { return exports::userTable(m_views->userView()); };
+        }
+        shell().pageGrids().add(memory ? app::Page::Memory : app::Page::User, std::move(registered));
+    }
+}
 void RecordViewsFeature::MenuFind()
 {
     const views::FindPage page = findPageOf(shell().currentPage());

@@ -29,6 +29,8 @@ public:
     ~RecordViewsFeature() override;
 
     RecordViews& views() { return *m_views; }
+    // The titles of the user grid's shown columns in display order (the setup dialog's sort list).
+    std::vector<std::string> userColumnTitles();
     TEditForm& editForm() { return *m_editForm; }
     TNewForm& newForm() { return *m_newForm; }
     TFindForm& findForm() { return *m_findForm; }
@@ -51,13 +53,16 @@ public:
     void RebuildViews();
     void saveMemoryWidths();
     void saveUserWidths();
+    // Shows or hides the user column of code 7-11.
+    void setUserColumnVisible(int columnCode, bool visible);
 
     // --- Edit menu ---
     void MenuAdd();
     void MenuEdit();
     void MenuDelete();
-    // "Add" of the on-line panel: the last received transmitter into the first free slot.
-    void BtnAddClick();
+    // "Add" of the on-line panel: the received transmitter (its code and button as the panel shows
+    // them) into the first free slot; `transmitterAdded` when the dialog was accepted.
+    void AddTransmitter(const QString& transmitter, const QString& button);
     void MenuFind();
     void MenuFindNext();
     // The search of the active page's table; false when nothing was found (text 146 was shown).
@@ -66,10 +71,9 @@ public:
     // open) or else the memory view (logged in), from the top; when nothing is found (text 146 was
     // shown) the page shown before comes back.
     void FindTransmitter(const QString& serial);
-    // On-line mode received a transmitter (serial digits, button code): Add is offered when no
-    // shown table holds it (and always for the Single layout or when both tables are empty); with
-    // FindLast on, the row that holds it becomes current.
-    void ShowLastTransmitter(const QString& serial, const QString& button);
+    // On-line mode received a transmitter (serial digits, button code): with FindLast on, the row
+    // of each shown table that holds it becomes current.
+    void SelectLastTransmitter(const QString& serial, const QString& button);
 
     // --- File menu ---
     void MenuNew();
@@ -84,8 +88,7 @@ public:
     void OpenProfileDataFile(const QString& path);
 
 signals:
-    // Records were edited, added, deleted or replaced: the lists refresh their transmitter texts.
-    void recordsChanged();
+    void transmitterAdded();
 
 private:
     // The data file named at start-up becomes the data set (counted as saved).
@@ -110,6 +113,8 @@ private:
     // An undo or redo: the slots get the given contents, counted as an edit.
     void putRecords(const std::vector<std::pair<int, model::TData>>& records);
     void followDataSet(model::TDataSet::Change change);
+    // The memory and file pages' grids, for find, export, print and the record picker.
+    void registerGrids();
 
     RecordViews* m_views = nullptr;
     TEditForm* m_editForm = nullptr;

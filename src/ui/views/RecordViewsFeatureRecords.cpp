@@ -1,9 +1,7 @@
 // The Edit menu's record commands: add, edit and delete.
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
-#include "core/views/LastTransmitter.h"
 #include "core/views/RecordCommands.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
@@ -13,8 +11,6 @@
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TEditForm.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QUndoStack>
 
 namespace vorbix::ui {
@@ -104,9 +100,6 @@ bool RecordViewsFeature::addInSlot(int slot)
 
 void RecordViewsFeature::MenuAdd()
 {
-    if (shell().currentPage() == app::Page::Monitor) {
-        return; // the monitor page adds a message instead
-    }
     model::ReceiverMemory& memory = shell().records().memory;
     int slot = 0;
     if (!views::prepareAddSlot(memory.Device, memory.Records, slot, shell().lang(),
@@ -116,51 +109,34 @@ void RecordViewsFeature::MenuAdd()
     (void)addInSlot(slot);
 }
 
-void RecordViewsFeature::BtnAddClick()
+void RecordViewsFeature::AddTransmitter(const QString& transmitter, const QString& button)
 {
     model::ReceiverMemory& memory = shell().records().memory;
-    const OnlinePanel& panel = *shell().onlinePanel();
     int slot = 0;
-    if (!views::prepareAddLastTx(memory.Device, memory.Records, slot, toCp(panel.EditLastTx->text()),
-                                 toCp(panel.EditLastBtn->text()), shell().lang(),
+    if (!views::prepareAddLastTx(memory.Device, memory.Records, slot, toCp(transmitter), toCp(button), shell().lang(),
                                  [this](const std::string& m) { showError(m); })) {
         return;
     }
     if (addInSlot(slot)) {
-        panel.BtnAdd->setEnabled(false);
-    } // a cancelled dialog leaves the button enabled for another try
+        emit transmitterAdded();
+    } // a cancelled dialog leaves Add offered for another try
 }
 
-void RecordViewsFeature::ShowLastTransmitter(const QString& serial, const QString& button)
+void RecordViewsFeature::SelectLastTransmitter(const QString& serial, const QString& button)
 {
-    const std::string serialCp = toCp(serial);
-    const std::string buttonCp = toCp(button);
-    RecordData& records = shell().records();
-    bool offerAdd = false;
-    const auto look = [&](RecordGrid* grid, const views::ShownRows& rows) {
-        const int row = views::LastRowOfTransmitter(rows, serialCp, buttonCp);
-        if (row < 0) {
-            offerAdd = true;
-        } else if (shell().settings().FindLast) {
-            grid->selectRow(row);
+    if (!shell().settings().FindLast) {
+        return;
+    }
+    const RecordData& records = shell().records();
+    const std::pair<RecordGrid*, const views::GridText*> shown[] = {{m_views->memGrid(), &records.memoryView},
+                                                                    {m_views->userGrid(), &records.userView}};
+    for (const auto& [grid, view] : shown) {
+        if (view->rowCount() > 0) {
+            if (const int row = records.rowOfTransmitter(*view, toCp(serial), toCp(button)); row >= 0) {
+                grid->selectRow(row);
+            }
         }
-    };
-    const views::MemoryView& memoryView = m_views->memoryView();
-    if (!m_views->MemoryViewEmpty()) {
-        look(m_views->memGrid(),
-             {memoryView.rowCount(), [&](int row) { return memoryView.slotOfRow(row); }, &records.memory.Records});
     }
-    const views::UserView& userView = m_views->userView();
-    if (!m_views->UserViewEmpty()) {
-        look(m_views->userGrid(),
-             {userView.rowCount(), [&](int row) { return userView.slotOfRow(row); }, &records.memory.Records});
-    }
-    // Add is offered only for a transmitter no table holds: adding one that is there would learn
-    // the same button into a second slot, whatever the layout.
-    if (m_views->MemoryViewEmpty() && m_views->UserViewEmpty()) {
-        offerAdd = true;
-    }
-    shell().onlinePanel()->BtnAdd->setEnabled(offerAdd);
 }
 
 void RecordViewsFeature::MenuDelete()

@@ -194,3 +194,22 @@ TEST(SettingsTest, SerialPortsMapComNumbersToDevices)
     EXPECT_EQ(loaded(saved).serialPorts, chosen.serialPorts);
     EXPECT_EQ(saved.readString("SerialPorts", "Other", ""), "/dev/c");
 }
+
+namespace vorbix::app {
+namespace {
+
+TEST(SettingsWidthsTest, ShownWidthsLieOverTheStoredOnes)
+{
+    Settings s;
+    s.setWidths("MessageGrid", {40, 90});
+    EXPECT_EQ(s.widthsOf("MessageGrid")->widths, (std::vector<int>{40, 90, 200, 100, 64, 64, 64, 64, 64}));
+    s.setWidths("MonitorGrid", std::vector<int>(11, 30)); // more columns than stored: the rest at 64 first
+    EXPECT_EQ(s.widthsOf("MonitorGrid")->widths, std::vector<int>(11, 30));
+    const std::vector<GridWidths> before = s.gridWidths;
+    s.setWidths("NoSuchGrid", {1, 2});
+    EXPECT_EQ(s.widthsOf("NoSuchGrid"), nullptr);
+    EXPECT_EQ(s.gridWidths.size(), before.size());
+}
+
+} // namespace
+} // namespace vorbix::app

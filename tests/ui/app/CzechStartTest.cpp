@@ -1,6 +1,7 @@
 // A start with Language=CZ on the shipped Czech language file: menus, pages, panels, messages,
 // the definition file and the help all switch to Czech.
 #include "MainFormFixture.h"
+#include "support/WindowParts.h"
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpFeature.h"
@@ -45,7 +46,7 @@ TEST_F(MainFormFixture, CzechStartShowsCzechTextsDefinitionsAndHelp)
     EXPECT_EQ(tab(0), QStringLiteral("Paměť přijímače"));
     EXPECT_EQ(tab(3), QStringLiteral("Stav baterií"));
     // The panel joins two texts; the Czech pair must read as one phrase.
-    EXPECT_EQ(form->onlinePanel()->LowBattLabel->text(), QStringLiteral("Baterie slabá"));
+    EXPECT_EQ(test::partOf<QLabel>(*form, "LowBattLabel")->text(), QStringLiteral("Baterie slabá"));
 
     // A message built from a text, a path and the system's reason.
     std::filesystem::remove(folder.file("Rx.def"));

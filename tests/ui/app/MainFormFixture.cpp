@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/WindowParts.h"
 
 #include "core/link/Komunikace.h"
 #include "ui/app/Dialogs.h"
@@ -78,7 +79,7 @@ QString MainFormFixture::panel(int n) const
 
 QString MainFormFixture::tab(int n) const
 {
-    return form->pageControl()->tabText(n);
+    return test::pageControlOf(*form)->tabText(n);
 }
 
 bool MainFormFixture::enabled(const char* actionName) const

@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 #include "support/EventWait.h"
+#include "support/WindowParts.h"
 
 #include "core/app/InstanceLock.h"
 #include "core/app/StatusView.h"
@@ -16,9 +17,11 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <cstdlib>
 #include <filesystem>
@@ -123,14 +126,14 @@ TEST_F(MainFormFixture, StartShowsTheShellWithItsTexts)
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(text::directoryExists(folder.file("Backup")));
 
-    EXPECT_EQ(form->pageControl()->count(), 6);
+    EXPECT_EQ(test::pageControlOf(*form)->count(), 6);
     const char* pages[] = {"MemoryPage", "UserPage", "HistoryPage", "BatteryPage", "MonitorPage", "DirectControlPage"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(form->pageControl()->widget(i)->objectName(), QString::fromLatin1(pages[i]));
+        EXPECT_EQ(test::pageControlOf(*form)->widget(i)->objectName(), QString::fromLatin1(pages[i]));
     }
     EXPECT_EQ(tab(0), QStringLiteral("T158"));
     EXPECT_EQ(tab(3), QStringLiteral("T200"));
-    EXPECT_FALSE(form->pageControl()->isTabVisible(5));
+    EXPECT_FALSE(test::pageControlOf(*form)->isTabVisible(5));
     EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("MessagesPanel"))->isHidden());
 
     // Welcome is on by default: the welcome window sets the caption, so it stays "Vorbix".
@@ -328,7 +331,7 @@ TEST_F(MainFormFixture, RecordCommandsFollowThePage)
     for (const Case& c : cases) {
         form->state().LoggedIn = c.loggedIn;
         form->state().DataOpen = c.dataOpen;
-        form->pageControl()->setCurrentIndex(static_cast<int>(c.page));
+        test::pageControlOf(*form)->setCurrentIndex(static_cast<int>(c.page));
         form->RefreshStatus();
         settle();
         for (const char* name :
@@ -364,7 +367,7 @@ TEST_F(MainFormFixture, StoredPageIsRestoredExceptDirectControl)
     for (const auto& [stored, shown] : {std::pair{3, 3}, std::pair{5, 0}, std::pair{9, 0}}) {
         writeIni("[Setup]\r\nPageControl=" + std::to_string(stored) + "\r\n");
         ASSERT_TRUE(start());
-        EXPECT_EQ(form->pageControl()->currentIndex(), shown) << "stored " << stored;
+        EXPECT_EQ(test::pageControlOf(*form)->currentIndex(), shown) << "stored " << stored;
         form->close();
         form.reset();
     }
@@ -373,7 +376,7 @@ TEST_F(MainFormFixture, StoredPageIsRestoredExceptDirectControl)
 TEST_F(MainFormFixture, CloseQuestionPaths)
 {
     ASSERT_TRUE(start());
-    form->pageControl()->setCurrentIndex(2);
+    test::pageControlOf(*form)->setCurrentIndex(2);
     form->state().DataOpen = true;
     form->state().DataSaved = false;
 
@@ -437,11 +440,11 @@ TEST_F(MainFormFixture, UserWithoutAdministratorRightsGetsTheCutDownWindow)
     EXPECT_FALSE(form->state().AdminRights);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorbix")); // the login sets the caption, not the start
     for (const int hidden : {0, 1, 4, 5}) {
-        EXPECT_FALSE(form->pageControl()->isTabVisible(hidden)) << hidden;
+        EXPECT_FALSE(test::pageControlOf(*form)->isTabVisible(hidden)) << hidden;
     }
-    EXPECT_TRUE(form->pageControl()->isTabVisible(2));
+    EXPECT_TRUE(test::pageControlOf(*form)->isTabVisible(2));
     EXPECT_TRUE(form->actions()->toolBar()->isHidden());
-    EXPECT_TRUE(form->onlinePanel()->isHidden());
+    EXPECT_TRUE(test::onlinePanelOf(*form)->isHidden());
     for (const char* menu : {"MFile", "MEdit", "MCommunication", "MSettings"}) {
         EXPECT_FALSE(form->actions()->menu(QString::fromLatin1(menu))->menuAction()->isVisible()) << menu;
     }
@@ -561,4 +564,52 @@ TEST_F(MainFormFixture, AClosedDialogGivesTheKeysBackToTheTableOfThePage)
         EXPECT_EQ(focus, ui::FocusReturn::focusTarget(form.get()));
         EXPECT_EQ(focus->window(), form.get());
     }
+}
+
+TEST_F(MainFormFixture, ListMonitorAndMessageGridsKeepTheirWidthsAcrossARestart)
+{
+    const char* grids[] = {"HistoryGrid", "BatteryGrid", "MonitorGrid", "ActiveGrid", "DeactiveGrid", "MessageGrid"};
+    ASSERT_TRUE(start());
+    int width = 71;
+    for (const char* name : grids) {
+        auto* grid = form->findChild<QTableView*>(QString::fromLatin1(name));
+        ASSERT_NE(grid, nullptr) << name;
+        grid->horizontalHeader()->resizeSection(0, width++); // as the user drags a border
+    }
+    form->close();
+    form.reset();
+
+    ASSERT_TRUE(start());
+    width = 71;
+    for (const char* name : grids) {
+        EXPECT_EQ(form->findChild<QTableView*>(QString::fromLatin1(name))->columnWidth(0), width++) << name;
+    }
+}
+
+TEST_F(MainFormFixture, AddEditAndDeleteRunThePageOnShowsCommandsAndNothingInTheMonitorLayout)
+{
+    ASSERT_TRUE(start());
+    std::vector<std::string> ran;
+    for (const app::Page page : {app::Page::History, app::Page::Battery}) {
+        const std::string name = page == app::Page::History ? "history " : "battery ";
+        form->setPageCommands(page, {[&ran, name] { ran.push_back(name + "add"); },
+                                     [&ran, name] { ran.push_back(name + "edit"); },
+                                     [&ran, name] { ran.push_back(name + "delete"); }});
+    }
+    // Emitted, not triggered: the status may have disabled the commands on these pages.
+    const auto command = [this](const char* name) {
+        emit form->actions()->action(QString::fromLatin1(name))->triggered();
+    };
+    form->showPage(app::Page::History);
+    command("MenuAdd");
+    command("MenuDelete");
+    form->showPage(app::Page::Battery);
+    command("MenuEdit");
+    form->showPage(app::Page::DirectControl); // a page without commands
+    command("MenuAdd");
+    form->showPage(app::Page::History);
+    form->enterMonitorLayout();
+    command("MenuAdd");
+    form->leaveMonitorLayout();
+    EXPECT_EQ(ran, (std::vector<std::string>{"history add", "history delete", "battery edit"}));
 }

@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/WindowParts.h"
 
 #include "ui/app/Dialogs.h"
 #include "ui/app/HelpContext.h"
@@ -67,7 +68,7 @@ TEST_F(MainFormFixture, HelpOpensContentsAndTheFocusedControlsTopic)
     // A control without its own number takes its nearest parent's: the memory page's.
     auto* inner = new QPushButton(form->page(app::Page::Memory));
     EXPECT_EQ(ui::helpContextOf(inner), 110);
-    form->pageControl()->setCurrentIndex(0);
+    test::pageControlOf(*form)->setCurrentIndex(0);
     inner->show();
     QApplication::setActiveWindow(form.get());
     inner->setFocus();
@@ -102,17 +103,19 @@ TEST(InfoFormTest, CancelButtonSetsAndClosingClearsTheRequest)
     std::atomic<bool> cancel{true};
     ui::TInfoForm info;
     info.setCancelFlag(&cancel);
-    EXPECT_EQ(info.Label1->text(), QStringLiteral("Working ..."));
-    EXPECT_FALSE(info.CancelButton->isEnabled());
+    auto* label = test::partOf<QLabel>(info, "Label1");
+    auto* cancelButton = test::partOf<QPushButton>(info, "CancelButton");
+    EXPECT_EQ(label->text(), QStringLiteral("Working ..."));
+    EXPECT_FALSE(cancelButton->isEnabled());
 
-    info.CancelButton->setEnabled(true);
-    info.show();
+    info.present(QStringLiteral("Busy"), true);
+    EXPECT_EQ(label->text(), QStringLiteral("Busy"));
     EXPECT_FALSE(cancel.load()); // cleared when shown with the button enabled
-    info.CancelButton->click();
+    cancelButton->click();
     EXPECT_TRUE(cancel.load());
     info.close();
     EXPECT_FALSE(cancel.load());
-    EXPECT_FALSE(info.CancelButton->isEnabled());
+    EXPECT_FALSE(cancelButton->isEnabled());
 }
 
 // A help page that is a named pipe or a folder, reached by a link of another page: the browser

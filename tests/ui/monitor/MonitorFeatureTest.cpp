@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 #include "support/DataFileText.h"
+#include "support/WindowParts.h"
 
 #include "core/app/Settings.h"
 #include "ui/app/Dialogs.h"
@@ -204,7 +205,7 @@ TEST_F(MonitorFeatureTest, SwitchingPagesClosesTheSelectionWindow)
     page().addPopupHistory()->trigger();
     settle();
     ASSERT_TRUE(feature().addForm().isVisible());
-    form->pageControl()->setCurrentIndex(static_cast<int>(app::Page::Battery));
+    test::pageControlOf(*form)->setCurrentIndex(static_cast<int>(app::Page::Battery));
     settle();
     EXPECT_FALSE(feature().addForm().isVisible());
     EXPECT_EQ(form->currentPage(), app::Page::Monitor);
@@ -345,7 +346,7 @@ TEST_F(MonitorFeatureTest, EditingAMessageByDoubleClickStoresTheDialogsValues)
         dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
     page().monitorGrid()->selectRow(1);
-    emit page().monitorGrid()->rowDoubleClicked(1);
+    emit page().monitorGrid()->rowsActivated(1);
     EXPECT_EQ(setup().Messages[1].Text, "Back door");
     EXPECT_FALSE(setup().SetupSaved);
     EXPECT_EQ(page().monitorGrid()->model()->data(page().monitorGrid()->model()->index(1, 1)).toString(),

@@ -2,6 +2,7 @@
 // the login and the on-line start, the messages switched by the simulator's events, their pop-up
 // windows, the acknowledgement, the journal, and leaving.
 #include "support/EventWait.h"
+#include "support/WindowParts.h"
 #include "ui/monitor/MonitorModeFeature.h"
 
 #include "support/TempFolder.h"
@@ -116,8 +117,8 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
     ASSERT_TRUE(form->state().LoggedIn) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
     ASSERT_TRUE(form->state().OnLine);
     EXPECT_TRUE(mode().inMonitorMode());
-    EXPECT_TRUE(form->pageControl()->isHidden());
-    EXPECT_TRUE(form->onlinePanel()->isHidden());
+    EXPECT_TRUE(test::pageControlOf(*form)->isHidden());
+    EXPECT_TRUE(test::onlinePanelOf(*form)->isHidden());
     EXPECT_TRUE(form->actions()->toolBar()->isHidden());
     EXPECT_FALSE(menuEnabled("MFile"));
     EXPECT_FALSE(menuEnabled("MCommunication"));
@@ -157,7 +158,7 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
     mode().exitButton()->click();
     EXPECT_TRUE(activeNumbers().empty());
     EXPECT_FALSE(mode().inMonitorMode());
-    EXPECT_FALSE(form->pageControl()->isHidden());
+    EXPECT_FALSE(test::pageControlOf(*form)->isHidden());
     EXPECT_FALSE(form->actions()->toolBar()->isHidden());
     EXPECT_TRUE(menuEnabled("MFile"));
     EXPECT_FALSE(mode().blinkTimer().isActive());

@@ -9,6 +9,7 @@
 #include "core/views/MemoryView.h"
 #include "support/EventWait.h"
 #include "support/TempFolder.h"
+#include "support/WindowParts.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
@@ -99,7 +100,6 @@ protected:
     void checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold();
 
     ui::OnlineFeature& online() { return *form->feature<ui::OnlineFeature>(); }
-    ui::OnlinePanel& panel() { return *form->onlinePanel(); }
     QAction* menuOnline() { return form->actions()->action(QStringLiteral("MenuOnline")); }
     QString text(int n) { return ui::fromCp(LangText(form->lang(), n)); }
     std::string command(const std::string& line) { return rxsim::test::controlCommand(control, line); }
@@ -140,25 +140,28 @@ TEST_F(OnlineFeatureTest, TheCommandLogsInListensShowsEventsAndStops)
     const std::string tx = codeOfSlot(3);
     ASSERT_EQ(tx.size(), 7u) << tx;
     ASSERT_TRUE(command("lowbatt " + tx + " 2").starts_with("OK ")) << tx;
-    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString(tx); }))
-        << panel().EditLastTx->text().toStdString();
-    EXPECT_EQ(panel().EditLastBtn->text(), QStringLiteral("2"));
-    EXPECT_EQ(panel().EditLastMem->text(), QStringLiteral("3"));
-    EXPECT_FALSE(panel().LowBattLabel->isHidden());
-    EXPECT_TRUE(panel().TempLabel->isHidden());
-    EXPECT_TRUE(panel().BtnAdd->isEnabled()) << "no table shows records yet";
-    EXPECT_FALSE(form->pageControl()->isTabVisible(static_cast<int>(app::Page::DirectControl)));
+    ASSERT_TRUE(test::waitUntil([&] {
+        return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QString::fromStdString(tx);
+    })) << test::partOf<QLineEdit>(*form, "EditLastTx")->text().toStdString();
+    EXPECT_EQ(test::partOf<QLineEdit>(*form, "EditLastBtn")->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::partOf<QLineEdit>(*form, "EditLastMem")->text(), QStringLiteral("3"));
+    EXPECT_FALSE(test::partOf<QLabel>(*form, "LowBattLabel")->isHidden());
+    EXPECT_TRUE(test::partOf<QLabel>(*form, "TempLabel")->isHidden());
+    EXPECT_TRUE(test::partOf<QPushButton>(*form, "BtnAdd")->isEnabled()) << "no table shows records yet";
+    EXPECT_FALSE(test::pageControlOf(*form)->isTabVisible(static_cast<int>(app::Page::DirectControl)));
     const auto& history = form->feature<ui::ListsFeature>()->history().Records;
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].TxCode, tx);
     EXPECT_TRUE(history[0].LowBatt);
 
     ASSERT_TRUE(command("temp B000001 5118").starts_with("OK "));
-    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("B000001"); }));
-    EXPECT_EQ(panel().EditLastMem->text(), QStringLiteral("-"));
-    EXPECT_TRUE(panel().LowBattLabel->isHidden());
-    EXPECT_FALSE(panel().TempLabel->isHidden());
-    EXPECT_TRUE(panel().TempLabel->text().startsWith(QStringLiteral("20"))) << panel().TempLabel->text().toStdString();
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QStringLiteral("B000001"); }));
+    EXPECT_EQ(test::partOf<QLineEdit>(*form, "EditLastMem")->text(), QStringLiteral("-"));
+    EXPECT_TRUE(test::partOf<QLabel>(*form, "LowBattLabel")->isHidden());
+    EXPECT_FALSE(test::partOf<QLabel>(*form, "TempLabel")->isHidden());
+    EXPECT_TRUE(test::partOf<QLabel>(*form, "TempLabel")->text().startsWith(QStringLiteral("20")))
+        << test::partOf<QLabel>(*form, "TempLabel")->text().toStdString();
 
     menuOnline()->trigger(); // the command toggles
     EXPECT_FALSE(form->state().OnLine);
@@ -184,7 +187,8 @@ TEST_F(OnlineFeatureTest, ADownloadBorrowsTheLinkAndOnlineModeResumes)
     // Still listening after the restart.
     settleAfterStart();
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    EXPECT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QStringLiteral("0100001"); }));
 
     // A logout ends on-line mode.
     form->feature<ui::CommunicationFeature>()->Logout();
@@ -243,16 +247,19 @@ void OnlineFeatureTest::checkAddIsOfferedOnlyForATransmitterTheTablesDoNotHold()
     const model::TData& known = form->records().memory.Records.at(2); // slot 2
     ASSERT_FALSE(known.Empty);
     ASSERT_TRUE(command("press 01" + known.Serial + " " + known.Button).starts_with("OK "));
-    ASSERT_TRUE(
-        test::waitUntil([&] { return panel().EditLastTx->text() == QString::fromStdString("01" + known.Serial); }));
-    EXPECT_FALSE(panel().BtnAdd->isEnabled());
+    ASSERT_TRUE(test::waitUntil([&] {
+        return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QString::fromStdString("01" + known.Serial);
+    }));
+    EXPECT_FALSE(test::partOf<QPushButton>(*form, "BtnAdd")->isEnabled());
     ui::RecordViews& views = form->feature<ui::RecordViewsFeature>()->views();
     const int slot = views.memoryView().slotOfRow(views.memGrid()->currentIndex().row());
-    EXPECT_EQ(panel().EditLastMem->text(), QString::number(slot)) << "FindLast selects its row";
+    EXPECT_EQ(test::partOf<QLineEdit>(*form, "EditLastMem")->text(), QString::number(slot))
+        << "FindLast selects its row";
 
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    ASSERT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
-    EXPECT_TRUE(panel().BtnAdd->isEnabled());
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(test::partOf<QPushButton>(*form, "BtnAdd")->isEnabled());
 }
 
 TEST_F(MultiLayoutOnlineTest, AddIsOfferedOnlyForATransmitterTheTablesDoNotHold)
@@ -268,7 +275,10 @@ protected:
     std::string memoryEnd() const override { return "17FF"; }
 
     ui::DirectControlPage& page() { return online().directPage(); }
-    bool directTabShown() { return form->pageControl()->isTabVisible(static_cast<int>(app::Page::DirectControl)); }
+    bool directTabShown()
+    {
+        return test::pageControlOf(*form)->isTabVisible(static_cast<int>(app::Page::DirectControl));
+    }
 };
 
 TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
@@ -278,7 +288,7 @@ TEST_F(DirectControlOnlineTest, SendAndRefreshSwitchAndShowTheRelays)
     menuOnline()->trigger();
     ASSERT_TRUE(form->state().OnLine);
     EXPECT_TRUE(directTabShown());
-    EXPECT_EQ(form->pageControl()->tabText(static_cast<int>(app::Page::DirectControl)),
+    EXPECT_EQ(test::pageControlOf(*form)->tabText(static_cast<int>(app::Page::DirectControl)),
               text(lang::kDirectControlCaption));
     // The read made at the start shows the states.
     ASSERT_TRUE(test::waitUntil([&] { return page().DirectChEdit[2]->text() == QStringLiteral("ON"); }));
@@ -353,7 +363,8 @@ TEST_F(DirectControlOnlineTest, ALostLinkShowsInTheStatusBarUntilItIsBack)
 
     // And it listens again.
     ASSERT_TRUE(command("press 0100001 1").starts_with("OK "));
-    EXPECT_TRUE(test::waitUntil([&] { return panel().EditLastTx->text() == QStringLiteral("0100001"); }));
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return test::partOf<QLineEdit>(*form, "EditLastTx")->text() == QStringLiteral("0100001"); }));
 }
 
 TEST_F(OnlineFeatureTest, TheLoggerProgramEndsOnlineModeOrSaysWhereItIsMissing)

@@ -2,6 +2,7 @@
 #include "ModalHelper.h"
 #include "core/link/Komunikace.h"
 #include "core/setup/Accounts.h"
+#include "support/WindowParts.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
@@ -78,9 +79,9 @@ TEST_F(UserLoginTest, WrongPasswordShowsItsTextAndTheUserAccountGetsTheCutDownWi
     EXPECT_FALSE(form->state().AdminRights);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorbix - Plant"));
     EXPECT_EQ(form->linkSession().link().ConnectionText(), "IP 127.0.0.1:1");
-    EXPECT_FALSE(form->pageControl()->isTabVisible(0));
+    EXPECT_FALSE(test::pageControlOf(*form)->isTabVisible(0));
     EXPECT_TRUE(form->actions()->toolBar()->isHidden());
-    EXPECT_TRUE(form->onlinePanel()->isHidden());
+    EXPECT_TRUE(test::onlinePanelOf(*form)->isHidden());
 }
 
 TEST_F(UserLoginTest, AdministratorGetsTheFullWindowWithTheDefaultProfile)
@@ -91,7 +92,7 @@ TEST_F(UserLoginTest, AdministratorGetsTheFullWindowWithTheDefaultProfile)
     EXPECT_FALSE(form->startRefused());
     EXPECT_TRUE(form->state().AdminRights);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorbix - Default"));
-    EXPECT_TRUE(form->pageControl()->isTabVisible(0));
+    EXPECT_TRUE(test::pageControlOf(*form)->isTabVisible(0));
 }
 
 TEST_F(UserLoginTest, WithoutAccountsTheProgramStartsWithFullRights)

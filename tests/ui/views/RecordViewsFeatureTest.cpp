@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 #include "support/DataFileText.h"
+#include "support/WindowParts.h"
 
 #include "core/app/StatusView.h"
 #include "core/model/DataFile.h"
@@ -8,6 +9,7 @@
 #include "ui/app/Dialogs.h"
 #include "ui/app/OnlinePanel.h"
 #include "ui/app/RecordData.h"
+#include "ui/online/OnlineFeature.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
@@ -108,7 +110,7 @@ TEST_F(RecordViewsFeatureTest, OpenShowsTheDataSetInTheFileView)
     open();
     EXPECT_TRUE(form->state().DataSaved);
     EXPECT_EQ(form->state().DataFileName, dataFile);
-    EXPECT_EQ(form->pageControl()->currentIndex(), static_cast<int>(app::Page::User));
+    EXPECT_EQ(test::pageControlOf(*form)->currentIndex(), static_cast<int>(app::Page::User));
     EXPECT_TRUE(userGrid().isVisibleTo(form.get()));
     EXPECT_EQ(userGrid().model()->columnCount(), 12);
     // The default sort: the first column, the ID, ascending.
@@ -231,23 +233,27 @@ TEST_F(RecordViewsFeatureTest, AddWithSerial00000LeavesTheSlotEmpty)
 TEST_F(RecordViewsFeatureTest, OnlineAddTakesTheLastTransmitter)
 {
     open();
-    ui::OnlinePanel& panel = *form->onlinePanel();
-    panel.EditLastTx->setText(QStringLiteral("10ABCDE"));
-    panel.EditLastBtn->setText(QStringLiteral("4"));
-    panel.BtnAdd->setEnabled(true);
+    // The panel as on-line mode left it after a received transmitter no table holds.
+    ui::OnlinePanel& panel = form->feature<ui::OnlineFeature>()->panel();
+    online::PanelView received;
+    received.lastTx = "10ABCDE";
+    received.lastButton = "4";
+    panel.showStatus(received);
+    panel.offerAdd(true);
+    auto* add = test::partOf<QPushButton>(*form, "BtnAdd");
     whenOpen([this] { part().editForm().reject(); });
-    panel.BtnAdd->click();
+    add->click();
     settle();
-    EXPECT_TRUE(panel.BtnAdd->isEnabled());
+    EXPECT_TRUE(add->isEnabled());
 
     whenOpen([this] {
         EXPECT_EQ(part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->text(),
                   QStringLiteral("10ABCDE"));
         part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
-    panel.BtnAdd->click();
+    add->click();
     settle();
-    EXPECT_FALSE(panel.BtnAdd->isEnabled());
+    EXPECT_FALSE(add->isEnabled());
     const model::TData& added = memory().Records[6];
     EXPECT_FALSE(added.Empty);
     EXPECT_EQ(added.Serial, "ABCDE");
@@ -352,7 +358,7 @@ TEST_F(RecordViewsFeatureTest, CloseAsksAboutUnsavedChanges)
     EXPECT_FALSE(form->state().DataOpen);
     EXPECT_TRUE(form->state().DataFileName.empty());
     EXPECT_TRUE(userGrid().isHidden());
-    EXPECT_EQ(form->pageControl()->currentIndex(), static_cast<int>(app::Page::Memory));
+    EXPECT_EQ(test::pageControlOf(*form)->currentIndex(), static_cast<int>(app::Page::Memory));
 }
 
 TEST_F(RecordViewsFeatureTest, NewAsksForTheModelAndSaveAsWritesIt)
