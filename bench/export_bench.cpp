@@ -2,13 +2,13 @@
 // history at 99999 entries, from the grid to the file on disk (table, cells, atomic write).
 #include "core/app/IniFile.h"
 #include "core/export/PageTables.h"
-#include "core/export/PdfWriter.h"
 #include "core/export/SheetExport.h"
 #include "core/export/TFreeExcelS.h"
 #include "core/lists/ListViews.h"
 #include "core/lists/THistory.h"
 #include "core/model/RxDefinition.h"
 #include "core/model/TRxFnc.h"
+#include "core/pdf/PdfPrintout.h"
 #include "core/text/AtomicFile.h"
 #include "core/views/ColumnConfig.h"
 #include "core/views/UserView.h"
@@ -198,18 +198,15 @@ BENCHMARK(BM_HistoryFileWrite)->Unit(benchmark::kMillisecond);
 void BM_PdfFileView(benchmark::State& state)
 {
     const std::string target = tempDir().path + "/view.pdf";
-    const exports::PdfPageSetup setup;
     std::size_t pages = 0;
     for (auto _ : state) {
-        const exports::PrintLayout layout = exports::layoutPrint(
-            exports::userTable(fileView().view),
-            [&setup](const std::string& text) { return exports::measurePdfTitle(text, setup.font); },
-            setup.widthUnits(), setup.heightUnits());
+        const pdf::PdfPrintout printout =
+            pdf::printPdf(exports::userTable(fileView().view), pdf::PdfPageSize{}, "VORBIX");
         std::string error;
-        if (!text::writeFileAtomically(target, exports::renderPdf(layout, setup, "VORBIX"), error)) {
-            state.SkipWithError(error.c_str());
+        if (!printout.ok || !text::writeFileAtomically(target, printout.document, error)) {
+            state.SkipWithError(printout.ok ? error.c_str() : printout.error.c_str());
         }
-        pages = layout.pages.size();
+        pages = printout.layout.pages.size();
     }
     state.counters["pages"] = static_cast<double>(pages);
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(target));

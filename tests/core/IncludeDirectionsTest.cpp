@@ -18,7 +18,8 @@
 //   app    settings, language files, help, the shell's rules
 //   views  the record views, their columns and find
 //   lists  the history and low-battery lists, their files and grids
-//   export the spreadsheet export, the print layout and the PDF printout of the pages' tables
+//   export the spreadsheet export and the print layout of the pages' tables
+//   pdf    the command line's PDF printout through cairo (the windows print through Qt instead)
 //   setup  connection profiles, the setup dialog's rules, user accounts and login
 //   monitor monitor setups: messages, events, the setup file and the page's tables
 //
@@ -40,18 +41,19 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"core/setup", {"core/base", "core/text", "core/link", "core/app", "core/views", "core/setup"}},
     {"core/monitor",
      {"core/base", "core/text", "core/model", "core/app", "core/online", "core/views", "core/lists", "core/monitor"}},
+    {"core/pdf", {"core/base", "core/text", "core/export", "core/pdf"}},
     {"tools",
      {"core/base", "core/text", "core/model", "core/link", "core/online", "core/app", "core/views", "core/lists",
-      "core/export", "core/setup", "core/monitor", "tools"}},
+      "core/export", "core/setup", "core/monitor", "core/pdf", "tools"}},
     {"ui",
      {"core/base", "core/text", "core/model", "core/link", "core/online", "core/app", "core/views", "core/lists",
       "core/export", "core/setup", "core/monitor", "ui"}},
 };
 
 // Layers whose files must not include a Qt header.
-const std::set<std::string> kQtFree = {"core/base",   "core/text",  "core/model",   "core/link",
-                                       "core/online", "core/app",   "core/views",   "core/lists",
-                                       "core/export", "core/setup", "core/monitor", "tools"};
+const std::set<std::string> kQtFree = {"core/base",    "core/text",  "core/model", "core/link",   "core/online",
+                                       "core/app",     "core/views", "core/lists", "core/export", "core/setup",
+                                       "core/monitor", "core/pdf",   "tools"};
 
 // "core/link/Rx.h" -> "core/link", "ui/app/TMainForm.h" -> "ui", "tools/rxsim/SimLog.h" -> "tools".
 std::string layerOf(const std::string& pathBelowSrc)

@@ -6,6 +6,7 @@
 #include "core/lists/THistory.h"
 #include "core/views/ColumnConfig.h"
 #include "core/views/GridText.h"
+#include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
 
 namespace vorbix::exports {
@@ -73,6 +74,14 @@ SheetTable memoryTable(const views::GridText& memoryView)
     setColumn(table, 0, CellKind::Integer, {});
     setColumn(table, 3, CellKind::Text, {.atLeast = kWideColumn});
     setColumn(table, 5, CellKind::Text, {.atLeast = kWideColumn});
+    // User 1, where the memory view shows it, is a free text: it takes the page's rest and may be cut.
+    if (const auto* view = dynamic_cast<const views::MemoryView*>(&memoryView)) {
+        for (std::size_t c = 0; c < view->columns().size(); ++c) {
+            if (view->columns()[c].kind == views::MemoryColumn::Kind::User1) {
+                setColumn(table, static_cast<int>(c), CellKind::Text, {.flexible = true});
+            }
+        }
+    }
     return table;
 }
 

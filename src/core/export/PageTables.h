@@ -18,7 +18,8 @@ class ListView;
 // time stamps come from the list records (record r for grid row r), not from the grid's texts.
 namespace vorbix::exports {
 
-// MemGrid: column 0 (the slot) an integer; columns 3 and 5 print at least 200 wide.
+// MemGrid: column 0 (the slot) an integer; columns 3 and 5 print at least 200 wide; the User 1
+// column of a memory view shares the rest of the page.
 SheetTable memoryTable(const views::GridText& memoryView);
 
 // UserGrid: the position and ID columns integers; relay, function and time columns print at least

@@ -1,11 +1,11 @@
 #include "tools/vorbixctl/PageCommands.h"
 
 #include "core/export/PageTables.h"
-#include "core/export/PdfWriter.h"
 #include "core/export/SheetExport.h"
 #include "core/lists/ListViews.h"
 #include "core/lists/TBatt.h"
 #include "core/lists/THistory.h"
+#include "core/pdf/PdfPrintout.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
@@ -203,15 +203,16 @@ int runPrint(const std::string& programFolder, const std::vector<std::string>& a
     if (!loadTable(programFolder, options, table)) {
         return 1;
     }
-    const exports::PdfPageSetup setup;
-    const exports::PrintLayout layout = exports::layoutPrint(
-        table, [&setup](const std::string& text) { return exports::measurePdfTitle(text, setup.font); },
-        setup.widthUnits(), setup.heightUnits());
-    if (!text::writeFileAtomically(options.output, exports::renderPdf(layout, setup, "VORBIX"), error)) {
+    const pdf::PdfPrintout printout = pdf::printPdf(table, pdf::PdfPageSize{}, "VORBIX");
+    if (!printout.ok) {
+        std::cerr << printout.error << "\n";
+        return 1;
+    }
+    if (!text::writeFileAtomically(options.output, printout.document, error)) {
         std::cerr << error << "\n";
         return 1;
     }
-    return report(options, options.output, table, static_cast<int>(layout.pages.size()));
+    return report(options, options.output, table, static_cast<int>(printout.layout.pages.size()));
 }
 
 } // namespace vorbix::tools

@@ -9,8 +9,9 @@ class QPrinter;
 namespace vorbix::ui {
 
 // Paints a page's table on a printer, a PDF printer or a print preview through the core print
-// layout. The layout works in units of 1/300 inch whatever the printer's resolution; the text is
-// Times New Roman 10 pt (the platform's serif when that font is missing), the titles bold.
+// layout, measured with the faces that draw it. The layout works in units of 1/300 inch whatever the
+// printer's resolution, shrunk by its own scale when the table is wider than the page; the text is
+// Times New Roman 10 pt (the face fontconfig gives for it when that font is missing), titles bold.
 class TablePrinter
 {
 public:

@@ -175,6 +175,44 @@ TEST_F(PageCommandsTest, PrintedPdfShowsEveryRowOnceInOrderWithTheTitlesAtTheTop
     EXPECT_EQ(next, kEvents);
 }
 
+TEST_F(PageCommandsTest, PrintedPdfGivesBackEveryCzechLetterWithItsFontsEmbedded)
+{
+    if (!haveProgram("pdftotext") || !haveProgram("pdffonts")) {
+        GTEST_SKIP() << "pdftotext or pdffonts (poppler-utils) is not installed";
+    }
+    folder.copyData("CZ.lng");
+    folder.write("Vorbix.ini", "[Setup]\r\nLanguage=CZ\r\n");
+    // User texts in code page 1250 with every accented Czech letter, the small ones in one entry, the
+    // capitals in the other, a few to a column so that none is cut.
+    folder.write("History.dat", "X212AB4#2#11.12.2026 01:15:30#1#17#\xE1\xE8\xEF\xE9#\xEC\xED\xF2\xF3#"
+                                "\xF8\x9A\x9D\xFA#\xF9\xFD\x9E#\r\n"
+                                "X212AB5#1#11.12.2026 01:16:00#0#18#\xC1\xC8\xCF\xC9#\xCC\xCD\xD2\xD3#"
+                                "\xD8\x8A\x8D\xDA#\xD9\xDD\x8E#\r\n");
+    ASSERT_EQ(runTool(tool("print --history --pdf '" + folder.file("cz.pdf") + "'")).exitCode, 0);
+
+    const std::string text = commandOutput("pdftotext '" + folder.file("cz.pdf") + "' -");
+    // Whole: the user texts, the time stamp, the titles.
+    for (const char* word : {"áčďé", "ěíňó", "řšťú", "ůýž", "ÁČĎÉ", "ĚÍŇÓ", "ŘŠŤÚ", "ŮÝŽ", "11.12.2026 01:15:30",
+                             "Sériové číslo", "Uživatel 1", "Uživatel 4"}) {
+        EXPECT_TRUE(contains(text, word)) << word << " in\n" << text;
+    }
+    // pdffonts: a title line, a line of dashes under the columns, then a font a line; the fourth
+    // column ("emb") says yes for every one.
+    const std::string fonts = commandOutput("pdffonts '" + folder.file("cz.pdf") + "'");
+    const std::size_t dashes = fonts.find('\n') + 1;
+    std::size_t emb = dashes;
+    for (int column = 0; column < 3; ++column) {
+        emb = fonts.find(' ', emb) + 1;
+    }
+    emb -= dashes;
+    int count = 0;
+    for (std::size_t line = fonts.find('\n', dashes) + 1; line < fonts.size(); line = fonts.find('\n', line) + 1) {
+        EXPECT_EQ(fonts.substr(line + emb, 3), "yes") << fonts;
+        ++count;
+    }
+    EXPECT_GE(count, 2) << fonts;
+}
+
 TEST_F(PageCommandsTest, ASpreadsheetProgramReadsTheCellsNumbersAndDates)
 {
     const bool gnumeric = haveProgram("ssconvert");
