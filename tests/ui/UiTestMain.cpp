@@ -1,4 +1,4 @@
-#include "ui/app/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 
 #include "core/app/CommandNames.h"
 #include "core/base/TextNumbers.h"
-#include "ui/app/HelpContext.h"
 #include "ui/app/Icons.h"
-#include "ui/app/QtText.h"
+#include "ui/help/HelpContext.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "ui/app/MainPages.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/HelpContext.h"
-#include "ui/app/QtText.h"
+#include "ui/help/HelpContext.h"
+#include "ui/widgets/QtText.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

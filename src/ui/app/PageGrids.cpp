@@ -1,6 +1,6 @@
 #include "ui/app/PageGrids.h"
 
-#include "ui/app/DataGrid.h"
+#include "ui/widgets/DataGrid.h"
 
 #include <QItemSelectionModel>
 #include <algorithm>

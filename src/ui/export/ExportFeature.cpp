@@ -5,13 +5,13 @@
 #include "core/export/TabText.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/PageGrids.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
 #include "ui/export/TablePrinter.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QClipboard>

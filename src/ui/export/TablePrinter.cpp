@@ -1,7 +1,7 @@
 #include "ui/export/TablePrinter.h"
 
 #include "core/export/PrintLayout.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -5,17 +5,17 @@
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
-#include "ui/app/TInfoForm.h"
 #include "ui/link/LinkSession.h"
 #include "ui/link/TChangePassForm.h"
-#include "ui/link/TCommForm.h"
 #include "ui/link/TCommSetupForm.h"
 #include "ui/link/TLoginForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/TCommForm.h"
+#include "ui/widgets/TInfoForm.h"
 
 #include <QAction>
 #include <QApplication>

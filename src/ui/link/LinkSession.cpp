@@ -2,8 +2,8 @@
 
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QApplication>
 #include <QThread>

@@ -2,9 +2,9 @@
 
 #include "core/base/TextNumbers.h"
 #include "core/link/PasswordRules.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

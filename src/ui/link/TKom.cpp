@@ -1,6 +1,6 @@
 #include "ui/link/TKom.h"
 
-#include "ui/link/TCommForm.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QMetaObject>
 #include <QPointer>

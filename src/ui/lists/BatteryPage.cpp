@@ -4,9 +4,9 @@
 #include "core/base/TextNumbers.h"
 #include "core/lists/EventCode.h"
 #include "core/model/TxCode.h"
-#include "ui/app/QtText.h"
 #include "ui/lists/ListGrid.h"
 #include "ui/lists/ListTableModel.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

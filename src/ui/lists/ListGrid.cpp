@@ -1,8 +1,8 @@
 #include "ui/lists/ListGrid.h"
 
-#include "ui/app/ColourKeepingDelegate.h"
-#include "ui/app/GridLook.h"
 #include "ui/lists/ListTableModel.h"
+#include "ui/widgets/ColourKeepingDelegate.h"
+#include "ui/widgets/GridLook.h"
 
 #include <QHeaderView>
 

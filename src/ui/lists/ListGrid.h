@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/app/DataGrid.h"
+#include "ui/widgets/DataGrid.h"
 
 namespace vorbix::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/lists/ListTableModel.h"
 
 #include "core/lists/ListViews.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QColor>
 

@@ -9,9 +9,7 @@
 #include "core/online/HandOver.h"
 #include "core/text/TextFile.h"
 #include "core/views/ColumnConfig.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/PageGrids.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
@@ -19,6 +17,8 @@
 #include "ui/lists/HistoryPage.h"
 #include "ui/lists/ListGrid.h"
 #include "ui/lists/ListTableModel.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QtDebug>
 

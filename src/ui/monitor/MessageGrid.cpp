@@ -1,7 +1,7 @@
 #include "ui/monitor/MessageGrid.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QFont>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "core/base/LanguageTable.h"
 #include "core/monitor/Reception.h"
-#include "ui/app/DataGrid.h"
+#include "ui/widgets/DataGrid.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

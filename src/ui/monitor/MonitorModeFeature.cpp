@@ -5,11 +5,11 @@
 #include "core/text/TextFile.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MonitorSetup.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/app/SoundPlayer.h"
 #include "ui/monitor/MessageGrid.h"
 #include "ui/monitor/TMonitorMessageForm.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QApplication>

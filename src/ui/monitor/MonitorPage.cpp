@@ -1,9 +1,9 @@
 #include "ui/monitor/MonitorPage.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/QtText.h"
 #include "ui/monitor/MonitorTable.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/QtText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "ui/monitor/MonitorTable.h"
 
-#include "ui/app/GridLook.h"
+#include "ui/widgets/GridLook.h"
 
-#include "ui/app/ColourKeepingDelegate.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/ColourKeepingDelegate.h"
+#include "ui/widgets/QtText.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

@@ -2,7 +2,7 @@
 
 #include "core/views/GridText.h"
 
-#include "ui/app/DataGrid.h"
+#include "ui/widgets/DataGrid.h"
 
 #include <QAbstractTableModel>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "ui/monitor/TMonitorAddForm.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

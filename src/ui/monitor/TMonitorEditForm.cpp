@@ -3,9 +3,9 @@
 #include "core/base/TextNumbers.h"
 #include "core/monitor/MonitorFile.h"
 #include "core/monitor/MonitorLooks.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,9 +4,9 @@
 #include "core/monitor/EventRules.h"
 #include "core/monitor/MonitorFile.h"
 #include "core/views/EditRules.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

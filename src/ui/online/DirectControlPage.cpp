@@ -2,7 +2,7 @@
 
 #include "core/base/TextNumbers.h"
 #include "core/online/RelayDisplay.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -6,18 +6,18 @@
 #include "core/base/TextNumbers.h"
 #include "core/link/Rx.h"
 #include "core/online/RelayCommand.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
 #include "ui/app/SoundPlayer.h"
 #include "ui/link/LinkSession.h"
-#include "ui/link/TCommForm.h"
 #include "ui/online/DirectControlPage.h"
 #include "ui/online/LoggerLaunch.h"
+#include "ui/online/OnlinePanel.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QAction>
 #include <QFile>

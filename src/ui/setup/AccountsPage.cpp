@@ -1,9 +1,9 @@
 #include "ui/setup/AccountsPage.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

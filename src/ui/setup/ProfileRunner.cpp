@@ -4,9 +4,9 @@
 #include "core/link/Komunikace.h"
 #include "core/setup/ProfileEditor.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/link/LinkSession.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 

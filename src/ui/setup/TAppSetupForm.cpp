@@ -2,12 +2,12 @@
 
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/HelpContext.h"
-#include "ui/app/QtText.h"
+#include "ui/help/HelpContext.h"
 #include "ui/setup/AccountsPage.h"
 #include "ui/setup/ConnectionsPage.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "ui/setup/TWelcomeForm.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/HelpContext.h"
 #include "ui/app/Icons.h"
-#include "ui/app/QtText.h"
+#include "ui/help/HelpContext.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 
 #include "core/app/Settings.h"
 #include "core/text/TextFile.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/setup/ProfileRunner.h"
 #include "ui/setup/TUserLoginForm.h"
+#include "ui/widgets/QtText.h"
 
 #include <QWidget>
 

@@ -4,12 +4,12 @@
 #include "core/link/Komunikace.h"
 #include "core/text/TextFile.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
 #include "ui/link/LinkSession.h"
 #include "ui/setup/ProfileRunner.h"
 #include "ui/setup/TWelcomeForm.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/views/RecordGrid.h"
 
-#include "ui/app/ColourKeepingDelegate.h"
-#include "ui/app/GridLook.h"
 #include "ui/views/RecordTableModel.h"
+#include "ui/widgets/ColourKeepingDelegate.h"
+#include "ui/widgets/GridLook.h"
 
 namespace vorbix::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/views/RecordTableModel.h"
 
 #include "core/views/GridText.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QColor>
 

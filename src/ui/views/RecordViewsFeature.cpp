@@ -6,18 +6,18 @@
 #include "core/base/TextNumbers.h"
 #include "core/export/PageTables.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/PageGrids.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
-#include "ui/app/TInfoForm.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/TEditForm.h"
 #include "ui/views/TFindForm.h"
 #include "ui/views/TNewForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/TInfoForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,14 +4,14 @@
 #include "core/base/TextNumbers.h"
 #include "core/model/TDataSet.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TNewForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QDir>
 

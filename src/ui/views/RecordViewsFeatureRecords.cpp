@@ -2,7 +2,6 @@
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
 #include "core/views/RecordCommands.h"
-#include "ui/app/QtText.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/views/RecordGrid.h"
@@ -10,6 +9,7 @@
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TEditForm.h"
+#include "ui/widgets/QtText.h"
 
 #include <QUndoStack>
 

@@ -4,8 +4,8 @@
 #include "core/model/TDevice.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "core/base/TextNumbers.h"
 #include "core/views/RecordCommands.h"
-#include "ui/app/DialogParts.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/QtText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,13 +3,13 @@
 #include "MainFormFixture.h"
 #include "support/WindowParts.h"
 
-#include "ui/app/Dialogs.h"
-#include "ui/app/HelpFeature.h"
-#include "ui/app/HelpWindow.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/QtLanguageFeature.h"
-#include "ui/app/TAboutForm.h"
+#include "ui/help/HelpFeature.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/TAboutForm.h"
+#include "ui/online/OnlinePanel.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QCoreApplication>

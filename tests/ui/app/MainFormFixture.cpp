@@ -2,9 +2,9 @@
 #include "support/WindowParts.h"
 
 #include "core/link/Komunikace.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/StatusPanels.h"
 #include "ui/link/LinkSession.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>

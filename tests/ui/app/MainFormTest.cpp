@@ -6,13 +6,13 @@
 #include "core/app/StatusView.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/Feature.h"
 #include "ui/app/FocusReturn.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/ProgramEntry.h"
+#include "ui/online/OnlinePanel.h"
 #include "ui/setup/UserLoginFeature.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAbstractItemView>
 #include <QAction>

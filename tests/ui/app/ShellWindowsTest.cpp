@@ -1,12 +1,12 @@
 #include "MainFormFixture.h"
 #include "support/WindowParts.h"
 
-#include "ui/app/Dialogs.h"
-#include "ui/app/HelpContext.h"
-#include "ui/app/HelpFeature.h"
-#include "ui/app/HelpWindow.h"
-#include "ui/app/TAboutForm.h"
-#include "ui/app/TInfoForm.h"
+#include "ui/help/HelpContext.h"
+#include "ui/help/HelpFeature.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/TAboutForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TInfoForm.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "MainFormFixture.h"
 #include "support/DataFileText.h"
 
-#include "ui/app/Dialogs.h"
 #include "ui/export/ExportFeature.h"
 #include "ui/lists/ListsFeature.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -6,15 +6,15 @@
 #include "support/FakeClock.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/TMainForm.h"
 #include "ui/link/CommunicationFeature.h"
 #include "ui/link/LinkSession.h"
 #include "ui/link/TChangePassForm.h"
-#include "ui/link/TCommForm.h"
 #include "ui/link/TLoginForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QAction>
 #include <QApplication>

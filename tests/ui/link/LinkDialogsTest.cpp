@@ -1,8 +1,8 @@
-#include "ui/app/Dialogs.h"
 #include "ui/link/TChangePassForm.h"
-#include "ui/link/TCommForm.h"
 #include "ui/link/TCommSetupForm.h"
 #include "ui/link/TLoginForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "core/link/Rx.h"
 #include "core/model/TDataSet.h"
 #include "tools/rxsim/SimProcess.h"
-#include "ui/app/Dialogs.h"
-#include "ui/link/TCommForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QApplication>
 #include <QTimer>

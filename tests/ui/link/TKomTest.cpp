@@ -1,5 +1,5 @@
 #include "ui/link/TKom.h"
-#include "ui/link/TCommForm.h"
+#include "ui/widgets/TCommForm.h"
 
 #include <QApplication>
 #include <QProgressBar>

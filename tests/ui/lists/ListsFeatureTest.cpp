@@ -2,7 +2,6 @@
 #include "support/DataFileText.h"
 
 #include "core/app/Settings.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/RecordData.h"
 #include "ui/lists/BatteryPage.h"
 #include "ui/lists/HistoryPage.h"
@@ -13,6 +12,7 @@
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TFindForm.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

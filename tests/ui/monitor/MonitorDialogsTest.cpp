@@ -1,8 +1,8 @@
 #include "core/monitor/MonitorFile.h"
 #include "support/TempFolder.h"
-#include "ui/app/Dialogs.h"
 #include "ui/monitor/TMonitorEditForm.h"
 #include "ui/monitor/TMonitorEventEditForm.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

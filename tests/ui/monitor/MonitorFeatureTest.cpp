@@ -3,7 +3,6 @@
 #include "support/WindowParts.h"
 
 #include "core/app/Settings.h"
-#include "ui/app/Dialogs.h"
 #include "ui/lists/ListsFeature.h"
 #include "ui/monitor/MonitorFeature.h"
 #include "ui/monitor/MonitorPage.h"
@@ -12,6 +11,7 @@
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>

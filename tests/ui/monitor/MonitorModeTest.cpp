@@ -7,12 +7,12 @@
 
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/TMainForm.h"
 #include "ui/monitor/MessageGrid.h"
 #include "ui/monitor/TMonitorMessageForm.h"
+#include "ui/online/OnlinePanel.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,11 @@
 #include "core/app/Settings.h"
 #include "core/setup/Accounts.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
 #include "ui/setup/AccountsPage.h"
 #include "ui/setup/ConnectionsPage.h"
 #include "ui/setup/TAppSetupForm.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

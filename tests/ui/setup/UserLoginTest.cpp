@@ -4,12 +4,12 @@
 #include "core/setup/Accounts.h"
 #include "support/WindowParts.h"
 #include "tools/rxsim/SimProcess.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/link/LinkSession.h"
+#include "ui/online/OnlinePanel.h"
 #include "ui/setup/TUserLoginForm.h"
 #include "ui/setup/UserLoginFeature.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

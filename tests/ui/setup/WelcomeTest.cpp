@@ -1,10 +1,10 @@
 #include "MainFormFixture.h"
 #include "core/app/Settings.h"
 #include "core/link/Komunikace.h"
-#include "ui/app/Dialogs.h"
 #include "ui/link/LinkSession.h"
 #include "ui/setup/TWelcomeForm.h"
 #include "ui/setup/WelcomeFeature.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

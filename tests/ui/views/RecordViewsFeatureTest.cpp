@@ -6,16 +6,16 @@
 #include "core/model/DataFile.h"
 #include "core/model/MemoryImage.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/OnlinePanel.h"
 #include "ui/app/RecordData.h"
 #include "ui/online/OnlineFeature.h"
+#include "ui/online/OnlinePanel.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
 #include "ui/views/TEditForm.h"
 #include "ui/views/TFindForm.h"
 #include "ui/views/TNewForm.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "ui/app/DataGrid.h"
+#include "ui/widgets/DataGrid.h"
 
 #include "core/app/Settings.h"
-#include "ui/app/GridLook.h"
+#include "ui/widgets/GridLook.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

@@ -1,4 +1,4 @@
-#include "ui/app/HeaderStyle.h"
+#include "ui/widgets/HeaderStyle.h"
 
 #include <QStyleOptionHeader>
 

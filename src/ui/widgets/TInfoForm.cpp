@@ -1,4 +1,4 @@
-#include "ui/app/TInfoForm.h"
+#include "ui/widgets/TInfoForm.h"
 
 #include <QKeyEvent>
 #include <QLabel>

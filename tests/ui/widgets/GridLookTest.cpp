@@ -1,5 +1,5 @@
-#include "ui/app/GridLook.h"
-#include "ui/app/HeaderStyle.h"
+#include "ui/widgets/GridLook.h"
+#include "ui/widgets/HeaderStyle.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,15 +1,15 @@
-#include "ui/app/HelpFeature.h"
+#include "ui/help/HelpFeature.h"
 
 #include "core/app/Language.h"
 #include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
-#include "ui/app/Dialogs.h"
-#include "ui/app/HelpContext.h"
-#include "ui/app/HelpWindow.h"
 #include "ui/app/MainActions.h"
-#include "ui/app/QtText.h"
 #include "ui/app/Shell.h"
-#include "ui/app/TAboutForm.h"
+#include "ui/help/HelpContext.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/TAboutForm.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QAction>
 #include <QApplication>

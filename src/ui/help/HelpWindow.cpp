@@ -1,9 +1,9 @@
-#include "ui/app/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
 #include "core/app/HelpTopics.h"
 #include "core/base/TextNumbers.h"
-#include "ui/app/HelpPageBrowser.h"
-#include "ui/app/QtText.h"
+#include "ui/help/HelpPageBrowser.h"
+#include "ui/widgets/QtText.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>

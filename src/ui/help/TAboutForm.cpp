@@ -1,10 +1,10 @@
-#include "ui/app/TAboutForm.h"
+#include "ui/help/TAboutForm.h"
 
 #include "core/app/SupportedReceivers.h"
 #include "core/base/TextNumbers.h"
-#include "ui/app/Dialogs.h"
 #include "ui/app/Icons.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

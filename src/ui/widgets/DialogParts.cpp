@@ -1,4 +1,4 @@
-#include "ui/app/DialogParts.h"
+#include "ui/widgets/DialogParts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "ui/link/TCommForm.h"
+#include "ui/widgets/TCommForm.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

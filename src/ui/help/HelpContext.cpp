@@ -1,4 +1,4 @@
-#include "ui/app/HelpContext.h"
+#include "ui/help/HelpContext.h"
 
 #include <QObject>
 #include <QVariant>

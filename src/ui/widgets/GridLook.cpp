@@ -1,6 +1,6 @@
-#include "ui/app/GridLook.h"
+#include "ui/widgets/GridLook.h"
 
-#include "ui/app/HeaderStyle.h"
+#include "ui/widgets/HeaderStyle.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,7 +1,7 @@
-#include "ui/app/OnlinePanel.h"
+#include "ui/online/OnlinePanel.h"
 
 #include "core/base/TextNumbers.h"
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

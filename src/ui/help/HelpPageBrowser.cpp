@@ -1,4 +1,4 @@
-#include "ui/app/HelpPageBrowser.h"
+#include "ui/help/HelpPageBrowser.h"
 
 #include "core/text/TextFile.h"
 

@@ -1,4 +1,4 @@
-#include "ui/app/QtText.h"
+#include "ui/widgets/QtText.h"
 
 #include "core/text/Cp1250.h"
 

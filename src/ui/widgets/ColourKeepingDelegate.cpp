@@ -1,4 +1,4 @@
-#include "ui/app/ColourKeepingDelegate.h"
+#include "ui/widgets/ColourKeepingDelegate.h"
 
 #include <QColor>
 
