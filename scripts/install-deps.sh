@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-format xvfb xauth
     poppler-utils
+    libxlsxwriter-dev
 )
 
 missing=()
