@@ -230,6 +230,15 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         }
         c.btn = button;
         state.BtnComboChange();
+        // The dialog offers only the type's visible buttons.
+        const model::TTx* type = state.shownType();
+        for (std::size_t k = 0; type && type->HasButtons && k < 4; ++k) {
+            if (c.btnTicked[k] && !c.btnVisible[k]) {
+                reason =
+                    cells.title(code::Button) + ": \"" + button + "\" is not a button code of the transmitter type";
+                return false;
+            }
+        }
     }
     // The serial number decides the functions offered (an input device has its own).
     if (!state.ValidateSerial()) {

@@ -133,6 +133,7 @@ int runImport(const std::string& programFolder, const std::vector<std::string>& 
         std::cout << report.toAdd << " to add, " << report.toChange << " to change, " << report.unchanged
                   << " unchanged, " << report.refused.size() << " refused\n";
     }
+    std::cout.flush();
     if (!report.refused.empty() && !options.skipBad) {
         std::cerr << "rows were refused; nothing was written (--skip-bad writes the other rows)\n";
         return 1;
