@@ -362,7 +362,12 @@ bool checkImport(const csv::Content& file, const model::TDevice& device, const m
             std::string message;
             if (!prepareAddSlot(report.device, report.records, slot, lang,
                                 [&message](const std::string& text) { message = text; })) {
-                refuse(message);
+                // The row's own faults say more than the lack of a slot.
+                model::TData blank = records.size() > 1 ? records[1] : model::TData{};
+                model::ClearRecord(report.device, blank);
+                model::TData unused;
+                std::string reason;
+                refuse(editFromRow(cells, blank, report.device, setup, lang, unused, reason) ? message : reason);
                 continue;
             }
             if (static_cast<std::size_t>(slot) + 1 < report.records.size()) {
