@@ -297,6 +297,23 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         reason = message;
         return false;
     }
+    // A function the record cannot keep as given (one function code stands for every relay of a
+    // Multi-layout record) is refused rather than changed behind the user's back.
+    for (int columnCode = code::Function; columnCode <= code::RelayFunctionBase + kMaxRelayColumns; ++columnCode) {
+        const bool functionColumn =
+            columnCode == code::Function ||
+            (columnCode > code::RelayFunctionBase && columnCode <= code::RelayFunctionBase + kMaxRelayColumns);
+        const std::string given = functionColumn ? cells.text(columnCode) : std::string();
+        if (given.empty()) {
+            continue;
+        }
+        const std::string kept = userCellText(result, columnCode, setup.context);
+        if (kept != given) {
+            reason = cells.title(columnCode) + ": the record would keep \"" + kept + "\"" +
+                     (columnCode == code::Function ? "" : " (one function stands for all relays)");
+            return false;
+        }
+    }
     if (!button.empty() && result.Button != button) {
         reason = cells.title(code::Button) + ": \"" + button + "\" is not a button code of the transmitter type";
         return false;

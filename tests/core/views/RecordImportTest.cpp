@@ -2,6 +2,8 @@
 #include "core/app/Language.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
+#include "core/model/MemoryImage.h"
+#include "core/model/RxDefinition.h"
 #include "core/model/TRxFnc.h"
 #include "core/model/TTx.h"
 #include "core/text/Cp1250.h"
@@ -140,6 +142,35 @@ TEST_F(RecordImportTest, AFullReceiverRefusesNewRowsButTakesChanges)
     EXPECT_EQ(report.refused[0].line, 2);
     EXPECT_EQ(report.refused[0].reason, LangText(lang, vorbix::lang::kNoFreeSlot));
     EXPECT_EQ(report.toChange, 1);
+}
+
+// A Multi-layout model keeps one function code for the whole record and a time per relay.
+TEST_F(RecordImportTest, RelayFunctionsMustAgreeWhereTheModelKeepsOneFunction)
+{
+    std::string error;
+    ASSERT_TRUE(model::LoadDefinition(VORBIX_DATA_DIR, "KV4MUL-M", loaded.Device, lang, {}));
+    loaded.Device.Model = "KV4MUL-M";
+    loaded.Device.RecordCount = 8;
+    model::NewRecords(loaded.Device, loaded.Records);
+    loaded.Device.UsedCount = 0;
+    functions = model::TRxFnc{};
+    functions.Folder = VORBIX_DATA_DIR;
+    functions.FileName = model::TRxFnc::functionFileName(VORBIX_DATA_DIR, "US");
+    ASSERT_TRUE(functions.LoadFunctions("KV4MUL-M", &loaded.Device));
+    ImportReport report;
+    ASSERT_TRUE(check("Serial number,Button,Function R1,Time R1,Function R2,Time R2\n"
+                      "x012345,2,Timed,\"0:01,000\",Timed,\"0:07,300\"\n"
+                      "x054321,2,Timed,\"0:01,000\",Pulse,-\n",
+                      report, error))
+        << error;
+    ASSERT_EQ(report.refused.size(), 1u);
+    EXPECT_EQ(report.refused[0].line, 3);
+    EXPECT_NE(report.refused[0].reason.find("Function R1: the record would keep \"Pulse\""), std::string::npos)
+        << report.refused[0].reason;
+    ASSERT_EQ(report.rows.size(), 1u);
+    const model::TData& added = report.records[static_cast<std::size_t>(report.rows[0].slot)];
+    EXPECT_EQ(functions.RelayTimeOf(2, added.Times), "0:07,300");
+    EXPECT_EQ(functions.RelayFuncNameOf(1, added.Function), "Timed");
 }
 
 TEST_F(RecordImportTest, AFileWithoutKnownColumnsIsRefusedWhole)
