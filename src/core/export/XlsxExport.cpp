@@ -82,6 +82,18 @@ private:
     std::string m_path;
 };
 
+// Most cells are plain ASCII and go to the workbook as they are, without a converted copy.
+lxw_error writeText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& cp1250Text,
+                    lxw_format* format)
+{
+    const bool plain = std::all_of(cp1250Text.begin(), cp1250Text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80;
+    });
+    return worksheet_write_string(sheet, row, column, plain ? cp1250Text.c_str() : workbookText(cp1250Text).c_str(),
+                                  format);
+}
+
 bool writeCells(const SheetTable& table, lxw_workbook* workbook, lxw_worksheet* sheet)
 {
     lxw_format* bold = workbook_add_format(workbook);
@@ -93,8 +105,7 @@ bool writeCells(const SheetTable& table, lxw_workbook* workbook, lxw_worksheet* 
     for (int c = 0; c < columns; ++c) {
         const auto column = static_cast<lxw_col_t>(c);
         worksheet_set_column(sheet, column, column, columnWidth(table, c), nullptr);
-        if (worksheet_write_string(sheet, 0, column, workbookText(table.titles[static_cast<std::size_t>(c)]).c_str(),
-                                   bold) != LXW_NO_ERROR) {
+        if (writeText(sheet, 0, column, table.titles[static_cast<std::size_t>(c)], bold) != LXW_NO_ERROR) {
             return false;
         }
     }
@@ -112,7 +123,7 @@ bool writeCells(const SheetTable& table, lxw_workbook* workbook, lxw_worksheet* 
                 written =
                     worksheet_write_number(sheet, row, column, table.dayCounts[static_cast<std::size_t>(r)], timeStamp);
             } else if (!text.empty()) {
-                written = worksheet_write_string(sheet, row, column, workbookText(text).c_str(), nullptr);
+                written = writeText(sheet, row, column, text, nullptr);
             }
             if (written != LXW_NO_ERROR) {
                 return false;
@@ -138,7 +149,7 @@ bool exportXlsx(const SheetTable& table, const std::string& target, std::string&
     }
     const std::string file = scratch.file();
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    options.constant_memory = LXW_TRUE;
     std::string tmpdir = scratch.path();
     options.tmpdir = tmpdir.data();
     lxw_workbook* workbook = workbook_new_opt(file.c_str(), &options);
