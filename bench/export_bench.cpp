@@ -1,9 +1,11 @@
 // Spreadsheet export and PDF printout at the largest sizes: the file view of 5000 records and the
 // history at 99999 entries, from the grid to the file on disk (table, cells, atomic write).
 #include "core/app/IniFile.h"
+#include "core/export/CsvExport.h"
 #include "core/export/PageTables.h"
 #include "core/export/SheetExport.h"
 #include "core/export/TFreeExcelS.h"
+#include "core/export/XlsxExport.h"
 #include "core/lists/ListViews.h"
 #include "core/lists/THistory.h"
 #include "core/model/RxDefinition.h"
@@ -152,6 +154,37 @@ void BM_ExportHistory(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(target));
 }
 BENCHMARK(BM_ExportHistory)->Unit(benchmark::kMillisecond);
+
+// The same history as a workbook and as UTF-8 CSV.
+void BM_ExportHistoryXlsx(benchmark::State& state)
+{
+    const std::string target = tempDir().path + "/history.xlsx";
+    const lists::HistoryView view(history().records, history().lang, {"ID", "U1", "U2", "U3", "U4"},
+                                  {true, true, true, true, true});
+    for (auto _ : state) {
+        std::string error;
+        if (!exports::exportXlsx(exports::historyTable(view, history().records), target, error)) {
+            state.SkipWithError(error.c_str());
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(target));
+}
+BENCHMARK(BM_ExportHistoryXlsx)->Unit(benchmark::kMillisecond);
+
+void BM_ExportHistoryCsv(benchmark::State& state)
+{
+    const std::string target = tempDir().path + "/history.csv";
+    const lists::HistoryView view(history().records, history().lang, {"ID", "U1", "U2", "U3", "U4"},
+                                  {true, true, true, true, true});
+    for (auto _ : state) {
+        std::string error;
+        if (!exports::exportCsv(exports::historyTable(view, history().records), target, error)) {
+            state.SkipWithError(error.c_str());
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(target));
+}
+BENCHMARK(BM_ExportHistoryCsv)->Unit(benchmark::kMillisecond);
 
 // The parts of the history export: the table from the grid, and the cell records in memory.
 void BM_HistoryTable(benchmark::State& state)

@@ -10,6 +10,7 @@ packages=(
     clang-format xvfb xauth
     poppler-utils
     libcairo2-dev fonts-liberation2
+    libxlsxwriter-dev
 )
 
 missing=()

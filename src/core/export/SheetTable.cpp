@@ -14,4 +14,10 @@ ColumnWidthRule SheetTable::widthRuleOf(int column) const
                                                                        : ColumnWidthRule{};
 }
 
+int SheetTable::gridWidthOf(int column) const
+{
+    return column >= 0 && column < static_cast<int>(gridWidths.size()) ? gridWidths[static_cast<std::size_t>(column)]
+                                                                       : 0;
+}
+
 } // namespace vorbix::exports

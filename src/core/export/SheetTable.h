@@ -31,11 +31,13 @@ struct SheetTable
     std::vector<CellKind> kinds;                // per column; missing: Text
     std::vector<double> dayCounts;              // per data row, for TimeStamp columns
     std::vector<ColumnWidthRule> widthRules;    // per column; missing: the title's width
+    std::vector<int> gridWidths;                // per column, the grid's width in pixels; 0 or missing: not known
 
     int columnCount() const { return static_cast<int>(titles.size()); }
     int rowCount() const { return static_cast<int>(rows.size()); }
     CellKind kindOf(int column) const;
     ColumnWidthRule widthRuleOf(int column) const;
+    int gridWidthOf(int column) const;
 };
 
 } // namespace vorbix::exports

@@ -20,5 +20,10 @@ int runPasswd(CtlSession& session, const std::vector<std::string>& args);
 int runWatch(CtlSession& session, const std::vector<std::string>& args);
 int runRelay(CtlSession& session, const std::vector<std::string>& args);
 int runMonitor(CtlSession& session, const std::vector<std::string>& args);
+int runVerify(CtlSession& session, const std::vector<std::string>& args);
+
+// Logs in, reads the receiver's memory and prints how the data file differs from it (the fields
+// a receiver stores); writes nothing. Exit 0 when they are the same, 1 when not or on failure.
+int runReceiverDiff(CtlSession& session, const std::string& file, bool json);
 
 } // namespace vorbix::ctl

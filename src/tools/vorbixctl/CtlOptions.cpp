@@ -125,6 +125,12 @@ Commands:
                          log in, upload a data file of the receiver's model, then read the
                          memory back and compare it with what was written; a file with
                          format warnings is refused unless --force is given
+  upload FILE.rxd --dry-run [--json]
+                         log in, read the memory and print what the upload would change
+                         (records added, removed, changed by transmitter); writes nothing
+  verify FILE.rxd [--json]
+                         the same comparison; exit 0 when the receiver holds what the file
+                         says, 1 with the differences
   passwd NEW             write a new receiver password (at most 16 characters; empty removes it)
   watch [--count N] [--seconds S] [--json]
                          go on-line and print a line for each event the receiver reports (its
@@ -141,11 +147,18 @@ Commands:
   history [--json]       print the folder's History.dat in file order: tab-separated UTF-8
                          fields, or one JSON object a line; needs no receiver
   battery [--json]       the same for the folder's LowBatt.dat
-  export FILE.rxd [--view memory|file] -o OUT.xls [--json]
-  export --history|--battery -o OUT.xls [--json]
+  export FILE.rxd [--view memory|file] -o OUT.xlsx|OUT.csv|OUT.xls [--format xlsx|csv|sylk] [--json]
+  export --history|--battery -o OUT [--format ...] [--json]
                          write the view of a data file (default the file view, with the
-                         folder's columns and sort) or a list as a spreadsheet file; needs no
-                         receiver
+                         folder's columns and sort) or a list as a workbook, UTF-8 CSV or
+                         SYLK file (by the extension, or --format); needs no receiver
+  import FILE.rxd --csv IN.csv -o OUT.rxd [--json] [--skip-bad]
+                         check every row of a CSV file with the file view's columns by the
+                         record dialog's rules and write the data file with them; any
+                         refused row: exit 1 and no file, unless --skip-bad
+  diff A.rxd B.rxd [--json]
+                         compare the records of two data files by transmitter; exit 0 same,
+                         1 different
   print FILE.rxd [--view memory|file] --pdf OUT.pdf [--json]
   print --history|--battery --pdf OUT.pdf [--json]
                          lay the same table out as the program prints it, into an A4 PDF

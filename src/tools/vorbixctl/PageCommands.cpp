@@ -2,6 +2,7 @@
 
 #include "core/export/PageTables.h"
 #include "core/export/SheetExport.h"
+#include "core/export/SheetFormat.h"
 #include "core/lists/ListViews.h"
 #include "core/lists/TBatt.h"
 #include "core/lists/THistory.h"
@@ -35,6 +36,7 @@ struct PageOptions
     std::string dataFile;
     std::string output;
     bool json = false;
+    std::string format; // --format: xlsx, csv or sylk; empty: by the output's extension
 };
 
 // `outputFlag`: "-o" for export, "--pdf" for print.
@@ -62,6 +64,13 @@ bool parsePageOptions(const std::vector<std::string>& args, const std::string& o
             options.output = args[++i];
         } else if (arg == "--json") {
             options.json = true;
+        } else if (outputFlag == "-o" && arg == "--format" && i + 1 < args.size()) {
+            options.format = args[++i];
+            exports::SheetFormat format;
+            if (!exports::sheetFormatNamed(options.format, format)) {
+                error = "unknown format: " + options.format;
+                return false;
+            }
         } else if (!arg.empty() && arg[0] != '-' && options.dataFile.empty()) {
             options.dataFile = arg;
         } else {
@@ -85,6 +94,17 @@ bool parsePageOptions(const std::vector<std::string>& args, const std::string& o
         options.source = Source::FileView;
     }
     return true;
+}
+
+// The grid's stored column widths; 0 for a column the user never sized.
+std::vector<int> knownWidths(const app::IniFile& ini, views::RecordGrid grid, views::GridLayout layout)
+{
+    std::vector<int> widths = views::LoadWidths(ini, grid, layout);
+    const std::vector<bool> stored = views::StoredWidthKeys(ini, grid, layout);
+    for (std::size_t i = 0; i < widths.size() && i < stored.size(); ++i) {
+        widths[i] = stored[i] ? widths[i] : 0;
+    }
+    return widths;
 }
 
 // The page's table as the program's grid shows it.
@@ -127,6 +147,7 @@ bool loadTable(const std::string& programFolder, const PageOptions& options, exp
         views::MemoryView view;
         view.build(folder.loaded.Records, folder.context);
         table = exports::memoryTable(view);
+        table.gridWidths = knownWidths(folder.ini, views::RecordGrid::Memory, folder.context.layout());
         return true;
     }
     const views::ColumnCodes codes = fileViewCodes(folder);
@@ -139,6 +160,8 @@ bool loadTable(const std::string& programFolder, const PageOptions& options, exp
     view.build(folder.loaded.Records, folder.context, codes, sortColumn,
                single ? folder.settings.SortUpSingle : folder.settings.SortUpMulti);
     table = exports::userTable(view);
+    // The stored widths follow the shown columns in order.
+    table.gridWidths = knownWidths(folder.ini, views::RecordGrid::User, folder.context.layout());
     return true;
 }
 
@@ -174,16 +197,25 @@ int runExport(const std::string& programFolder, const std::vector<std::string>& 
     PageOptions options;
     std::string error;
     if (!parsePageOptions(args, "-o", options, error)) {
-        std::cerr << error << "\nusage: vorbixctl export FILE.rxd [--view memory|file] -o OUT.xls [--json]\n"
-                  << "       vorbixctl export --history|--battery -o OUT.xls [--json]\n";
+        std::cerr
+            << error
+            << "\nusage: vorbixctl export FILE.rxd [--view memory|file] -o OUT.xlsx|OUT.csv|OUT.xls "
+               "[--format xlsx|csv|sylk] [--json]\n"
+            << "       vorbixctl export --history|--battery -o OUT.xlsx|OUT.csv|OUT.xls [--format ...] [--json]\n";
         return 2;
     }
     exports::SheetTable table;
     if (!loadTable(programFolder, options, table)) {
         return 1;
     }
-    const std::string target = exports::withXlsExtension(options.output);
-    if (!exports::exportSheet(table, target, error)) {
+    exports::SheetFormat format = exports::sheetFormatOfPath(options.output);
+    if (!options.format.empty()) {
+        (void)exports::sheetFormatNamed(options.format, format);
+    }
+    // Only the SYLK file gets an extension added, as the program has always done.
+    const std::string target =
+        format == exports::SheetFormat::Sylk ? exports::withXlsExtension(options.output) : options.output;
+    if (!exports::exportTable(table, format, target, error)) {
         std::cerr << cp1250::toUtf8(error) << "\n";
         return 1;
     }

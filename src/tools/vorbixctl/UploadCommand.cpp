@@ -1,4 +1,5 @@
-// upload FILE [--force]: a data file into the receiver, then read back and compared.
+// upload FILE [--force]: a data file into the receiver, then read back and compared. With --dry-run
+// only what it would change is printed.
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlSession.h"
 
@@ -15,9 +16,15 @@ int runUpload(CtlSession& session, const std::vector<std::string>& args)
 {
     std::string file;
     bool force = false;
+    bool dryRun = false;
+    bool json = false;
     for (const std::string& arg : args) {
         if (arg == "--force") {
             force = true;
+        } else if (arg == "--dry-run") {
+            dryRun = true;
+        } else if (arg == "--json") {
+            json = true;
         } else if (file.empty() && !arg.empty() && !arg.starts_with("-")) {
             file = arg;
         } else {
@@ -25,9 +32,14 @@ int runUpload(CtlSession& session, const std::vector<std::string>& args)
             break;
         }
     }
-    if (file.empty()) {
-        std::cerr << "vorbixctl: usage: upload FILE.rxd [--force]\n";
+    if (file.empty() || (json && !dryRun)) {
+        std::cerr << "vorbixctl: usage: upload FILE.rxd [--force] | upload FILE.rxd --dry-run [--json]\n";
         return kExitUsage;
+    }
+    if (dryRun) {
+        // What the upload would change, read from the receiver; nothing is written.
+        const int status = runReceiverDiff(session, file, json);
+        return status == kExitFailure ? kExitOk : status;
     }
     if (!session.login()) {
         return kExitFailure;

@@ -8,6 +8,7 @@
 #include "tools/vorbixctl/ListCommands.h"
 #include "tools/vorbixctl/MonitorShowCommand.h"
 #include "tools/vorbixctl/PageCommands.h"
+#include "tools/vorbixctl/RecordFileCommands.h"
 #include "tools/vorbixctl/ShowCommand.h"
 
 #include <csignal>
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);
     const std::map<std::string, ReceiverCommand> receiverCommands = {
         {"info", runInfo},   {"download", runDownload}, {"upload", runUpload},   {"passwd", runPasswd},
-        {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor},
+        {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor}, {"verify", runVerify},
     };
     // Commands that need no receiver are dispatched here, before a session is prepared.
     if (options.command == "show") {
@@ -61,6 +62,12 @@ int main(int argc, char** argv)
     }
     if (options.command == "print") {
         return vorbix::tools::runPrint(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "import") {
+        return vorbix::tools::runImport(programFolderOf(options), options.commandArgs);
+    }
+    if (options.command == "diff") {
+        return vorbix::tools::runDiff(programFolderOf(options), options.commandArgs);
     }
     if (options.command == "accounts") {
         return vorbix::tools::runAccounts(programFolderOf(options), options.commandArgs);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -232,4 +233,111 @@ TEST_F(PageCommandsTest, ASpreadsheetProgramReadsTheCellsNumbersAndDates)
     EXPECT_TRUE(contains(cells, "a;b")) << cells;
     // The time stamp cell is a date shown as day/month/year hours:minutes.
     EXPECT_TRUE(contains(cells, "7/3/2009 8:15") || contains(cells, "2009")) << cells;
+}
+
+// A Czech history: every letter of the pangram, the time stamp and a serial number of digits with
+// leading zeros.
+class CzechHistoryExportTest : public PageCommandsTest
+{
+protected:
+    void SetUp() override
+    {
+        PageCommandsTest::SetUp();
+        folder.copyData("CZ.lng");
+        folder.write("Vorbix.ini", "[Setup]\r\nLanguage=CZ\r\n");
+        // "Příliš žluťoučký kůň úpěl ďábelské ódy" in code page 1250.
+        folder.write("History.dat",
+                     "0012345#2#07.03.2009 08:15:30#1#17#P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 "
+                     "\xFAp\xECl \xEF\xE1\x62\x65lsk\xE9 \xF3\x64y####\r\n");
+    }
+
+    static constexpr const char* kPangram = "Příliš žluťoučký kůň úpěl ďábelské ódy";
+};
+
+TEST_F(CzechHistoryExportTest, CsvIsUtf8WithATitleRow)
+{
+    const ToolRun run = runTool(tool("export --history -o '" + folder.file("h.csv") + "'"));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    const std::string csv = folder.read("h.csv");
+    EXPECT_TRUE(csv.starts_with("Sériové číslo,")) << csv;
+    EXPECT_TRUE(contains(csv, "\r\n0012345,2,07.03.2009 08:15:30,")) << csv;
+    EXPECT_TRUE(contains(csv, std::string(",17,") + kPangram + ",,,\r\n")) << csv;
+    // --format wins over the extension.
+    ASSERT_EQ(runTool(tool("export --history --format csv -o '" + folder.file("h.xls") + "'")).exitCode, 0);
+    EXPECT_EQ(folder.read("h.xls"), csv);
+}
+
+TEST_F(CzechHistoryExportTest, ASpreadsheetProgramReadsTheWorkbook)
+{
+    const bool gnumeric = haveProgram("ssconvert");
+    if (!gnumeric && !haveProgram("soffice")) {
+        GTEST_SKIP() << "no spreadsheet program (ssconvert or soffice) is installed";
+    }
+    ASSERT_EQ(runTool(tool("export --history -o '" + folder.file("h.xlsx") + "'")).exitCode, 0);
+    const std::string command =
+        gnumeric
+            ? "ssconvert '" + folder.file("h.xlsx") + "' '" + folder.file("h.csv") + "' >/dev/null 2>&1"
+            : "cd '" + folder.path() + "' && HOME='" + folder.path() +
+                  "' soffice --headless --convert-to csv:Text\\ -\\ txt\\ -\\ csv\\ \\(StarCalc\\):44,34,76 h.xlsx "
+                  ">/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string cells = folder.read("h.csv");
+    EXPECT_TRUE(contains(cells, kPangram)) << cells;
+    EXPECT_TRUE(contains(cells, "0012345")) << cells;
+    // A date cell: the reader shows a date and time (in its own order of the parts), not the day count.
+    EXPECT_TRUE(contains(cells, "2009") && contains(cells, "08:15:30")) << cells;
+    EXPECT_FALSE(contains(cells, "39879")) << cells;
+}
+
+TEST_F(CzechHistoryExportTest, TheWorkbookHoldsUnicodeTextsDateCellsAndAFrozenFilteredTitleRow)
+{
+    if (!haveProgram("unzip")) {
+        GTEST_SKIP() << "unzip is not installed";
+    }
+    ASSERT_EQ(runTool(tool("export --history -o '" + folder.file("h.xlsx") + "'")).exitCode, 0);
+    const auto part = [&](const std::string& name) {
+        return commandOutput("unzip -p '" + folder.file("h.xlsx") + "' " + name);
+    };
+    // The texts are written in the cells themselves (the writer streams the rows).
+    const std::string sheet = part("xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(contains(sheet, std::string("<is><t>") + kPangram + "</t></is>")) << sheet;
+    EXPECT_TRUE(contains(sheet, "<c r=\"A2\" t=\"inlineStr\"><is><t>0012345</t></is></c>"))
+        << "the serial number is a text: " << sheet;
+    EXPECT_TRUE(contains(sheet, "<c r=\"A1\" s=\"1\" t=\"inlineStr\"><is><t>Sériové číslo</t></is></c>")) << sheet;
+    EXPECT_TRUE(contains(sheet, "<c r=\"C2\" s=\"2\"><v>39879.34409722222</v></c>")) << "a date cell: " << sheet;
+    EXPECT_TRUE(contains(sheet, "<c r=\"E2\"><v>17</v></c>")) << "the ID a number: " << sheet;
+    EXPECT_TRUE(contains(sheet, "state=\"frozen\"")) << sheet;
+    EXPECT_TRUE(contains(sheet, "<autoFilter ref=\"A1:I2\"/>")) << sheet;
+    EXPECT_TRUE(contains(part("xl/styles.xml"), "formatCode=\"yyyy-mm-dd hh:mm:ss\""));
+}
+
+TEST_F(PageCommandsTest, ImportWritesNothingWhenARowIsRefusedUnlessToldToSkipIt)
+{
+    folder.write("in.csv", "Serial number,Button,Function,User 1,Notes\r\n"
+                           "x012345,2,On,Door,a\r\n"
+                           "x0ZZZZZ,2,On,Bad,b\r\n");
+    const std::string out = folder.file("out.rxd");
+    const std::string command = "import '" + file + "' --csv '" + folder.file("in.csv") + "' -o '" + out + "'";
+    ToolRun run = runTool(tool(command + " --json"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.out, "{\"line\":3,\"reason\":\"The serial number is not valid.\"}\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "{\"encoding\":\"UTF-8\",\"add\":1,\"change\":0,\"unchanged\":0,\"refused\":1,"
+                                  "\"unknownColumns\":[\"Notes\"]}\n"))
+        << run.out;
+    EXPECT_TRUE(folder.read("out.rxd").empty()) << "no output file";
+
+    run = runTool(tool(command + " --skip-bad"));
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, "line 2: adds slot 3\n")) << run.out;
+    run = runTool(tool("diff '" + file + "' '" + out + "'"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.out, "added x012345 button 2 (slot 3)\n1 added, 0 removed, 0 changed\n")) << run.out;
+    EXPECT_EQ(runTool(tool("diff '" + out + "' '" + out + "'")).exitCode, 0);
+
+    // A file that is no table: the reason, and still no output.
+    folder.write("bin.csv", std::string("PK\x03\x04\0\0", 6));
+    ::unlink(out.c_str());
+    run = runTool(tool("import '" + file + "' --csv '" + folder.file("bin.csv") + "' -o '" + out + "'"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(folder.read("out.rxd").empty());
 }

@@ -215,6 +215,51 @@ TEST_F(VorbixctlTest, DownloadWritesTheDataFileAndUploadPutsItBack)
     EXPECT_EQ(simMemory(), lines[2]);
 }
 
+TEST_F(VorbixctlTest, DryRunAndVerifyReadTheReceiverAndWriteNothing)
+{
+    startSim({"--fill", "20", "--seed", "4"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const std::string file = folder.file("rx.rxd");
+    ASSERT_EQ(runCtl(with(tcp(), {"download", "-o", file})).status, 0);
+    // The ID and the user texts live in the data file alone: the receiver is not compared on them.
+    std::vector<std::string> lines;
+    ASSERT_TRUE(vorbix::text::readLines(file, lines));
+    lines[3] = "1   7#Gate#North#B#C";
+    folder.write("rx.rxd", vorbix::text::joinLinesCrLf(lines));
+    CtlRun run = runCtl(with(tcp(), {"verify", file}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "0 added, 0 removed, 0 changed\n");
+
+    // Another receiver: the dry run shows what the upload would change, and sends no erase or write.
+    sim.reset();
+    startSim({"--fill", "32", "--seed", "9"});
+    ASSERT_TRUE(sim->ready()) << sim->errors();
+    const std::string before = simMemory();
+    run = runCtl(with(tcp(), {"upload", file, "--dry-run", "--json"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("{\"kind\":\"added\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("{\"added\":"), std::string::npos) << run.out;
+    const std::string log = folder.read("sim.log");
+    EXPECT_EQ(log.find("erased"), std::string::npos) << log;
+    EXPECT_EQ(log.find("wrote"), std::string::npos) << log;
+    EXPECT_EQ(simMemory(), before);
+    run = runCtl(with(tcp(), {"verify", file}));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.out.find(" removed, "), std::string::npos) << run.out;
+
+    // After the upload the receiver holds the file: verify agrees, and a diff of two downloads finds
+    // the same records.
+    ASSERT_EQ(runCtl(with(tcp(), {"upload", file})).status, 0);
+    EXPECT_EQ(runCtl(with(tcp(), {"verify", file})).status, 0);
+    const std::string again = folder.file("again.rxd");
+    ASSERT_EQ(runCtl(with(tcp(), {"download", "-o", again})).status, 0);
+    run = runCtl({"--folder", VORBIX_DATA_DIR, "diff", file, again});
+    EXPECT_EQ(run.status, 1) << "the ID and user texts of the first file differ: " << run.out;
+    EXPECT_NE(run.out.find("  ID: \"7\" -> \"0\"\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("0 added, 0 removed, 1 changed"), std::string::npos) << run.out;
+    EXPECT_EQ(runCtl({"--folder", VORBIX_DATA_DIR, "diff", again, again}).status, 0);
+}
+
 TEST_F(VorbixctlTest, ProgressGoesToATerminal)
 {
     startSim({"--fill", "32"});
