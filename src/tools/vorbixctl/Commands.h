@@ -20,5 +20,6 @@ int runPasswd(CtlSession& session, const std::vector<std::string>& args);
 int runWatch(CtlSession& session, const std::vector<std::string>& args);
 int runRelay(CtlSession& session, const std::vector<std::string>& args);
 int runMonitor(CtlSession& session, const std::vector<std::string>& args);
+int runBridge(CtlSession& session, const std::vector<std::string>& args);
 
 } // namespace vorbix::ctl

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);
     const std::map<std::string, ReceiverCommand> receiverCommands = {
         {"info", runInfo},   {"download", runDownload}, {"upload", runUpload},   {"passwd", runPasswd},
-        {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor},
+        {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor}, {"bridge", runBridge},
     };
     // Commands that need no receiver are dispatched here, before a session is prepared.
     if (options.command == "show") {
