@@ -85,6 +85,9 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         {"--pty", text(options.pty)},
         {"--control", text(options.control)},
         {"--events", text(options.events)},
+        {"--event-rate", count(options.eventRate)},
+        {"--event-count", count(options.eventCount)},
+        {"--event-command", text(options.eventCommand)},
         {"--baud", count(options.baud)},
         {"--report",
          [&](const std::string& v) {
@@ -130,6 +133,10 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
     }
     if (options.tcp.empty() == options.pty.empty()) {
         error = "give exactly one of --tcp ADDR:PORT and --pty LINK";
+        return false;
+    }
+    if (options.eventRate > 1000) {
+        error = "--event-rate is at most 1000 events per second";
         return false;
     }
     return true;
@@ -256,6 +263,11 @@ Events:
     digit) or 'R' alone.
   --events FILE         run control commands from FILE at start; "sleep MS" waits, "#" starts
                         a comment line
+  --event-rate N        send N events per second (at most 1000), each the command of
+                        --event-command, or else a press of a random button 1-4 of a random
+                        transmitter 01xxxxx (the same for the same --seed)
+  --event-count K       stop after K events of --event-rate (default: never)
+  --event-command CMD   the control command --event-rate sends, e.g. "press 0100001 1"
   --report U|R          what events send when the command does not say (default U)
 
 Faults (each once; counts start at 1; positions follow --seed):
