@@ -2,7 +2,7 @@
 
 namespace vorbix::rxsim {
 
-void SimEventRate::start(unsigned perSecond, unsigned count, std::string command, unsigned seed, TimePoint now)
+void SimEventRate::start(double perSecond, unsigned count, std::string command, unsigned seed, TimePoint now)
 {
     m_perSecond = perSecond;
     m_count = count;
@@ -14,12 +14,13 @@ void SimEventRate::start(unsigned perSecond, unsigned count, std::string command
 
 SimEventRate::TimePoint SimEventRate::dueAt(std::uint64_t index) const
 {
-    return m_start + std::chrono::nanoseconds(index * 1'000'000'000ULL / m_perSecond);
+    return m_start + std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::duration<double>(static_cast<double>(index) / m_perSecond));
 }
 
 std::optional<SimEventRate::TimePoint> SimEventRate::nextDeadline() const
 {
-    if (m_perSecond == 0 || (m_count != 0 && m_sent >= m_count)) {
+    if (m_perSecond <= 0 || (m_count != 0 && m_sent >= m_count)) {
         return std::nullopt;
     }
     return dueAt(m_sent + 1);

@@ -19,7 +19,7 @@ public:
     using TimePoint = Clock::time_point;
 
     // `perSecond` 0 sends nothing; `count` 0 sends without end.
-    void start(unsigned perSecond, unsigned count, std::string command, unsigned seed, TimePoint now);
+    void start(double perSecond, unsigned count, std::string command, unsigned seed, TimePoint now);
     // The commands whose time has come, in order.
     std::vector<std::string> due(TimePoint now);
     std::optional<TimePoint> nextDeadline() const;
@@ -28,7 +28,7 @@ private:
     TimePoint dueAt(std::uint64_t index) const;
     std::string next();
 
-    unsigned m_perSecond = 0;
+    double m_perSecond = 0;
     unsigned m_count = 0;
     std::string m_command;
     std::mt19937 m_random;

@@ -5,6 +5,7 @@
 #include "core/text/TextFile.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -85,7 +86,14 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         {"--pty", text(options.pty)},
         {"--control", text(options.control)},
         {"--events", text(options.events)},
-        {"--event-rate", count(options.eventRate)},
+        {"--event-rate",
+         [&options](const std::string& v) {
+             // "2", "0.5" or "2/s": events per second.
+             const std::string number = v.ends_with("/s") ? v.substr(0, v.size() - 2) : v;
+             char* end = nullptr;
+             options.eventRate = number.empty() ? -1 : std::strtod(number.c_str(), &end);
+             return end != nullptr && *end == '\0' && options.eventRate > 0 && options.eventRate <= 1000;
+         }},
         {"--event-count", count(options.eventCount)},
         {"--event-command", text(options.eventCommand)},
         {"--baud", count(options.baud)},
@@ -133,10 +141,6 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
     }
     if (options.tcp.empty() == options.pty.empty()) {
         error = "give exactly one of --tcp ADDR:PORT and --pty LINK";
-        return false;
-    }
-    if (options.eventRate > 1000) {
-        error = "--event-rate is at most 1000 events per second";
         return false;
     }
     return true;
@@ -257,13 +261,15 @@ Events:
                                  TCP client
       drop [MS]                  TCP: close the client's connection, as a gateway that loses its
                                  network, and close new ones at once for MS milliseconds
+      rate N [COUNT]             from now on send N events per second (0 stops), COUNT of them
+                                 (default: without end), as --event-rate does
       quit                       end the simulator
     Each event writes the status block (button, code, temperature, low battery, memory slot of
     the transmitter or FFFF, relay byte) and sends 'U' + 9 characters (button, code, battery
     digit) or 'R' alone.
   --events FILE         run control commands from FILE at start; "sleep MS" waits, "#" starts
                         a comment line
-  --event-rate N        send N events per second (at most 1000), each the command of
+  --event-rate N[/s]    send N events per second (0.001 to 1000), each the command of
                         --event-command, or else a press of a random button 1-4 of a random
                         transmitter 01xxxxx (the same for the same --seed)
   --event-count K       stop after K events of --event-rate (default: never)

@@ -30,7 +30,7 @@ struct SimOptions
     std::string pty;          // path of the symbolic link to create
     std::string control;      // ADDR:PORT
     std::string events;       // script file
-    unsigned eventRate = 0;   // events per second, 0: none
+    double eventRate = 0;     // events per second, 0: none
     unsigned eventCount = 0;  // 0: without end
     std::string eventCommand; // empty: random presses
     unsigned baud = 0;

@@ -23,6 +23,9 @@ SimServer::SimServer(const SimOptions& options, SimMemory& memory, SimReceiver::
       m_control(m_receiver, memory, options.report, options.folder), m_pacer(options.baud)
 {
     m_control.setLineDropper([this](unsigned refuseMs) { return dropLine(refuseMs); });
+    m_control.setRateStarter([this](double perSecond, unsigned count) {
+        m_eventRate.start(perSecond, count, m_options.eventCommand, m_options.seed, SimReceiver::Clock::now());
+    });
 }
 
 SimServer::~SimServer()

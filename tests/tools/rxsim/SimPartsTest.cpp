@@ -154,6 +154,8 @@ TEST(SimOptionsTest, RefusesBadCommandLines)
         {"--tcp", "127.0.0.1:0", "--bogus"},
         {"--tcp"},
         {"--tcp", "127.0.0.1:0", "--event-rate", "1001"},
+        {"--tcp", "127.0.0.1:0", "--event-rate", "0"},
+        {"--tcp", "127.0.0.1:0", "--event-rate", "2/min"},
     };
     for (const auto& args : cases) {
         SimOptions options;
