@@ -74,10 +74,6 @@ bool parseArgs(const std::vector<std::string>& args, BridgeArgs& out, std::strin
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--allow-relays") {
             out.allowRelays = true;
-        } else if (args[i] == "--password") {
-            error = "the broker password is never given on the command line: use --password-file or " +
-                    std::string(kPasswordVariable);
-            return false;
         } else if (args[i] == "--queue" && i + 1 < args.size() && !args[i + 1].empty() && args[i + 1].size() <= 7 &&
                    args[i + 1].find_first_not_of("0123456789") == std::string::npos) {
             out.queue = std::stoul(args[++i]);
