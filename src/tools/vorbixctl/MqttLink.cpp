@@ -3,6 +3,7 @@
 
 #include <mosquitto.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -102,16 +103,6 @@ bool MqttLink::start(std::string& error)
         error = "cannot set the last will";
         return false;
     }
-    // The first attempt may fail (the broker is not up yet); the library's thread retries it.
-    const int rc = mosquitto_connect_async(m_mosq, m_options.host.c_str(), m_options.port, m_options.keepAliveSeconds);
-    if (rc != MOSQ_ERR_SUCCESS) {
-        m_log("broker " + m_options.host + ":" + std::to_string(m_options.port) + " not reached yet: " +
-              (rc == MOSQ_ERR_ERRNO ? std::string(std::strerror(errno)) : mosquitto_strerror(rc)));
-    }
-    if (mosquitto_loop_start(m_mosq) != MOSQ_ERR_SUCCESS) {
-        error = "cannot start the MQTT thread";
-        return false;
-    }
     m_sender = std::thread([this] { sendLoop(); });
     return true;
 }
@@ -143,7 +134,9 @@ void MqttLink::stop(std::chrono::milliseconds grace)
         m_sender.join();
     }
     mosquitto_disconnect(m_mosq);
-    mosquitto_loop_stop(m_mosq, false);
+    if (m_loopStarted) {
+        mosquitto_loop_stop(m_mosq, false);
+    }
     mosquitto_destroy(m_mosq);
     m_mosq = nullptr;
 }
@@ -223,9 +216,40 @@ MqttLink::Publish MqttLink::publish(const BridgeMessage& message, std::unique_lo
     return m_acknowledged.erase(mid) > 0 ? Publish::Acknowledged : Publish::Again;
 }
 
+// The first connection: the library's thread reconnects only a connection that once stood, so
+// until then this thread tries with the same back-off. Called and returns locked.
+bool MqttLink::connectFirst(std::unique_lock<std::mutex>& lock)
+{
+    auto delay = std::chrono::seconds(1);
+    bool reported = false;
+    while (!m_stopping) {
+        lock.unlock();
+        const int rc = mosquitto_connect(m_mosq, m_options.host.c_str(), m_options.port, m_options.keepAliveSeconds);
+        const int error = errno;
+        const bool started = rc == MOSQ_ERR_SUCCESS && mosquitto_loop_start(m_mosq) == MOSQ_ERR_SUCCESS;
+        if (rc != MOSQ_ERR_SUCCESS && !reported) {
+            reported = true;
+            m_log("broker " + m_options.host + ":" + std::to_string(m_options.port) + " not reached yet (" +
+                  (rc == MOSQ_ERR_ERRNO ? std::string(std::strerror(error)) : mosquitto_strerror(rc)) +
+                  "); trying again");
+        }
+        lock.lock();
+        if (started) {
+            m_loopStarted = true;
+            return true;
+        }
+        m_changed.wait_for(lock, delay, [this] { return m_stopping; });
+        delay = std::min(delay * 2, std::chrono::seconds(30));
+    }
+    return false;
+}
+
 void MqttLink::sendLoop()
 {
     std::unique_lock lock(m_mutex);
+    if (!connectFirst(lock)) {
+        return;
+    }
     while (!m_stopping) {
         m_changed.wait(lock, [this] { return m_stopping || (m_connected && (m_republish || !m_queue.empty())); });
         if (m_stopping) {

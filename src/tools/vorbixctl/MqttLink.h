@@ -65,6 +65,7 @@ private:
     static void onPublish(mosquitto*, void* self, int mid);
     static void onMessage(mosquitto*, void* self, const mosquitto_message* message);
     void sendLoop();
+    bool connectFirst(std::unique_lock<std::mutex>& lock);
     enum class Publish
     {
         Acknowledged,
@@ -87,6 +88,7 @@ private:
     bool m_republish = false;
     bool m_stopping = false;
     bool m_everConnected = false;
+    bool m_loopStarted = false;
 };
 
 } // namespace vorbix::ctl
