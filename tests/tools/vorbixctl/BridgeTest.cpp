@@ -200,9 +200,13 @@ protected:
     int control = -1;
 };
 
-TEST_F(BridgeTest, PublishesEventsAndRetainedStatesRefusesRelaysAndLeavesItsLastWill)
+TEST_F(BridgeTest, PublishesEventsAlarmsAndRetainedStatesRefusesRelaysAndLeavesItsLastWill)
 {
-    auto ctl = bridge({});
+    const std::string setup = folder.write("alarm.mon", "Vorbix monitor setup file\r\n"
+                                                        "1#Gate#1#12#0###0#0#0#\r\n"
+                                                        "Active:0100001#3#n#end\r\n"
+                                                        "Deactive:0100001#4#n#end\r\n");
+    auto ctl = bridge({"--monitor", setup});
     ASSERT_TRUE(ctl->waitFor("publishing under test/bridge", true)) << ctl->err();
     // A subscriber that comes later gets the states as retained messages.
     std::this_thread::sleep_for(300ms);
@@ -216,6 +220,13 @@ TEST_F(BridgeTest, PublishesEventsAndRetainedStatesRefusesRelaysAndLeavesItsLast
                              "\"relays\":[]}\n"))
         << sub->out();
     EXPECT_TRUE(sub->waitFor("test/bridge/battery/0100001 OK\n")) << sub->out();
+    EXPECT_TRUE(sub->waitFor("test/bridge/alarm/1 activate\n")) << sub->out();
+
+    // The receiver link comes and goes: its state follows, and the alarm journal has both.
+    ASSERT_TRUE(controlCommand(control, "drop 0").starts_with("OK dropped"));
+    EXPECT_TRUE(sub->waitFor("test/bridge/status lost\n")) << sub->out();
+    EXPECT_TRUE(sub->waitFor("test/bridge/status lost\n0 test/bridge/status online\n")) << sub->out();
+    EXPECT_NE(folder.read("MonitorJournal.csv").find(",link-restored,0,"), std::string::npos);
 
     // Without --allow-relays a command opens nothing.
     publish("relay/1/set", "ON");
