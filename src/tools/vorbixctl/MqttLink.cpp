@@ -282,6 +282,8 @@ void MqttLink::sendLoop()
         if (outcome != Publish::Again && !m_queue.empty() && m_queue.front().topic == message.topic &&
             m_queue.front().payload == message.payload) {
             m_queue.pop();
+            // stop() waits for an empty queue.
+            m_changed.notify_all();
         }
     }
 }
