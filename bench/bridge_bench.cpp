@@ -3,10 +3,11 @@
 // publishes them to a real broker (Debian mosquitto, its own process, on a loopback address of
 // this process's own), and a subscriber here receives them. Reported: events sent, delivered and
 // lost, and the time from the receiver's status read (the read record's arrival at the simulator)
-// to the delivery to the subscriber (median, 90th percentile, maximum).
+// to the delivery to the subscriber (median, 90th percentile, maximum). The exit status is 1 when
+// an event that on-line mode read did not reach the subscriber.
 //
-//   bench_bridge                          1000 events at 1.6 per second (about 11 minutes)
-//   bench_bridge --events 100 --rate 1.6  a shorter run
+//   bench_bridge                          1000 events at 1.5 per second (about 11 minutes)
+//   bench_bridge --events 100 --rate 1.5  a shorter run
 //
 // The rate stays under two per second because on-line mode reads the status block 500 ms after
 // each report: a second press inside that wait would overwrite the first in the status block.
@@ -122,7 +123,7 @@ int fail(const std::string& message)
 int main(int argc, char** argv)
 {
     unsigned events = 1000;
-    std::string rate = "1.6";
+    std::string rate = "1.5";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--events") {
@@ -257,7 +258,9 @@ int main(int argc, char** argv)
         return result;
     }
 
-    // Each press, and the first status read after it.
+    // Each press, and the status read that followed it before the next press. A press without one
+    // was overwritten in the receiver's status block by the next before on-line mode read it (the
+    // receiver holds one event); that is on-line mode's limit, not the bridge's, and counted apart.
     const std::string statusRead = "read " + link::HexWord(model.statusAddr) + "-";
     std::vector<std::string> pressedTx;
     std::vector<std::optional<Clock::time_point>> readAt;
@@ -269,23 +272,36 @@ int main(int argc, char** argv)
             readAt.back() = line.at;
         }
     }
+    // The deliveries are matched in order to the presses that were read.
     std::vector<double> latencies;
-    unsigned mismatched = 0;
-    for (std::size_t k = 0; k < g_delivered.size() && k < pressedTx.size(); ++k) {
-        const std::string& payload = g_delivered[k].text;
-        if (payload.find("\"tx\":\"" + pressedTx[k] + "\"") == std::string::npos || !readAt[k]) {
-            ++mismatched;
+    std::size_t read = 0;
+    std::size_t lost = 0;
+    std::size_t next = 0;
+    for (std::size_t k = 0; k < pressedTx.size(); ++k) {
+        if (!readAt[k]) {
             continue;
         }
-        latencies.push_back(ms(g_delivered[k].at - *readAt[k]));
+        ++read;
+        const std::string tx = "\"tx\":\"" + pressedTx[k] + "\"";
+        std::size_t found = next;
+        while (found < g_delivered.size() && g_delivered[found].text.find(tx) == std::string::npos) {
+            ++found;
+        }
+        if (found == g_delivered.size()) {
+            ++lost;
+            continue;
+        }
+        latencies.push_back(ms(g_delivered[found].at - *readAt[k]));
+        next = found + 1;
     }
     std::sort(latencies.begin(), latencies.end());
     const auto at = [&latencies](double fraction) {
         return latencies.empty() ? 0.0 : latencies[static_cast<std::size_t>(fraction * (latencies.size() - 1))];
     };
-    std::printf("events sent %zu, delivered %zu, lost %zu, out of order or unmatched %u\n", pressedTx.size(),
-                g_delivered.size(), pressedTx.size() - std::min(pressedTx.size(), g_delivered.size()), mismatched);
+    std::printf("presses %zu, read by on-line mode %zu (%zu overwritten before their read), delivered %zu, "
+                "lost between read and delivery %zu\n",
+                pressedTx.size(), read, pressedTx.size() - read, g_delivered.size(), lost);
     std::printf("status read to delivery: median %.2f ms, 90th percentile %.2f ms, max %.2f ms\n", at(0.5), at(0.9),
                 latencies.empty() ? 0.0 : latencies.back());
-    return pressedTx.size() == g_delivered.size() && mismatched == 0 && pressedTx.size() == events ? 0 : 1;
+    return lost == 0 && pressedTx.size() == events ? 0 : 1;
 }
