@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev qt6-translations-l10n
+    libmosquitto-dev mosquitto mosquitto-clients
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-format xvfb xauth
     poppler-utils

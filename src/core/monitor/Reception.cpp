@@ -20,6 +20,12 @@ const char* changeKindName(ChangeKind kind)
         return "deactivate";
     case ChangeKind::Acknowledge:
         return "acknowledge";
+    case ChangeKind::LinkLost:
+        return "link-lost";
+    case ChangeKind::LinkRestored:
+        return "link-restored";
+    case ChangeKind::Silence:
+        return "silence";
     }
     return "";
 }
@@ -99,6 +105,45 @@ void Reception::report(ChangeKind kind, int position, int order)
     }
     change.time = kind == ChangeKind::Deactivate || kind == ChangeKind::Acknowledge ? m_now() : m.ActivatedAt;
     m_hooks.changed(change);
+}
+
+void Reception::reportOwn(ChangeKind kind, const std::string& text)
+{
+    if (!m_hooks.changed) {
+        return;
+    }
+    Change change;
+    change.kind = kind;
+    change.position = -1;
+    change.text = text;
+    change.time = m_now();
+    m_hooks.changed(change);
+}
+
+void Reception::LinkLost(const std::string& text)
+{
+    if (m_linkLost) {
+        return;
+    }
+    m_linkLost = true;
+    reportOwn(ChangeKind::LinkLost, text);
+}
+
+void Reception::LinkRestored(const std::string& text)
+{
+    if (!m_linkLost) {
+        return;
+    }
+    m_linkLost = false;
+    reportOwn(ChangeKind::LinkRestored, text);
+}
+
+void Reception::Silence()
+{
+    if (m_hooks.sound) {
+        m_hooks.sound(SoundRequest{});
+    }
+    reportOwn(ChangeKind::Silence, "");
 }
 
 void Reception::Prijem(const std::string& txCode, char code)

@@ -19,17 +19,24 @@ enum class ChangeKind
     Reactivate,
     Deactivate,  // by a Deactive event, or because the message is edited or removed
     Acknowledge, // by the operator: "Deactive" or "Exit"
+    // The receiver link, which is an alarm of its own: a console that hears nothing must say so.
+    LinkLost,
+    // The receiver answers again. This clears the link-lost alarm by itself: the alarm reports a
+    // condition, not something that happened in the field, and the journal keeps both lines.
+    LinkRestored,
+    Silence, // by the operator: the sound stops, the active messages stay
 };
 
-const char* changeKindName(ChangeKind kind); // "activate", "reactivate", "deactivate", "acknowledge"
+// "activate", "reactivate", "deactivate", "acknowledge", "link-lost", "link-restored", "silence"
+const char* changeKindName(ChangeKind kind);
 
 // One switch of one message, for the journal and the command line.
 struct Change
 {
     ChangeKind kind = ChangeKind::Activate;
-    int position = 0; // in Messages
-    int number = 0;   // the message's Number
-    std::string text; // the message's Text
+    int position = 0; // in Messages; -1 for the link and silence changes
+    int number = 0;   // the message's Number; 0 for the link and silence changes
+    std::string text; // the message's Text; the program's own text for the link changes
     int order = 0;    // after an activation; the order it held for a deactivation
     std::string txCode;
     std::string buttonCode; // the received code text; both empty when the operator acknowledged
@@ -135,10 +142,19 @@ public:
     // "Exit": every active message is acknowledged.
     void DeactiveAll();
 
+    // The receiver link was lost (`text`: what the operator reads) or answers again. Each reports
+    // a change once per loss; LinkRestored without a loss does nothing.
+    void LinkLost(const std::string& text);
+    void LinkRestored(const std::string& text);
+    bool linkLost() const { return m_linkLost; }
+    // "Silence": the sound stops and the change is reported; every message stays active.
+    void Silence();
+
 private:
     TMonitorData* message(int position);
     void clearHandled();
     void report(ChangeKind kind, int position, int order);
+    void reportOwn(ChangeKind kind, const std::string& text);
     int takeSlot(int position);
 
     TMonitor& m_monitor;
@@ -146,6 +162,7 @@ private:
     WorkArea m_area;
     Clock m_now;
     bool m_selectAll = false;
+    bool m_linkLost = false;
     // The event being received, for the changes it causes; empty outside a reception.
     std::string m_txCode;
     std::string m_buttonCode;

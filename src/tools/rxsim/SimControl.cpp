@@ -3,6 +3,7 @@
 #include "core/link/Checksum.h"
 #include "tools/rxsim/SimSetup.h"
 
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -72,12 +73,23 @@ std::string SimControl::execute(std::string_view line)
         }
         return m_dropLine(w.size() == 1 ? 0u : static_cast<unsigned>(std::stoul(w[1])));
     }
+    if (command == "rate" && (w.size() == 2 || w.size() == 3) && m_startRate) {
+        char* end = nullptr;
+        const double perSecond = std::strtod(w[1].c_str(), &end);
+        const bool count = w.size() == 2 || (!w[2].empty() && w[2].size() <= 9 &&
+                                             w[2].find_first_not_of("0123456789") == std::string::npos);
+        if (end == w[1].c_str() || *end != '\0' || perSecond < 0 || perSecond > 1000 || !count) {
+            return "ERR expected: rate N [COUNT] (N events per second, 0 to 1000)";
+        }
+        m_startRate(perSecond, w.size() == 2 ? 0u : static_cast<unsigned>(std::stoul(w[2])));
+        return "OK rate " + w[1];
+    }
     if (command == "quit" && w.size() == 1) {
         m_quit = true;
         return "OK bye";
     }
     if (command == "help") {
-        return "OK commands: press lowbatt input temp relay status mem save stall drop quit (see --help)";
+        return "OK commands: press lowbatt input temp relay status mem save stall drop rate quit (see --help)";
     }
     return "ERR unknown command '" + std::string(line) + "' (try help)";
 }

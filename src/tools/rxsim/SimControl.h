@@ -22,6 +22,11 @@ public:
     // What "drop MS" does to the line: the server closes the connection and refuses new ones for
     // MS milliseconds; the answer line.
     void setLineDropper(std::function<std::string(unsigned ms)> dropper) { m_dropLine = std::move(dropper); }
+    // "rate N [COUNT]": events at N per second from now on (0 stops them).
+    void setRateStarter(std::function<void(double perSecond, unsigned count)> starter)
+    {
+        m_startRate = std::move(starter);
+    }
 
     // The answer, without a line end.
     std::string execute(std::string_view line);
@@ -34,6 +39,7 @@ private:
     std::string m_folder;
     bool m_quit = false;
     std::function<std::string(unsigned)> m_dropLine;
+    std::function<void(double, unsigned)> m_startRate;
 };
 
 } // namespace vorbix::rxsim

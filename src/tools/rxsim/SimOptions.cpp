@@ -5,6 +5,7 @@
 #include "core/text/TextFile.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -85,6 +86,16 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         {"--pty", text(options.pty)},
         {"--control", text(options.control)},
         {"--events", text(options.events)},
+        {"--event-rate",
+         [&options](const std::string& v) {
+             // "2", "0.5" or "2/s": events per second.
+             const std::string number = v.ends_with("/s") ? v.substr(0, v.size() - 2) : v;
+             char* end = nullptr;
+             options.eventRate = number.empty() ? -1 : std::strtod(number.c_str(), &end);
+             return end != nullptr && *end == '\0' && options.eventRate > 0 && options.eventRate <= 1000;
+         }},
+        {"--event-count", count(options.eventCount)},
+        {"--event-command", text(options.eventCommand)},
         {"--baud", count(options.baud)},
         {"--report",
          [&](const std::string& v) {
@@ -250,12 +261,19 @@ Events:
                                  TCP client
       drop [MS]                  TCP: close the client's connection, as a gateway that loses its
                                  network, and close new ones at once for MS milliseconds
+      rate N [COUNT]             from now on send N events per second (0 stops), COUNT of them
+                                 (default: without end), as --event-rate does
       quit                       end the simulator
     Each event writes the status block (button, code, temperature, low battery, memory slot of
     the transmitter or FFFF, relay byte) and sends 'U' + 9 characters (button, code, battery
     digit) or 'R' alone.
   --events FILE         run control commands from FILE at start; "sleep MS" waits, "#" starts
                         a comment line
+  --event-rate N[/s]    send N events per second (0.001 to 1000), each the command of
+                        --event-command, or else a press of a random button 1-4 of a random
+                        transmitter 01xxxxx (the same for the same --seed)
+  --event-count K       stop after K events of --event-rate (default: never)
+  --event-command CMD   the control command --event-rate sends, e.g. "press 0100001 1"
   --report U|R          what events send when the command does not say (default U)
 
 Faults (each once; counts start at 1; positions follow --seed):

@@ -26,10 +26,13 @@ struct SimOptions
     std::optional<std::string> password;
     std::string saveOnExit;
 
-    std::string tcp;     // ADDR:PORT
-    std::string pty;     // path of the symbolic link to create
-    std::string control; // ADDR:PORT
-    std::string events;  // script file
+    std::string tcp;          // ADDR:PORT
+    std::string pty;          // path of the symbolic link to create
+    std::string control;      // ADDR:PORT
+    std::string events;       // script file
+    double eventRate = 0;     // events per second, 0: none
+    unsigned eventCount = 0;  // 0: without end
+    std::string eventCommand; // empty: random presses
     unsigned baud = 0;
     char report = 'U';
     std::string logFile;

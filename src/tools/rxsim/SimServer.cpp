@@ -23,6 +23,9 @@ SimServer::SimServer(const SimOptions& options, SimMemory& memory, SimReceiver::
       m_control(m_receiver, memory, options.report, options.folder), m_pacer(options.baud)
 {
     m_control.setLineDropper([this](unsigned refuseMs) { return dropLine(refuseMs); });
+    m_control.setRateStarter([this](double perSecond, unsigned count) {
+        m_eventRate.start(perSecond, count, m_options.eventCommand, m_options.seed, SimReceiver::Clock::now());
+    });
 }
 
 SimServer::~SimServer()
@@ -60,6 +63,8 @@ bool SimServer::start(const std::vector<std::string>& scriptLines, std::string& 
         return false;
     }
     m_script.start(SimReceiver::Clock::now());
+    m_eventRate.start(m_options.eventRate, m_options.eventCount, m_options.eventCommand, m_options.seed,
+                      SimReceiver::Clock::now());
     return true;
 }
 
@@ -105,7 +110,10 @@ void SimServer::run(int stopFd)
             fds.push_back({client.fd, static_cast<short>(POLLIN | (client.out.empty() ? 0 : POLLOUT)), 0});
         }
 
-        const int ready = ::poll(fds.data(), fds.size(), pollTimeout(SimReceiver::Clock::now()));
+        // Waits to the nanosecond for the next deadline: a line pacer or a pulse end waking up to a
+        // millisecond late would make every answer late.
+        const std::optional<timespec> timeout = pollTimeout(SimReceiver::Clock::now());
+        const int ready = ::ppoll(fds.data(), fds.size(), timeout ? &*timeout : nullptr, nullptr);
         if (ready < 0 && errno != EINTR) {
             m_log("poll failed; ending");
             return;
@@ -134,6 +142,9 @@ void SimServer::run(int stopFd)
         for (const std::string& command : m_script.due(now)) {
             m_log("script: " + command + " -> " + runCommand(command, "script"));
         }
+        for (const std::string& command : m_eventRate.due(now)) {
+            m_log("rate: " + command + " -> " + runCommand(command, "rate"));
+        }
         pumpOutput(now);
     }
     // Let the answer to quit reach its sender.
@@ -145,23 +156,21 @@ void SimServer::run(int stopFd)
     m_log("quit command; ending");
 }
 
-int SimServer::pollTimeout(TimePoint now) const
+std::optional<timespec> SimServer::pollTimeout(TimePoint now) const
 {
     std::optional<TimePoint> next;
-    for (const auto& candidate : {m_receiver.nextDeadline(), m_pacer.nextDeadline(), m_script.nextDeadline()}) {
+    for (const auto& candidate :
+         {m_receiver.nextDeadline(), m_pacer.nextDeadline(), m_script.nextDeadline(), m_eventRate.nextDeadline()}) {
         if (candidate && (!next || *candidate < *next)) {
             next = candidate;
         }
     }
     if (!next) {
-        return -1;
+        return std::nullopt;
     }
-    if (*next <= now) {
-        return 0;
-    }
-    // Round up, so that the loop does not wake a little early and spin until the deadline.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - now);
-    return static_cast<int>(std::min<long long>(wait.count(), 60'000));
+    const auto wait =
+        std::clamp<std::chrono::nanoseconds>(*next - now, std::chrono::nanoseconds(0), std::chrono::seconds(60));
+    return timespec{static_cast<time_t>(wait.count() / 1'000'000'000), static_cast<long>(wait.count() % 1'000'000'000)};
 }
 
 std::string SimServer::dropLine(unsigned refuseMs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/rxsim/SimControl.h"
+#include "tools/rxsim/SimEventRate.h"
 #include "tools/rxsim/SimFrameDecoder.h"
 #include "tools/rxsim/SimLinePacer.h"
 #include "tools/rxsim/SimOptions.h"
@@ -8,7 +9,9 @@
 #include "tools/rxsim/SimScript.h"
 #include "tools/rxsim/SimTransport.h"
 
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +52,7 @@ private:
     void serviceControlClient(ControlClient& client, short events);
     std::string runCommand(const std::string& command, const std::string& from);
     void pumpOutput(TimePoint now);
-    int pollTimeout(TimePoint now) const;
+    std::optional<timespec> pollTimeout(TimePoint now) const;
     int lineFd() const;
 
     const SimOptions& m_options;
@@ -57,6 +60,7 @@ private:
     SimReceiver m_receiver;
     SimControl m_control;
     SimScript m_script;
+    SimEventRate m_eventRate;
     SimLinePacer m_pacer;
     SimFrameDecoder m_frames;
     bool m_framed = false;

@@ -25,5 +25,6 @@ int runVerify(CtlSession& session, const std::vector<std::string>& args);
 // Logs in, reads the receiver's memory and prints how the data file differs from it (the fields
 // a receiver stores); writes nothing. Exit 0 when they are the same, 1 when not or on failure.
 int runReceiverDiff(CtlSession& session, const std::string& file, bool json);
+int runBridge(CtlSession& session, const std::vector<std::string>& args);
 
 } // namespace vorbix::ctl

@@ -171,8 +171,16 @@ Commands:
   monitor FILE.mon [--count N] [--seconds S] [--json]
                          go on-line and switch the messages of a monitor setup by the events
                          received: a line for each activation, re-activation and deactivation,
-                         each also appended to the folder's MonitorJournal.csv, until N lines,
-                         S seconds, or Ctrl+C
+                         and for a lost and a restored receiver link, each also appended to the
+                         folder's MonitorJournal.csv, until N lines, S seconds, or Ctrl+C
+  bridge [--mqtt mqtt://HOST:PORT|mqtts://HOST:PORT] [--cafile FILE] [--username NAME]
+         [--password-file FILE] [--client-id ID] [--topic PREFIX] [--discovery PREFIX]
+         [--allow-relays] [--monitor FILE.mon] [--queue N]
+                         go on-line and publish events, relay states, low batteries, monitor
+                         alarms and the link state to an MQTT broker under PREFIX (default
+                         vorbix/<model>); relay commands from PREFIX/relay/<n>/set only with
+                         --allow-relays; the broker password from --password-file or
+                         VORBIX_MQTT_PASSWORD, never the command line
 
 Options:
   --folder DIR           program folder with Rx.def, the language file and Vorbix.ini

@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* kUsage = "vorbixctl: usage: monitor FILE.mon [--count N] [--seconds S] [--json]\n";
 constexpr long long kMaxValue = 999'999'999;
+constexpr const char* kLinkLostText = "The link to the receiver is lost; no alarm can arrive";
+constexpr const char* kLinkRestoredText = "The link to the receiver is restored";
 
 bool parsePositive(const std::string& text, long long& value)
 {
@@ -29,6 +31,18 @@ std::string changeLine(const monitor::Change& change, bool json)
 {
     const std::time_t when = std::chrono::system_clock::to_time_t(change.time);
     const std::string time = monitor::isoLocalTime(when);
+    if (change.position < 0) {
+        // The link and the operator's silence belong to no message.
+        if (json) {
+            return std::string("{\"kind\":\"") + monitor::changeKindName(change.kind) + "\",\"time\":\"" + time +
+                   "\",\"text\":" + tools::jsonString(change.text) + "}";
+        }
+        std::string kind = monitor::changeKindName(change.kind);
+        kind.resize(13, ' ');
+        std::string line = time;
+        line[10] = ' ';
+        return line + "  " + kind + "  " + change.text;
+    }
     if (json) {
         return std::string("{\"kind\":\"") + monitor::changeKindName(change.kind) + "\",\"time\":\"" + time +
                "\",\"message\":" + std::to_string(change.number) + ",\"text\":" + tools::jsonString(change.text) +
@@ -116,6 +130,14 @@ int runMonitor(CtlSession& session, const std::vector<std::string>& args)
     callbacks.relaysShown = [&](online::RelaySource, std::uint8_t) {
         if (!listening.exchange(true)) {
             std::cerr << "vorbixctl: monitoring " << messages << " messages" << std::endl;
+        }
+    };
+    // A lost link is an alarm of its own; its return clears it (both are journaled).
+    callbacks.linkState = [&](online::LinkState state, int) {
+        if (state == online::LinkState::Lost) {
+            reception.LinkLost(kLinkLostText);
+        } else if (state == online::LinkState::Restored) {
+            reception.LinkRestored(kLinkRestoredText);
         }
     };
     if (!online.start(std::move(callbacks))) {

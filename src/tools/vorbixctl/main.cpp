@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     const std::map<std::string, ReceiverCommand> receiverCommands = {
         {"info", runInfo},   {"download", runDownload}, {"upload", runUpload},   {"passwd", runPasswd},
         {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor}, {"verify", runVerify},
+        {"bridge", runBridge},
     };
     // Commands that need no receiver are dispatched here, before a session is prepared.
     if (options.command == "show") {

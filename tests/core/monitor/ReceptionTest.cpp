@@ -276,6 +276,24 @@ TEST_F(ReceptionTest, ThePermanentAlarmIsRequestedUntilADeactivationSilencesIt)
     EXPECT_EQ(sounds, (std::vector<SoundRequest>{{5, ""}, {5, ""}, {6, "/sounds/door.wav"}, {0, "/sounds/door.wav"}}));
 }
 
+TEST_F(ReceptionTest, ALostLinkIsReportedOnceAndItsReturnClearsItWhileSilenceKeepsTheMessages)
+{
+    addMessages(1);
+    monitor.Messages[0].Sound = 5;
+    activate(1);
+    reception.LinkLost("link lost");
+    reception.LinkLost("link lost");
+    EXPECT_TRUE(reception.linkLost());
+    reception.Silence();
+    reception.LinkRestored("link restored");
+    reception.LinkRestored("link restored");
+    EXPECT_FALSE(reception.linkLost());
+    EXPECT_EQ(changes, (std::vector<std::string>{"activate 1 order 1 X200001/1", "link-lost 0 order 0",
+                                                 "silence 0 order 0", "link-restored 0 order 0"}));
+    EXPECT_EQ(sounds.back(), SoundRequest{});
+    EXPECT_EQ(activeNumbers(), std::vector<int>{1});
+}
+
 TEST_F(ReceptionTest, EditingOrRemovingAnActiveMessageDeactivatesItFirst)
 {
     addMessages(3, true);

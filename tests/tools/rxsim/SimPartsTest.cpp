@@ -1,3 +1,5 @@
+#include "tools/rxsim/SimEvent.h"
+#include "tools/rxsim/SimEventRate.h"
 #include "tools/rxsim/SimFrameDecoder.h"
 #include "tools/rxsim/SimLinePacer.h"
 #include "tools/rxsim/SimModel.h"
@@ -151,6 +153,9 @@ TEST(SimOptionsTest, RefusesBadCommandLines)
         {"--tcp", "127.0.0.1:0", "--report", "X"},
         {"--tcp", "127.0.0.1:0", "--bogus"},
         {"--tcp"},
+        {"--tcp", "127.0.0.1:0", "--event-rate", "1001"},
+        {"--tcp", "127.0.0.1:0", "--event-rate", "0"},
+        {"--tcp", "127.0.0.1:0", "--event-rate", "2/min"},
     };
     for (const auto& args : cases) {
         SimOptions options;
@@ -172,6 +177,34 @@ TEST(SimScriptTest, RunsCommandsAfterTheirSleeps)
     EXPECT_EQ(script.due(t0 + 150ms), (std::vector<std::string>{"relay 01", "quit"}));
     EXPECT_FALSE(script.nextDeadline());
     EXPECT_FALSE(script.parse({"sleep soon"}, error));
+}
+
+TEST(SimEventRateTest, SendsOnScheduleCatchingUpAndStopsAfterItsCount)
+{
+    SimEventRate rate;
+    const auto t0 = SimEventRate::Clock::now();
+    rate.start(4, 3, "press 0100001 1", 1, t0);
+    EXPECT_EQ(rate.nextDeadline(), t0 + 250ms);
+    EXPECT_TRUE(rate.due(t0 + 249ms).empty());
+    // A loop that woke late sends what is due at once, without shifting the schedule.
+    EXPECT_EQ(rate.due(t0 + 500ms), (std::vector<std::string>(2, "press 0100001 1")));
+    EXPECT_EQ(rate.nextDeadline(), t0 + 750ms);
+    EXPECT_EQ(rate.due(t0 + 10s).size(), 1u);
+    EXPECT_FALSE(rate.nextDeadline());
+
+    // Random presses: well-formed and the same for the same seed.
+    SimEventRate a;
+    SimEventRate b;
+    a.start(1000, 0, "", 7, t0);
+    b.start(1000, 0, "", 7, t0);
+    const std::vector<std::string> presses = a.due(t0 + 20ms);
+    ASSERT_EQ(presses.size(), 20u);
+    EXPECT_EQ(presses, b.due(t0 + 20ms));
+    for (const std::string& press : presses) {
+        SimEvent event;
+        std::string error;
+        EXPECT_TRUE(parseEvent(press, 'U', event, error)) << press << ": " << error;
+    }
 }
 
 } // namespace

@@ -401,6 +401,39 @@ TEST_F(OnlineCommandsTest, MonitorSwitchesAMessageByItsEventsAndJournalsIt)
                                                      ",deactivate,1,\"Gate, open\",0100001,2,\r\n");
 }
 
+TEST_F(OnlineCommandsTest, MonitorReportsAndJournalsALostLinkAndItsReturn)
+{
+    const std::string setup = folder.write("alarm.mon", "Vorbix monitor setup file\r\n"
+                                                        "1#Gate#1#12#0###0#0#0#\r\n"
+                                                        "Active:0100001#1#n#end\r\n"
+                                                        "Deactive:0100001#2#n#end\r\n");
+    CtlProcess monitor(ctl({"monitor", setup, "--json", "--count", "2"}));
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (monitor.err().find("monitoring 1 messages") == std::string::npos && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_NE(monitor.err().find("monitoring 1 messages"), std::string::npos) << monitor.err();
+    // The gateway loses its network: the client is cut off and the next attempt gets through.
+    ASSERT_TRUE(controlCommand(control, "drop 0").starts_with("OK dropped"));
+    ASSERT_TRUE(monitor.waitForOutput("\"kind\":\"link-lost\"")) << monitor.out() << monitor.err();
+    EXPECT_EQ(monitor.wait(15s), 0) << monitor.err();
+
+    const std::regex time("\"time\":\"(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\",");
+    const std::string out = monitor.out();
+    std::vector<std::string> times;
+    for (auto it = std::sregex_iterator(out.begin(), out.end(), time); it != std::sregex_iterator(); ++it) {
+        times.push_back((*it)[1]);
+    }
+    ASSERT_EQ(times.size(), 2u) << out;
+    EXPECT_EQ(std::regex_replace(out, time, ""),
+              "{\"kind\":\"link-lost\",\"text\":\"The link to the receiver is lost; no alarm can arrive\"}\n"
+              "{\"kind\":\"link-restored\",\"text\":\"The link to the receiver is restored\"}\n");
+    EXPECT_EQ(folder.read("MonitorJournal.csv"),
+              "time,kind,message,text,tx,button,user\r\n" + times[0] +
+                  ",link-lost,0,The link to the receiver is lost; no alarm can arrive,,,\r\n" + times[1] +
+                  ",link-restored,0,The link to the receiver is restored,,,\r\n");
+}
+
 TEST_F(OnlineCommandsTest, MonitorUsageErrorsAndABrokenSetup)
 {
     const std::vector<std::vector<std::string>> usage = {
