@@ -1,17 +1,23 @@
 #include "tools/vorbixctl/CtlOptions.h"
 
+#include "tools/vorbixctl/SharedOptions.h"
+
 #include "core/text/ProgramFolder.h"
 
-#include <charconv>
+#include <limits>
 
 namespace vorbix::ctl {
 namespace {
 
+// A port, a COM number or a speed: a whole number that fits an int.
 bool parsePositive(const std::string& text, int& value)
 {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0;
+    long long read = 0;
+    if (!parseBoundedNumber(text, std::numeric_limits<int>::max(), read)) {
+        return false;
+    }
+    value = static_cast<int>(read);
+    return true;
 }
 
 bool takesValue(const std::string& option)

@@ -3,6 +3,7 @@
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
 #include "tools/vorbixctl/HumanText.h"
+#include "tools/vorbixctl/SharedOptions.h"
 
 #include <cstdio>
 #include <iostream>
@@ -11,14 +12,14 @@ namespace vorbix::tools {
 
 bool parseListArgs(const std::string& command, const std::vector<std::string>& args, bool& json)
 {
-    json = false;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else {
-            std::cerr << "vorbixctl: unexpected argument: " << arg << "\nusage: vorbixctl " << command << " [--json]\n";
-            return false;
-        }
+    ctl::SharedOptions shared;
+    std::string error;
+    (void)ctl::takeSharedOptions(args, ctl::kJsonOption, shared, error); // --json takes no value
+    json = shared.json;
+    if (!shared.rest.empty()) {
+        std::cerr << "vorbixctl: unexpected argument: " << shared.rest.front() << "\nusage: vorbixctl " << command
+                  << " [--json]\n";
+        return false;
     }
     return true;
 }

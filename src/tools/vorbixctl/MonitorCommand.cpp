@@ -8,24 +8,16 @@
 #include "tools/vorbixctl/CtlOnline.h"
 #include "tools/vorbixctl/CtlSession.h"
 #include "tools/vorbixctl/ListOutput.h"
+#include "tools/vorbixctl/SharedOptions.h"
 
-#include <charconv>
 #include <iostream>
 
 namespace vorbix::ctl {
 namespace {
 
 constexpr const char* kUsage = "vorbixctl: usage: monitor FILE.mon [--count N] [--seconds S] [--json]\n";
-constexpr long long kMaxValue = 999'999'999;
 constexpr const char* kLinkLostText = "The link to the receiver is lost; no alarm can arrive";
 constexpr const char* kLinkRestoredText = "The link to the receiver is restored";
-
-bool parsePositive(const std::string& text, long long& value)
-{
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0 && value <= kMaxValue;
-}
 
 std::string changeLine(const monitor::Change& change, bool json)
 {
@@ -62,20 +54,19 @@ std::string changeLine(const monitor::Change& change, bool json)
 
 int runMonitor(CtlSession& session, const std::vector<std::string>& args)
 {
+    SharedOptions shared;
+    std::string parseError;
+    if (!takeSharedOptions(args, kJsonOption | kCountOption | kSecondsOption, shared, parseError)) {
+        std::cerr << "vorbixctl: " << parseError << "\n" << kUsage;
+        return kExitUsage;
+    }
+    const bool json = shared.json;
+    const std::optional<long long> count = shared.count;
+    const std::optional<long long> seconds = shared.seconds;
     std::string setupFile;
-    std::optional<long long> count;
-    std::optional<long long> seconds;
-    bool json = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        long long value = 0;
-        if (args[i] == "--json") {
-            json = true;
-        } else if ((args[i] == "--count" || args[i] == "--seconds") && i + 1 < args.size() &&
-                   parsePositive(args[i + 1], value)) {
-            (args[i] == "--count" ? count : seconds) = value;
-            ++i;
-        } else if (setupFile.empty() && !args[i].empty() && !args[i].starts_with("--")) {
-            setupFile = args[i];
+    for (const std::string& arg : shared.rest) {
+        if (setupFile.empty() && !arg.empty() && !arg.starts_with("--")) {
+            setupFile = arg;
         } else {
             std::cerr << kUsage;
             return kExitUsage;

@@ -4,10 +4,10 @@
 #include "tools/vorbixctl/Commands.h"
 #include "tools/vorbixctl/CtlOnline.h"
 #include "tools/vorbixctl/CtlSession.h"
+#include "tools/vorbixctl/SharedOptions.h"
 #include "tools/vorbixctl/WatchLines.h"
 #include "tools/vorbixctl/WatchLists.h"
 
-#include <charconv>
 #include <ctime>
 #include <iostream>
 
@@ -15,17 +15,6 @@ namespace vorbix::ctl {
 namespace {
 
 constexpr const char* kUsage = "vorbixctl: usage: watch [--count N] [--seconds S] [--json] [--data FILE.rxd]\n";
-// Counts and seconds have at most nine digits: a deadline much further away would overflow the
-// clock, and nobody watches for 30 years.
-constexpr long long kMaxValue = 999'999'999;
-
-bool parsePositive(const std::string& text, long long& value)
-{
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end && value > 0 && value <= kMaxValue;
-}
-
 void printLine(const std::string& line)
 {
     std::cout << line << std::endl;
@@ -35,20 +24,20 @@ void printLine(const std::string& line)
 
 int runWatch(CtlSession& session, const std::vector<std::string>& args)
 {
-    std::optional<long long> count;
-    std::optional<long long> seconds;
-    bool json = false;
+    SharedOptions shared;
+    std::string error;
+    if (!takeSharedOptions(args, kJsonOption | kCountOption | kSecondsOption, shared, error)) {
+        std::cerr << "vorbixctl: " << error << "\n" << kUsage;
+        return kExitUsage;
+    }
+    const bool json = shared.json;
+    const std::optional<long long> count = shared.count;
+    const std::optional<long long> seconds = shared.seconds;
     std::string dataFile;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        long long value = 0;
-        if (args[i] == "--json") {
-            json = true;
-        } else if (args[i] == "--data" && i + 1 < args.size() && !args[i + 1].empty()) {
-            dataFile = args[++i];
-        } else if ((args[i] == "--count" || args[i] == "--seconds") && i + 1 < args.size() &&
-                   parsePositive(args[i + 1], value)) {
-            (args[i] == "--count" ? count : seconds) = value;
-            ++i;
+    const std::vector<std::string>& rest = shared.rest;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == "--data" && i + 1 < rest.size() && !rest[i + 1].empty()) {
+            dataFile = rest[++i];
         } else {
             std::cerr << kUsage;
             return kExitUsage;

@@ -42,51 +42,49 @@ int main(int argc, char** argv)
         return kExitFailure;
     }
 
+    // Every command: those that read only the program folder's files run at once; those that talk
+    // to the receiver get a session first.
+    using FolderCommand = int (*)(const std::string& programFolder, const std::vector<std::string>&);
     using ReceiverCommand = int (*)(CtlSession&, const std::vector<std::string>&);
-    const std::map<std::string, ReceiverCommand> receiverCommands = {
-        {"info", runInfo},   {"download", runDownload}, {"upload", runUpload},   {"passwd", runPasswd},
-        {"watch", runWatch}, {"relay", runRelay},       {"monitor", runMonitor}, {"verify", runVerify},
-        {"bridge", runBridge},
+    struct Command
+    {
+        FolderCommand folder = nullptr;
+        ReceiverCommand receiver = nullptr;
     };
-    // Commands that need no receiver are dispatched here, before a session is prepared.
-    if (options.command == "show") {
-        return vorbix::tools::runShow(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "history") {
-        return vorbix::tools::runHistory(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "battery") {
-        return vorbix::tools::runBattery(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "export") {
-        return vorbix::tools::runExport(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "print") {
-        return vorbix::tools::runPrint(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "import") {
-        return vorbix::tools::runImport(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "diff") {
-        return vorbix::tools::runDiff(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "accounts") {
-        return vorbix::tools::runAccounts(programFolderOf(options), options.commandArgs);
-    }
-    if (options.command == "monitor-show") {
-        return vorbix::tools::runMonitorShow(programFolderOf(options), options.commandArgs);
-    }
-
-    const auto command = receiverCommands.find(options.command);
-    if (command == receiverCommands.end()) {
+    using namespace vorbix::tools;
+    const std::map<std::string, Command> commands = {
+        {"show", {runShow}},
+        {"history", {runHistory}},
+        {"battery", {runBattery}},
+        {"export", {runExport}},
+        {"print", {runPrint}},
+        {"import", {runImport}},
+        {"diff", {runDiff}},
+        {"accounts", {runAccounts}},
+        {"monitor-show", {runMonitorShow}},
+        {"info", {nullptr, runInfo}},
+        {"download", {nullptr, runDownload}},
+        {"upload", {nullptr, runUpload}},
+        {"passwd", {nullptr, runPasswd}},
+        {"watch", {nullptr, runWatch}},
+        {"relay", {nullptr, runRelay}},
+        {"monitor", {nullptr, runMonitor}},
+        {"verify", {nullptr, runVerify}},
+        {"bridge", {nullptr, runBridge}},
+    };
+    const auto command = commands.find(options.command);
+    if (command == commands.end()) {
         std::cerr << "vorbixctl: "
                   << (options.command.empty() ? "no command" : "unknown command '" + options.command + "'") << "\n"
                   << usageText();
         return kExitUsage;
     }
+    if (command->second.folder != nullptr) {
+        return command->second.folder(programFolderOf(options), options.commandArgs);
+    }
     CtlSession session(options);
     if (!session.prepare()) {
         return kExitFailure;
     }
-    return command->second(session, options.commandArgs);
+    return command->second.receiver(session, options.commandArgs);
 }
