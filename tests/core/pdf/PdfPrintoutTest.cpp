@@ -1,6 +1,8 @@
 #include "core/pdf/PdfPrintout.h"
 #include "support/TempFolder.h"
 
+#include "support/CommandOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,26 +13,8 @@ using namespace vorbix::exports;
 
 namespace {
 
-std::string commandOutput(const std::string& command)
-{
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return out;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    pclose(pipe);
-    return out;
-}
-
-bool haveProgram(const std::string& name)
-{
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+using vorbix::test::commandOutput;
+using vorbix::test::haveProgram;
 
 // A history-like table far wider than a page: times, numbers and names that must all print whole,
 // and one free text that may be cut.

@@ -2,6 +2,8 @@
 #include "support/DataFileText.h"
 #include "support/TempFolder.h"
 
+#include "support/CommandOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,6 +14,9 @@
 
 namespace {
 
+using vorbix::test::commandOutput;
+using vorbix::test::haveProgram;
+
 using vorbix::ctl::test::runTool;
 using vorbix::ctl::test::ToolRun;
 
@@ -21,27 +26,6 @@ bool contains(const std::string& text, const std::string& part)
 }
 
 // The output of a shell command.
-std::string commandOutput(const std::string& command)
-{
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return out;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    pclose(pipe);
-    return out;
-}
-
-bool haveProgram(const std::string& name)
-{
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 class PageCommandsTest : public ::testing::Test
 {
 protected:

@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "support/CommandOutput.h"
 #include "support/DataFileText.h"
 
 #include "ui/export/ExportFeature.h"
@@ -29,18 +30,7 @@ bool contains(const std::string& text, const std::string& part)
 
 std::string pdfText(const std::string& path)
 {
-    std::string out;
-    FILE* pipe = popen(("pdftotext -layout '" + path + "' - 2>/dev/null").c_str(), "r");
-    if (!pipe) {
-        return out;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    pclose(pipe);
-    return out;
+    return test::commandOutput("pdftotext -layout '" + path + "' - 2>/dev/null");
 }
 
 const std::string kFixedEnd = "O;D;V0;K47;G100 0.001\r\nE\r\n";

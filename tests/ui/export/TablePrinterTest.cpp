@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include "support/CommandOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,21 +17,8 @@ using namespace vorbix;
 
 namespace {
 
-std::string commandOutput(const std::string& command)
-{
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return out;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    pclose(pipe);
-    return out;
-}
+using vorbix::test::commandOutput;
+using vorbix::test::haveProgram;
 
 } // namespace
 
