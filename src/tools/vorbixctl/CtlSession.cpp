@@ -4,6 +4,8 @@
 #include "core/app/Language.h"
 #include "core/app/Settings.h"
 #include "core/base/TextNumbers.h"
+#include "core/model/MemoryImage.h"
+#include "core/model/RxDefinition.h"
 #include "core/text/Cp1250.h"
 #include "core/text/TextFile.h"
 
@@ -143,6 +145,21 @@ void CtlSession::finishProgress()
         std::cerr << "\n";
         m_progressShown = false;
     }
+}
+
+bool CtlSession::downloadRecords()
+{
+    startProgress(lang::kDownloading);
+    const bool downloaded = m_rx->DownloadMemory();
+    finishProgress();
+    if (!downloaded) {
+        return false;
+    }
+    if (!model::DecodeMemory(m_memory.Device, m_memory.MemoryImage, m_memory.Records)) {
+        report(LangText(m_texts, lang::kFileFormat) + " - " + model::RxDefFileName);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vorbix::ctl

@@ -44,6 +44,9 @@ public:
     // text number. finishProgress ends the progress line.
     void startProgress(int label);
     void finishProgress();
+    // Downloads the logged-in receiver's memory with its progress and decodes it into memory()'s
+    // records. False with the message printed.
+    [[nodiscard]] bool downloadRecords();
 
 private:
     GlobalOptions m_options;

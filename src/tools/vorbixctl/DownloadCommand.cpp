@@ -20,17 +20,10 @@ int runDownload(CtlSession& session, const std::vector<std::string>& args)
     if (!session.login()) {
         return kExitFailure;
     }
-    session.startProgress(lang::kDownloading);
-    const bool downloaded = session.rx().DownloadMemory();
-    session.finishProgress();
-    if (!downloaded) {
+    if (!session.downloadRecords()) {
         return kExitFailure;
     }
     model::ReceiverMemory& memory = session.memory();
-    if (!model::DecodeMemory(memory.Device, memory.MemoryImage, memory.Records)) {
-        session.report(LangText(session.texts(), lang::kFileFormat) + " - " + model::RxDefFileName);
-        return kExitFailure;
-    }
     const ErrorSink onError = [&session](const std::string& message) { session.report(message); };
     if (!model::SaveDataFile(args[1], memory.Device, memory.Records, memory.UploadImage, session.texts(), onError)) {
         return kExitFailure;

@@ -29,14 +29,7 @@ int runReceiverDiff(CtlSession& session, const std::string& file, bool json)
                        memory.Device.Model);
         return kExitFailure;
     }
-    session.startProgress(lang::kDownloading);
-    const bool downloaded = session.rx().DownloadMemory();
-    session.finishProgress();
-    if (!downloaded) {
-        return kExitFailure;
-    }
-    if (!model::DecodeMemory(memory.Device, memory.MemoryImage, memory.Records)) {
-        session.report(LangText(session.texts(), lang::kFileFormat) + " - " + model::RxDefFileName);
+    if (!session.downloadRecords()) {
         return kExitFailure;
     }
     // Only what a receiver stores can differ: the ID, the type and the other user texts live in
