@@ -169,4 +169,11 @@ void TDataSet::markMemoryExchanged()
     notify(Change::State);
 }
 
+void TDataSet::markBackTo(bool fileSaved, bool memoryUnchanged)
+{
+    m_state.DataSaved = m_state.DataSaved || fileSaved;
+    m_state.MemoryChanged = m_state.MemoryChanged && !memoryUnchanged;
+    notify(Change::State);
+}
+
 } // namespace vorbix::model

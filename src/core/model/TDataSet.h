@@ -92,6 +92,9 @@ public:
     void markEdited();
     // The memory was uploaded, or the receiver logged out: MemoryChanged false.
     void markMemoryExchanged();
+    // An undo brought the records back to what the data file holds (DataSaved) or what the
+    // receiver holds (MemoryChanged false).
+    void markBackTo(bool fileSaved, bool memoryUnchanged);
 
     // Builds a fresh data set of `model` into `memory`: FindModel into a fresh device, LoadFunctions,
     // and (logged out) that device with the function file's RecordCount becomes the program's;

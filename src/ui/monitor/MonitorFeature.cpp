@@ -163,7 +163,8 @@ void MonitorFeature::LoadSetupFile(const QString& path)
 
 std::optional<app::UnsavedItem> MonitorFeature::unsavedItem()
 {
-    if (!m_monitor.SetupPresent || m_monitor.SetupSaved) {
+    // A user without administrator rights neither sees nor edits the monitor setup.
+    if (!m_monitor.SetupPresent || m_monitor.SetupSaved || !shell().state().AdminRights) {
         return std::nullopt;
     }
     return app::UnsavedItem{app::MonitorSetupCloseQuestion(shell().lang()), [this] { return saveSetup(); }};

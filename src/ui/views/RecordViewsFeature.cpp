@@ -52,6 +52,7 @@ RecordViewsFeature::RecordViewsFeature(Shell& shell) : Feature(shell)
     RecordData& records = shell.records();
     m_undo = new QUndoStack(this);
     connect(&records, &RecordData::dataSetChanged, this, &RecordViewsFeature::followDataSet);
+    connect(m_undo, &QUndoStack::indexChanged, this, &RecordViewsFeature::followUndoStep);
     connect(&records, &RecordData::replaced, this, &RecordViewsFeature::RebuildViews);
     connect(&records, &RecordData::loggingOut, this, &RecordViewsFeature::saveMemoryWidths);
 
@@ -145,7 +146,8 @@ bool RecordViewsFeature::startup(const app::StartupPlan& plan)
 std::optional<app::UnsavedItem> RecordViewsFeature::unsavedItem()
 {
     const app::ShellState& state = shell().state();
-    if (!state.DataOpen || state.DataSaved) {
+    // A user without administrator rights neither sees nor edits the data set.
+    if (!state.DataOpen || state.DataSaved || !state.AdminRights) {
         return std::nullopt;
     }
     return app::UnsavedItem{app::DataSetCloseQuestion(shell().lang()), [this] { return saveForClose(); }};
@@ -176,14 +178,27 @@ void RecordViewsFeature::followDataSet(model::TDataSet::Change change)
     // The shell state still holds the flags from before this change (syncState copies them below).
     const bool wasChanged = shell().state().MemoryChanged;
     const bool replaced = change == model::TDataSet::Change::Records && !m_changingRecords;
-    const bool handedOver =
-        wasChanged && !shell().records().dataSet.state().MemoryChanged && change == model::TDataSet::Change::State;
+    const bool handedOver = wasChanged && !shell().records().dataSet.state().MemoryChanged &&
+                            change == model::TDataSet::Change::State && !m_returningToClean;
     if (replaced || handedOver) {
+        m_clean.forget(); // before the history's step goes back to 0
         m_undo->clear();
     }
     syncState();
+    const model::DataSetState& data = shell().records().dataSet.state();
+    m_clean.follow(m_undo->index(), data.DataSaved, !data.MemoryChanged);
     if (change == model::TDataSet::Change::Records) {
         RebuildViews(); // before the other subscribers hear that the records changed
+    }
+}
+
+void RecordViewsFeature::followUndoStep(int step)
+{
+    const views::UndoCleanPoints::Back back = m_clean.reached(step);
+    if (back.file || back.memory) {
+        m_returningToClean = true;
+        shell().records().dataSet.markBackTo(back.file, back.memory);
+        m_returningToClean = false;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/model/TDataSet.h"
 #include "core/views/TFinder.h"
+#include "core/views/UndoCleanPoints.h"
 #include "ui/app/Feature.h"
 
 #include <functional>
@@ -108,11 +109,16 @@ private:
     // The edit dialog on a prepared free slot; accepted, the record is added as one undo step.
     // False when the dialog was cancelled.
     bool addInSlot(int slot);
+    // The slot's row becomes the selected one in each shown record grid, scrolled into view.
+    void selectSlot(int slot);
     // Runs `change` on the record table and keeps what it changed as one undo step named `text`.
     void undoable(int text, const std::function<void()>& change);
     // An undo or redo: the slots get the given contents, counted as an edit.
     void putRecords(const std::vector<std::pair<int, model::TData>>& records);
     void followDataSet(model::TDataSet::Change change);
+    // An undo or redo reached `step`: back at the saved or the receiver's records, the data set
+    // counts as unchanged again.
+    void followUndoStep(int step);
     // The memory and file pages' grids, for find, export, print and the record picker.
     void registerGrids();
 
@@ -123,6 +129,8 @@ private:
     views::TFinder m_finder;
     QUndoStack* m_undo = nullptr;
     bool m_changingRecords = false; // the records change through an undoable command
+    views::UndoCleanPoints m_clean;
+    bool m_returningToClean = false; // an undo step is marking the data set unchanged
 };
 
 } // namespace vorbix::ui

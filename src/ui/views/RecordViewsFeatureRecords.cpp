@@ -41,6 +41,7 @@ void RecordViewsFeature::undoable(int text, const std::function<void()>& change)
     QString name = fromCp(LangText(shell().lang(), text));
     name.remove(QLatin1Char('&'));
     name.remove(QStringLiteral("..."));
+    m_clean.beforeNewStep(m_undo->index());
     m_undo->push(
         new RecordUndoCommand(name.trimmed(), std::move(made), [this](const auto& records) { putRecords(records); }));
 }
@@ -86,8 +87,9 @@ bool RecordViewsFeature::addInSlot(int slot)
     if (!m_editForm->edit(record, shell().programFolder(), memory.Device, shell().settings().userTitles)) {
         return false;
     }
+    bool used = false;
     undoable(lang::kMenuAdd, [&] {
-        const bool used = views::finishAdd(record);
+        used = views::finishAdd(record);
         memory.Records[static_cast<std::size_t>(slot)] = record;
         if (used) {
             shell().records().dataSet.markEdited(); // rebuilds the views
@@ -95,6 +97,9 @@ bool RecordViewsFeature::addInSlot(int slot)
             RebuildViews();
         }
     });
+    if (used) {
+        selectSlot(slot);
+    }
     return true;
 }
 
@@ -135,6 +140,18 @@ void RecordViewsFeature::SelectLastTransmitter(const QString& serial, const QStr
             if (const int row = records.rowOfTransmitter(*view, toCp(serial), toCp(button)); row >= 0) {
                 grid->selectRow(row);
             }
+        }
+    }
+}
+
+void RecordViewsFeature::selectSlot(int slot)
+{
+    RecordViews& views = *m_views;
+    const std::pair<RecordGrid*, int> shown[] = {{views.memGrid(), views.memoryView().rowOfSlot(slot)},
+                                                 {views.userGrid(), views.userView().rowOfSlot(slot)}};
+    for (const auto& [grid, row] : shown) {
+        if (!grid->isHidden() && row >= 0) {
+            grid->selectRow(row); // and scrolls it into view
         }
     }
 }

@@ -453,6 +453,13 @@ TEST_F(MainFormFixture, UserWithoutAdministratorRightsGetsTheCutDownWindow)
         EXPECT_TRUE(form->actions()->action(QString::fromLatin1(name))->shortcut().isEmpty()) << name;
     }
     EXPECT_FALSE(form->actions()->action(QStringLiteral("MenuOpen"))->shortcut().isEmpty());
+
+    // Closing asks nothing about a data set this user can neither see nor save.
+    form->state().DataOpen = true;
+    form->state().DataSaved = false;
+    Dialogs::clear();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(messages().isEmpty());
 }
 
 TEST_F(MainFormFixture, CancelledUserLoginEndsTheProgram)

@@ -500,6 +500,54 @@ TEST_F(RecordViewsFeatureTest, UndoAndRedoTakeBackDeleteAddAndEditInBothViews)
     EXPECT_EQ(part().undoStack().count(), 0);
 }
 
+TEST_F(RecordViewsFeatureTest, UndoBackToTheSavedOrTheReceiversRecordsCountsAsUnchanged)
+{
+    open();
+    auto userCaption = [this] { return test::pageControlOf(*form)->tabText(1); };
+    selectSlots({1});
+    trigger("MenuDelete");
+    EXPECT_FALSE(form->state().DataSaved);
+    EXPECT_TRUE(userCaption().endsWith(QLatin1Char('*')));
+    trigger("MenuUndo");
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_FALSE(userCaption().endsWith(QLatin1Char('*')));
+    trigger("MenuRedo");
+    EXPECT_FALSE(form->state().DataSaved);
+
+    // Saved after the delete (a save packs the records and starts a new history), then changed
+    // and undone: back at what the file now holds.
+    trigger("MenuSave");
+    ASSERT_TRUE(form->state().DataSaved);
+    selectSlots({3});
+    trigger("MenuDelete");
+    trigger("MenuUndo");
+    EXPECT_TRUE(form->state().DataSaved);
+
+    // The receiver's records: the memory handed over (the history starts again), then an edit
+    // undone; the history stays.
+    form->records().dataSet.markMemoryExchanged();
+    ASSERT_FALSE(form->state().MemoryChanged);
+    selectSlots({2});
+    trigger("MenuDelete");
+    ASSERT_TRUE(form->state().MemoryChanged);
+    trigger("MenuUndo");
+    EXPECT_FALSE(form->state().MemoryChanged);
+    EXPECT_TRUE(part().undoStack().canRedo());
+}
+
+TEST_F(RecordViewsFeatureTest, AnAddedRecordIsSelected)
+{
+    open();
+    userGrid().selectRow(0);
+    whenOpen([this] {
+        part().editForm().findChild<QLineEdit*>(QStringLiteral("KodEdit"))->setText(QStringLiteral("77777"));
+        part().editForm().findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    trigger("MenuAdd");
+    ASSERT_FALSE(memory().Records[6].Empty);
+    EXPECT_EQ(userGrid().currentRow(), userView().rowOfSlot(6));
+}
+
 TEST_F(RecordViewsFeatureTest, UndoTakesBackACommentImport)
 {
     open();
