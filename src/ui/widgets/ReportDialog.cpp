@@ -35,13 +35,14 @@ ReportDialog::ReportDialog(QWidget* parent) : QDialog(parent)
     ReportTable->verticalHeader()->hide();
     ReportTable->horizontalHeader()->setStretchLastSection(true);
     ReportTable->setWordWrap(false);
+    ReportTable->verticalHeader()->setDefaultSectionSize(ReportTable->fontMetrics().height() + 6);
     const OkCancelButtons buttons = addOkCancel(this);
     OKButton = buttons.ok;
     CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SummaryLabel);
+    layout->addWidget(SummaryLabel, 0, Qt::AlignTop);
     layout->addWidget(ReportTable, 1);
     layout->addWidget(buttons.box);
     resize(760, 460);
@@ -61,8 +62,12 @@ void ReportDialog::fill(const ReportContent& content)
             ReportTable->setItem(r, c, new QTableWidgetItem(row[c]));
         }
     }
-    ReportTable->setVisible(!content.rows.isEmpty());
     ReportTable->resizeColumnsToContents();
+    if (content.rows.isEmpty()) {
+        // Only the summary: a small window instead of an empty table.
+        ReportTable->hide();
+        resize(width(), sizeHint().height());
+    }
     if (!content.okText.isEmpty()) {
         OKButton->setText(content.okText);
     }
