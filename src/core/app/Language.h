@@ -17,12 +17,47 @@ constexpr int kLanguageTextCount = 310;
 // only), from kLanguageTextCount on, with their English wording. The shipped files give them; an
 // older language file that lacks them still loads, and each missing one reads in English.
 inline constexpr const char* kAddedTexts[] = {
-    "Contents",  // 310: help window
-    "Back",      // 311
-    "Forward",   // 312
-    "Help",      // 313: help window caption, after "Vorbix - "
-    "Show",      // 314: setup, accounts: show the password being typed
-    "unchanged", // 315: setup, accounts: the password field of a stored account
+    "Contents",                             // 310: help window
+    "Back",                                 // 311
+    "Forward",                              // 312
+    "Help",                                 // 313: help window caption, after "Vorbix - "
+    "Show",                                 // 314: setup, accounts: show the password being typed
+    "unchanged",                            // 315: setup, accounts: the password field of a stored account
+    "Excel workbook (*.xlsx)",              // 316: File > Export: save dialog filter, the workbook
+    "CSV, UTF-8 (*.csv)",                   // 317: File > Export: save dialog filter, the CSV file
+    "Excel files (*.xls)",                  // 318: File > Export: save dialog filter, the SYLK file
+    "All files (*)",                        // 319: File dialogs: the filter that shows every file
+    "Import records from a CSV file ...",   // 320: File menu: import records from a CSV file
+    "CSV files (*.csv)",                    // 321: File > Import records: open dialog filter
+    "Import records",                       // 322: Import report: window caption
+    "Encoding of the file:",                // 323: Import report: the encoding detected, followed by its name
+    "code page 1250",                       // 324: Import report: the encoding name for code page 1250
+    "Rows to add:",                         // 325: Import report: count
+    "Rows to change:",                      // 326: Import report: count
+    "Rows without a change:",               // 327: Import report: count
+    "Rows refused:",                        // 328: Import report: count
+    "Columns ignored:",                     // 329: Import report: titles the file view has no column for
+    "Line",                                 // 330: Import report: table column, the line of the file
+    "Result",                               // 331: Import report: table column, what the row does
+    "new record",                           // 332: Import report: the row adds a record
+    "changes the record",                   // 333: Import report: the row changes a record
+    "refused:",                             // 334: Import report: the row is refused, followed by the reason
+    "No row of the file changes anything.", // 335: Import report: nothing to apply
+    "The file cannot be imported:",         // 336: Import: the file cannot be used, followed by the reason
+    "Changes the upload makes",             // 337: Upload: the changes window's caption
+    "Records added:",                       // 338: Upload changes: count
+    "Records removed:",                     // 339: Upload changes: count
+    "Records changed:",                     // 340: Upload changes: count
+    "The receiver already holds this memory; the upload changes nothing.", // 341: Upload changes: identical memory
+    "Transmitter",                       // 342: Upload changes: table column, serial number and button
+    "Change",                            // 343: Upload changes: table column, added, removed or changed
+    "Field",                             // 344: Upload changes: table column, the field that changes
+    "In the receiver",                   // 345: Upload changes: table column, the receiver's value now
+    "After the upload",                  // 346: Upload changes: table column, the value uploaded
+    "added",                             // 347: Upload changes: a record only in the upload
+    "removed",                           // 348: Upload changes: a record only in the receiver
+    "changed",                           // 349: Upload changes: a record with changed fields
+    "Show the changes before an upload", // 350: Application setup: ask with the changes before every upload
 };
 constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 

@@ -164,6 +164,7 @@ void LoadSettings(const IniFile& ini, Settings& s)
     s.Login = ini.readBool(kSetup, "Login", d.Login);
     s.Backup = ini.readBool(kSetup, "Backup", d.Backup);
     s.FindLast = ini.readBool(kSetup, "FindLast", d.FindLast);
+    s.UploadDiff = ini.readBool(kSetup, "UploadDiff", d.UploadDiff);
     s.Beep = ini.readBool(kSetup, "Beep", d.Beep);
     s.SoundCard = ini.readBool(kSetup, "SoundCard", d.SoundCard);
     s.SoundSpeaker = ini.readBool(kSetup, "SoundSpeaker", d.SoundSpeaker);
@@ -243,6 +244,7 @@ void SaveSettings(IniFile& ini, const Settings& s, const SaveContext& context)
     ini.writeBool(kSetup, "Login", s.Login);
     ini.writeBool(kSetup, "Backup", s.Backup);
     ini.writeBool(kSetup, "FindLast", s.FindLast);
+    ini.writeBool(kSetup, "UploadDiff", s.UploadDiff);
     ini.writeBool(kSetup, "Beep", s.Beep);
     ini.writeBool(kSetup, "SoundCard", s.SoundCard);
     ini.writeBool(kSetup, "SoundSpeaker", s.SoundSpeaker);

@@ -53,6 +53,8 @@ struct Settings
     bool Login = false;
     bool Backup = true;
     bool FindLast = false;
+    // "UploadDiff": an upload first shows what it will change in the receiver and asks.
+    bool UploadDiff = true;
     bool Beep = false;
     bool SoundCard = false;
     bool SoundSpeaker = true;

@@ -16,6 +16,7 @@ SetupOptions OptionsFromSettings(const app::Settings& s, bool multi, const views
     o.MonitorFont = s.MonitorFont;
     o.Welcome = s.Welcome;
     o.Backup = s.Backup;
+    o.UploadDiff = s.UploadDiff;
     o.SoundCard = s.SoundCard;
     o.SoundSpeaker = s.SoundSpeaker;
     o.Beep = s.Beep;
@@ -45,6 +46,7 @@ void ApplyOptions(const SetupOptions& o, app::Settings& s, bool multi)
     s.Welcome = o.Welcome;
     s.Login = o.Login;
     s.Backup = o.Backup;
+    s.UploadDiff = o.UploadDiff;
     s.SoundCard = o.SoundCard;
     s.SoundSpeaker = o.SoundSpeaker;
     s.Beep = o.Beep;

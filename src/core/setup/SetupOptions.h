@@ -21,6 +21,7 @@ struct SetupOptions
     bool FindLast = false;
     bool Welcome = true;
     bool Backup = true;
+    bool UploadDiff = true;
     bool SoundCard = false;
     bool SoundSpeaker = true;
     bool Beep = false;

@@ -39,6 +39,7 @@ MainActions::MainActions(QMainWindow* window) : QObject(window), m_window(window
     file->addSeparator();
     addMenuAction(file, "MenuExport", tr("Export ..."), none);
     addMenuAction(file, "MenuImport", tr("Import comments ..."), none);
+    addMenuAction(file, "MenuImportCsv", tr("Import records from a CSV file ..."), none)->setEnabled(false);
     addMenuAction(file, "MenuOpenBackup", tr("Open backup ..."), none);
     file->addSeparator();
     addMenuAction(file, "MenuPrint", tr("Print ..."), none);
@@ -188,6 +189,7 @@ void MainActions::applyTexts(const PopisType& lang, bool loggedIn, bool onLine)
         {"MenuSave", lang::kMenuSaveAll},
         {"MenuSaveAs", lang::kMenuSaveAs},
         {"MenuImport", lang::kMenuImportComments},
+        {"MenuImportCsv", lang::kMenuImportCsv},
         {"MenuExport", lang::kMenuExport},
         {"MenuPrint", lang::kMenuPrint},
         {"MenuClose", lang::kMenuClose},

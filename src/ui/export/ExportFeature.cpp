@@ -1,7 +1,8 @@
 #include "ui/export/ExportFeature.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/export/PageTables.h"
-#include "core/export/SheetExport.h"
+#include "core/export/SheetFormat.h"
 #include "core/export/TabText.h"
 #include "core/views/MemoryView.h"
 #include "core/views/UserView.h"
@@ -9,6 +10,7 @@
 #include "ui/app/PageGrids.h"
 #include "ui/app/Shell.h"
 #include "ui/app/ShellEvents.h"
+#include "ui/export/ExportChoice.h"
 #include "ui/export/TablePrinter.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
@@ -128,14 +130,32 @@ void ExportFeature::MenuCopyClick()
 
 void ExportFeature::MenuExportClick()
 {
-    const QString path =
-        Dialogs::saveFileName(shell().mainWindow(), tr("Excel files (*.xls);;All files (*)"), QStringLiteral("xls"));
+    // The workbook first, as most users want it; the SYLK file stays for those who relied on it.
+    const std::pair<ExportFilter, int> offered[] = {{ExportFilter::Xlsx, lang::kFilterXlsx},
+                                                    {ExportFilter::Csv, lang::kFilterCsv},
+                                                    {ExportFilter::Sylk, lang::kFilterSylk},
+                                                    {ExportFilter::All, lang::kFilterAll}};
+    QStringList filters;
+    for (const auto& [filter, text] : offered) {
+        filters << fromCp(LangText(shell().lang(), text));
+    }
+    QString chosenFilter;
+    const QString path = Dialogs::saveFileName(shell().mainWindow(), filters.join(QStringLiteral(";;")),
+                                               QStringLiteral("xlsx"), {}, &chosenFilter);
     if (path.isEmpty()) {
         return;
     }
+    ExportFilter filter = ExportFilter::None;
+    if (const qsizetype at = filters.indexOf(chosenFilter); at >= 0) {
+        filter = offered[at].first;
+    }
+    const ExportTarget target = exportTarget(toCp(path), filter);
     std::string error;
-    if (!exports::exportSheet(activeTable(), exports::withXlsExtension(toCp(path)), error)) {
-        Dialogs::error(shell().mainWindow(), fromCp(error));
+    if (!exports::exportTable(activeTable(), target.format, target.path, error)) {
+        // The SYLK writer's messages are its own texts in code page 1250; the others the system's.
+        Dialogs::error(shell().mainWindow(), target.format == exports::SheetFormat::Sylk
+                                                 ? fromCp(error)
+                                                 : QString::fromLocal8Bit(error.c_str()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
+#include "core/views/RecordDiff.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
@@ -12,8 +13,10 @@
 #include "ui/link/TChangePassForm.h"
 #include "ui/link/TCommSetupForm.h"
 #include "ui/link/TLoginForm.h"
+#include "ui/link/UploadDiffContent.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ReportDialog.h"
 #include "ui/widgets/TCommForm.h"
 #include "ui/widgets/TInfoForm.h"
 
@@ -21,6 +24,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace vorbix::ui {
 namespace {
@@ -193,6 +197,7 @@ void CommunicationFeature::LoginDone()
     model::ReceiverMemory& memory = records.memory;
     (void)records.functions.LoadFunctions(memory.Device.Model, &memory.Device);
     shell().state().LoggedIn = true;
+    m_downloaded.reset();
     if (!shell().state().DataOpen) {
         // A fresh, empty data set of the receiver's model.
         (void)records.dataSet.buildNewRecords(memory.Device.Model, true, records.functions);
@@ -210,6 +215,7 @@ void CommunicationFeature::Logout()
         return;
     }
     shell().linkSession().rx().DeInit();
+    m_downloaded.reset();
     shell().records().announceLoggingOut();
     state.LoggedIn = false;
     shell().records().dataSet.markMemoryExchanged();
@@ -286,6 +292,7 @@ void CommunicationFeature::MenuDownloadClick()
     if (!model::DecodeMemory(memory.Device, memory.MemoryImage, memory.Records)) {
         return;
     }
+    m_downloaded = memory.Records;
     (void)records.dataSet.afterDownload(shell().settings().Backup, *m_clock);
     if (!shell().state().DataOpen) {
         shell().showPage(app::Page::Memory);
@@ -296,14 +303,58 @@ void CommunicationFeature::MenuDownloadClick()
 
 // --- upload ---
 
+bool CommunicationFeature::confirmUpload(const model::RecordTable& receiver)
+{
+    const RecordData& records = shell().records();
+    views::ViewContext context;
+    context.functions = &records.functions;
+    context.device = &records.memory.Device;
+    context.lang = &shell().lang();
+    context.userTitles = shell().settings().userTitles;
+    // Only what a receiver stores can change: the ID and the other user texts stay in data files.
+    const views::RecordDiff diff =
+        views::diffRecords(receiver, records.memory.Records, context, views::DiffFields::Receiver);
+    const ReportContent content = uploadDiffContent(diff, shell().lang());
+    ReportDialog dialog(shell().mainWindow());
+    dialog.setObjectName(QStringLiteral("UploadDiffDialog"));
+    dialog.fill(content);
+    return Dialogs::confirm(dialog, content.plainText());
+}
+
+bool CommunicationFeature::readReceiverRecords(LinkLease& lease, model::RecordTable& records)
+{
+    model::ReceiverMemory& memory = shell().records().memory;
+    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kDownloading)));
+    QApplication::processEvents();
+    link::TRx& rx = shell().linkSession().rx();
+    // The read lands in the memory image; what the program holds is put back after it.
+    const std::string held = memory.MemoryImage;
+    const bool read = lease.runJob(*m_commForm, [&rx](const JobContext& context) {
+        rx.setProgressSink(context.progress);
+        const bool ok = rx.DownloadMemory();
+        rx.setProgressSink({});
+        return ok;
+    });
+    const std::string image = std::exchange(memory.MemoryImage, held);
+    model::TDevice device = memory.Device;
+    return read && model::DecodeMemory(device, image, records);
+}
+
 void CommunicationFeature::MenuUploadClick()
 {
     BusyScope scope(m_busy);
     if (!loggedInOrLogin()) {
         return;
     }
-    if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
-                        fromCp(LangText(shell().lang(), lang::kUploadQuestion)))) {
+    // With the changes shown, their window asks the question; the download of this login says
+    // what the receiver holds unless an upload came after it, else the receiver is read first.
+    const bool showChanges = shell().settings().UploadDiff;
+    if (!showChanges) {
+        if (!Dialogs::yesNo(shell().mainWindow(), shell().caption(),
+                            fromCp(LangText(shell().lang(), lang::kUploadQuestion)))) {
+            return;
+        }
+    } else if (m_downloaded && !confirmUpload(*m_downloaded)) {
         return;
     }
     LinkLease lease = shell().linkSession().lease();
@@ -315,6 +366,28 @@ void CommunicationFeature::MenuUploadClick()
         closeBusy();
         return;
     }
+    bool checked = false;
+    if (showChanges && !m_downloaded) {
+        if (!lease.checkReceiver()) {
+            Logout();
+            closeBusy();
+            return;
+        }
+        checked = true;
+        closeBusy();
+        model::RecordTable receiver;
+        if (!readReceiverRecords(lease, receiver)) {
+            if (m_commForm->CancelPressed) {
+                lease.finish();
+            }
+            return;
+        }
+        if (!confirmUpload(receiver)) {
+            lease.finish(); // nothing was written
+            return;
+        }
+        showBusy(false);
+    }
     model::ReceiverMemory& memory = shell().records().memory;
     const bool encoded = model::EncodeMemory(memory.Device, memory.Records, memory.UploadImage);
     // Compaction moved records to other slots.
@@ -323,12 +396,14 @@ void CommunicationFeature::MenuUploadClick()
         closeBusy();
         return;
     }
-    if (!lease.checkReceiver()) {
+    if (!checked && !lease.checkReceiver()) {
         Logout();
         closeBusy();
         return;
     }
 
+    // From here the receiver may hold something else than the last download.
+    m_downloaded.reset();
     m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kUploading)));
     closeBusy();
     QApplication::processEvents();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/base/Clock.h"
+#include "core/model/TData.h"
 #include "ui/app/Feature.h"
+
+#include <optional>
 
 namespace vorbix::ui {
 
@@ -9,6 +12,7 @@ class TChangePassForm;
 class TCommForm;
 class TCommSetupForm;
 class TLoginForm;
+class LinkLease;
 
 // The Communication menu: log in and out, connection setup, download with the dated backup, upload
 // with read-back, and password change. Every sequence works under a lease of the link session, so
@@ -54,6 +58,12 @@ private:
     bool loggedInOrLogin();
     void applyLoginTexts();
     void rebuildViews();
+    // The changes an upload of the records shown makes to `receiver`'s records, shown for the user
+    // to confirm; false when the user cancels.
+    bool confirmUpload(const model::RecordTable& receiver);
+    // Reads the receiver's records without changing what the program holds; false when the read
+    // failed or was cancelled.
+    bool readReceiverRecords(LinkLease& lease, model::RecordTable& records);
 
     TCommForm* m_commForm = nullptr;
     TCommSetupForm* m_setupForm = nullptr;
@@ -61,6 +71,9 @@ private:
     TChangePassForm* m_changePassForm = nullptr;
     Clock* m_clock = &Clock::system();
     int m_busy = 0;
+    // The records of this login's last download while nothing has been uploaded since: what the
+    // receiver holds, so the changes of an upload need no second read.
+    std::optional<model::RecordTable> m_downloaded;
 };
 
 } // namespace vorbix::ui

@@ -91,6 +91,7 @@ QWidget* TAppSetupForm::buildBasicPage()
     LanguageLabel = named(new QLabel(page), "LanguageLabel");
     LanguageCombo = named(new QComboBox(page), "LanguageCombo");
     BackupBox = named(new QCheckBox(page), "BackupBox");
+    UploadDiffBox = named(new QCheckBox(page), "UploadDiffBox");
     SoundRadioGroup = radioGroup(page, "SoundRadioGroup", 3, m_sound, SoundItems.data(), "SoundItem");
 
     UserGroup = named(new QGroupBox(page), "UserGroup");
@@ -129,6 +130,7 @@ QWidget* TAppSetupForm::buildBasicPage()
     auto* left = new QVBoxLayout;
     left->addLayout(language);
     left->addWidget(BackupBox);
+    left->addWidget(UploadDiffBox);
     left->addWidget(SoundRadioGroup);
     left->addWidget(SortGroup);
     left->addStretch();
@@ -267,6 +269,7 @@ void TAppSetupForm::applyTexts()
     }
     LanguageLabel->setText(t(lang::kLanguageLabel));
     BackupBox->setText(t(lang::kBackupBox));
+    UploadDiffBox->setText(t(lang::kUploadDiffBox));
     SoundRadioGroup->setTitle(t(lang::kSoundGroup));
     SoundItems[0]->setText(t(lang::kSoundCard));
     SoundItems[1]->setText(t(lang::kSoundSpeaker));
@@ -350,6 +353,7 @@ void TAppSetupForm::fill(const Inputs& in)
 
     FindBox->setChecked(o.FindLast);
     BackupBox->setChecked(o.Backup);
+    UploadDiffBox->setChecked(o.UploadDiff);
     BeepBox->setChecked(o.Beep);
     DataEdit->setText(fromCp(o.OpenDataPath));
     MonitorEdit->setText(fromCp(o.OpenMonitorPath));
@@ -444,6 +448,7 @@ void TAppSetupForm::OKButtonClick()
     }
     setup::SetupOptions& o = m_options;
     o.Backup = BackupBox->isChecked();
+    o.UploadDiff = UploadDiffBox->isChecked();
     o.Welcome = WelcomeBox->isChecked();
     o.FindLast = FindBox->isChecked();
     o.Beep = BeepBox->isChecked();

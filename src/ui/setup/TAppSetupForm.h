@@ -59,6 +59,7 @@ public:
     QLabel* LanguageLabel;
     QComboBox* LanguageCombo;
     QCheckBox* BackupBox;
+    QCheckBox* UploadDiffBox;
     QGroupBox* SoundRadioGroup;
     std::array<QRadioButton*, 3> SoundItems; // sound card, PC speaker, sounds off
     QGroupBox* UserGroup;

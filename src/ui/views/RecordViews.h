@@ -55,6 +55,8 @@ public:
     RecordGrid* userGrid() const { return m_userGrid; }
     const views::MemoryView& memoryView() const { return m_memoryView; }
     const views::UserView& userView() const { return m_userView; }
+    // What the views show the records with: functions, device, language and user titles.
+    views::ViewContext context() const;
     bool MemoryViewEmpty() const { return m_memoryView.isEmpty(); }
     bool UserViewEmpty() const { return m_userView.isEmpty(); }
 
@@ -94,7 +96,6 @@ signals:
 
 private:
     views::GridLayout layout() const;
-    views::ViewContext context() const;
     void BuildMemoryColumns();
     void FillMemoryGrid();
     void BuildUserColumns();

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -95,6 +96,7 @@ void RecordViewsFeature::connectActions(MainActions& actions)
         {"MenuSaveAs", &RecordViewsFeature::MenuSaveAs},
         {"MenuClose", &RecordViewsFeature::MenuClose},
         {"MenuImport", &RecordViewsFeature::MenuImport},
+        {"MenuImportCsv", &RecordViewsFeature::MenuImportCsv},
         {"MenuOpenBackup", &RecordViewsFeature::MenuOpenBackup},
         {"MenuFind", &RecordViewsFeature::MenuFind},
         {"MenuFindNext", &RecordViewsFeature::MenuFindNext},
@@ -107,6 +109,8 @@ void RecordViewsFeature::connectActions(MainActions& actions)
 
     QAction* undo = actions.action(QStringLiteral("MenuUndo"));
     QAction* redo = actions.action(QStringLiteral("MenuRedo"));
+    connect(actions.menu(QStringLiteral("MFile")), &QMenu::aboutToShow, this, &RecordViewsFeature::updateImportCsv);
+    updateImportCsv();
     connect(undo, &QAction::triggered, m_undo, &QUndoStack::undo);
     connect(redo, &QAction::triggered, m_undo, &QUndoStack::redo);
     connect(m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
@@ -211,7 +215,16 @@ void RecordViewsFeature::syncState()
     state.DataSaved = data.DataSaved;
     state.MemoryChanged = data.MemoryChanged;
     state.MemoryDownloaded = data.MemoryDownloaded;
+    updateImportCsv();
     shell().RefreshStatus();
+}
+
+void RecordViewsFeature::updateImportCsv()
+{
+    MainActions* actions = shell().actions();
+    if (QAction* action = actions != nullptr ? actions->action(QStringLiteral("MenuImportCsv")) : nullptr) {
+        action->setEnabled(shell().state().DataOpen || loggedIn());
+    }
 }
 
 void RecordViewsFeature::showBusy(bool show)
@@ -237,6 +250,7 @@ void RecordViewsFeature::RebuildViews()
     functions.Folder = shell().programFolder();
     functions.FileName = shell().definitionFileName();
     m_views->RebuildViews();
+    updateImportCsv();
     shell().RefreshStatus();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/TDataSet.h"
+#include "core/views/RecordImport.h"
 #include "core/views/TFinder.h"
 #include "core/views/UndoCleanPoints.h"
 #include "ui/app/Feature.h"
@@ -83,6 +84,10 @@ public:
     void MenuSaveAs();
     void MenuClose();
     void MenuImport();
+    // File > Import records from a CSV file: the file view's columns, every row checked with the
+    // record dialog's rules; the report shows first, and OK applies the accepted rows as one undo
+    // step. Offered while records are shown (a data set open or logged in).
+    void MenuImportCsv();
     void MenuOpenBackup();
     // A data file named by a connection profile or the welcome window: DataFileName takes it, and
     // when it exists it becomes the data set, counted as saved.
@@ -96,6 +101,11 @@ private:
     bool openBackupFile(const std::string& path);
     bool saveForClose();
     void syncState();
+    void updateImportCsv();
+    // The import's checks for the records shown: the file view's titles in the language shown and
+    // in the other shipped language, and the transmitter types. `otherLanguages` keeps the titles'
+    // texts alive.
+    views::ImportSetup importSetup(std::vector<PopisType>& otherLanguages) const;
     void showError(const std::string& message);
     bool loggedIn() const;
     RecordGrid* activeRecordGrid() const;

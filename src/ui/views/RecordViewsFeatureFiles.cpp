@@ -1,11 +1,15 @@
 // The File menu's data-file commands and their unsaved-changes questions.
+#include "core/app/Language.h"
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/TDataSet.h"
+#include "core/model/TTx.h"
+#include "core/text/CsvReader.h"
 #include "core/text/TextFile.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
+#include "ui/views/ImportReportContent.h"
 #include "ui/views/RecordGrid.h"
 #include "ui/views/RecordViews.h"
 #include "ui/views/RecordViewsFeature.h"
@@ -173,6 +177,81 @@ void RecordViewsFeature::MenuImport()
     if (!path.isEmpty()) {
         undoable(lang::kMenuImportComments, [&] { (void)shell().records().dataSet.importComments(toCp(path)); });
     }
+}
+
+views::ImportSetup RecordViewsFeature::importSetup(std::vector<PopisType>& otherLanguages) const
+{
+    views::ImportSetup setup;
+    setup.context = m_views->context();
+    // A file exported while the program spoke the other language reads as well.
+    otherLanguages.clear();
+    otherLanguages.reserve(2);
+    for (const char* code : {"US", "CZ"}) {
+        PopisType table;
+        std::string error;
+        if (code != shell().settings().Language && app::LoadLanguage(shell().programFolder(), code, table, error)) {
+            otherLanguages.push_back(std::move(table));
+        }
+    }
+    for (const PopisType& other : otherLanguages) {
+        views::ViewContext titles = setup.context;
+        titles.lang = &other;
+        for (int i = 0; i < 5; ++i) {
+            titles.userTitles[static_cast<std::size_t>(i)] = LangText(other, lang::kFirstUserTitle + i);
+        }
+        setup.otherTitles.push_back(titles);
+    }
+    setup.typesLoaded = model::LoadTxTypes(shell().programFolder(), setup.types, shell().lang(), nullptr);
+    return setup;
+}
+
+void RecordViewsFeature::MenuImportCsv()
+{
+    if (!shell().state().DataOpen && !loggedIn()) {
+        return;
+    }
+    QWidget* window = shell().mainWindow();
+    const auto text = [this](int n) { return fromCp(LangText(shell().lang(), n)); };
+    const QString path =
+        Dialogs::openFileName(window, text(lang::kFilterCsvOpen) + QStringLiteral(";;") + text(lang::kFilterAll));
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto refuse = [&](const QString& reason) {
+        Dialogs::error(window,
+                       text(lang::kCsvUnreadable) + QStringLiteral("\n") + path + QStringLiteral(":\n") + reason);
+    };
+    std::string bytes;
+    std::string error;
+    if (!text::readFile(toCp(path), bytes, error)) {
+        refuse(QString::fromLocal8Bit(error.c_str()));
+        return;
+    }
+    csv::Content content;
+    if (!csv::parse(bytes, content, error)) {
+        refuse(QString::fromStdString(error));
+        return;
+    }
+    std::vector<PopisType> otherLanguages;
+    const views::ImportSetup setup = importSetup(otherLanguages);
+    model::ReceiverMemory& memory = shell().records().memory;
+    views::ImportReport report;
+    if (!views::checkImport(content, memory.Device, memory.Records, setup, shell().lang(), report, error)) {
+        refuse(fromCp(error));
+        return;
+    }
+
+    const ReportContent shown = importReportContent(report, shell().lang());
+    ReportDialog dialog(window);
+    dialog.setObjectName(QStringLiteral("ImportReportDialog"));
+    dialog.fill(shown);
+    if (!Dialogs::confirm(dialog, shown.plainText()) || report.rows.empty()) {
+        return;
+    }
+    undoable(lang::kMenuImportCsv, [&] {
+        (void)views::applyImport(memory.Device, memory.Records, report);
+        shell().records().dataSet.markEdited(); // rebuilds the views
+    });
 }
 
 } // namespace vorbix::ui

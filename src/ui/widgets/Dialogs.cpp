@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <deque>
 
 namespace vorbix::ui {
@@ -12,6 +13,8 @@ struct Script
     bool scripted = false;
     std::deque<app::Answer> answers;
     std::deque<QString> fileNames;
+    std::deque<QString> filters;
+    QString offered;
     QStringList shown;
 };
 
@@ -97,18 +100,45 @@ QString Dialogs::openFileName(QWidget* parent, const QString& filter, const QStr
 }
 
 QString Dialogs::saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                              const QString& start)
+                              const QString& start, QString* selectedFilter)
 {
-    if (script().scripted) {
+    Script& s = script();
+    if (s.scripted) {
+        s.offered = filter;
+        if (selectedFilter != nullptr) {
+            *selectedFilter = s.filters.empty() ? QString() : s.filters.front();
+        }
+        if (!s.filters.empty()) {
+            s.filters.pop_front();
+        }
         return nextFileName();
     }
     QFileDialog dialog(parent, {}, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without an extension takes the one of the filter chosen ("All files" keeps the
+    // dialog's default).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, defaultSuffix](const QString& chosen) {
+        static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+        const QRegularExpressionMatch match = pattern.match(chosen);
+        dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : defaultSuffix);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
+    if (selectedFilter != nullptr) {
+        *selectedFilter = dialog.selectedNameFilter();
+    }
     return dialog.selectedFiles().constFirst();
+}
+
+bool Dialogs::confirm(QDialog& dialog, const QString& text)
+{
+    script().shown << text;
+    if (script().scripted) {
+        return nextAnswer() == app::Answer::Yes;
+    }
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void Dialogs::setScripted(bool scripted)
@@ -131,6 +161,16 @@ void Dialogs::preloadFileName(const QString& fileName)
     script().fileNames.push_back(fileName);
 }
 
+void Dialogs::preloadFilter(const QString& filter)
+{
+    script().filters.push_back(filter);
+}
+
+const QString& Dialogs::offeredFilters()
+{
+    return script().offered;
+}
+
 const QStringList& Dialogs::shownMessages()
 {
     return script().shown;
@@ -141,6 +181,7 @@ void Dialogs::clear()
     Script& s = script();
     s.answers.clear();
     s.fileNames.clear();
+    s.filters.clear();
     s.shown.clear();
 }
 

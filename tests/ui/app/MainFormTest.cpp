@@ -170,9 +170,10 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
         }
         return list.join(QLatin1Char(' '));
     };
-    EXPECT_EQ(names("MFile"), QStringLiteral("MenuNew MenuOpen MenuOpenMonitoring - MenuSave MenuSaveAs "
-                                             "MenuSaveMonitoringAs MenuClose - MenuExport MenuImport MenuOpenBackup "
-                                             "- MenuPrint MenuPrintPreview MenuPrintPdf - MenuExit"));
+    EXPECT_EQ(names("MFile"),
+              QStringLiteral("MenuNew MenuOpen MenuOpenMonitoring - MenuSave MenuSaveAs "
+                             "MenuSaveMonitoringAs MenuClose - MenuExport MenuImport MenuImportCsv MenuOpenBackup "
+                             "- MenuPrint MenuPrintPreview MenuPrintPdf - MenuExit"));
     EXPECT_EQ(names("MEdit"),
               QStringLiteral("MenuUndo MenuRedo - MenuAdd MenuEdit MenuDelete - MenuFind MenuFindNext - MenuCut "
                              "MenuCopy MenuPaste"));

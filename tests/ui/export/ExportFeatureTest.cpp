@@ -136,6 +136,37 @@ TEST_F(ExportFeatureTest, CopyPutsTheSelectedRowsWithTitlesOnTheClipboard)
     EXPECT_FALSE(copy->isEnabled());
 }
 
+TEST_F(ExportFeatureTest, TheWorkbookIsOfferedFirstAndTheChosenFilterOrExtensionPicksTheFormat)
+{
+    ASSERT_TRUE(start());
+    openDataSet();
+    const std::string sylk = exportPage(app::Page::User, "before"); // no filter reported: the SYLK file
+    const QStringList filters = Dialogs::offeredFilters().split(QStringLiteral(";;"));
+    ASSERT_EQ(filters, QStringList({QStringLiteral("Excel workbook (*.xlsx)"), QStringLiteral("CSV, UTF-8 (*.csv)"),
+                                    QStringLiteral("Excel files (*.xls)"), QStringLiteral("All files (*)")}));
+    // The title row of the CSV file begins with the ID column's title (the test language's text 153).
+    struct Case
+    {
+        int filter;
+        const char* chosen;
+        const char* written;
+        std::string begins;
+    };
+    const Case cases[] = {
+        {0, "a", "a.xlsx", "PK\x03\x04"},      {1, "b", "b.csv", "T153,"},
+        {2, "c", "c.xls", "ID;PWXL;N;E\r\n"},  {3, "d", "d.xls", "ID;PWXL;N;E\r\n"},
+        {1, "e.xlsx", "e.xlsx", "PK\x03\x04"}, {0, "f.CSV", "f.CSV", "T153,"},
+    };
+    for (const Case& c : cases) {
+        Dialogs::preloadFilter(filters[c.filter]);
+        Dialogs::preloadFileName(QString::fromStdString(folder.file(c.chosen)));
+        trigger("MenuExport");
+        EXPECT_TRUE(folder.read(c.written).starts_with(c.begins)) << c.chosen << " with filter " << c.filter;
+    }
+    EXPECT_EQ(folder.read("c.xls"), sylk) << "the SYLK file is written as before";
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty()) << Dialogs::shownMessages().join(QLatin1Char('|')).toStdString();
+}
+
 TEST_F(ExportFeatureTest, AFailedExportShowsTheErrorAndLeavesNothing)
 {
     ASSERT_TRUE(start());

@@ -248,6 +248,8 @@ TEST_F(CommSequencesTest, CancelledUploadAsksAndKeepsTheMemoryMarkedChanged)
     comm().MenuLoginClick();
     ASSERT_TRUE(form->state().LoggedIn);
     form->records().dataSet.markEdited();
+    // Without the changes window, whose read of the receiver would take the Cancel below.
+    form->settings().UploadDiff = false;
 
     Dialogs::preloadAnswer(app::Answer::Yes); // "upload?"
     Dialogs::preloadAnswer(app::Answer::Yes); // "stop the upload?"
@@ -260,6 +262,69 @@ TEST_F(CommSequencesTest, CancelledUploadAsksAndKeepsTheMemoryMarkedChanged)
     EXPECT_TRUE(form->state().MemoryChanged);
     EXPECT_TRUE(unlocked());
     EXPECT_FALSE(link().IsOpen());
+}
+
+TEST_F(CommSequencesTest, UploadShowsWhatItChangesAndWritesNothingUnlessConfirmed)
+{
+    start();
+    ASSERT_FALSE(HasFatalFailure());
+    comm().MenuDownloadClick(); // logs in first
+    ASSERT_TRUE(form->state().LoggedIn);
+    const std::string before = simMemory(0x1000, 0x10FF);
+    const auto logSince = [this](std::size_t from) { return folder.read("sim.log").substr(from); };
+    const auto shown = [] { return Dialogs::shownMessages().join(QLatin1Char('|')).toStdString(); };
+    memory().Records[2].Serial = "ABCDE";
+    form->records().dataSet.markEdited();
+
+    // Cancelled: compared with this login's download, nothing read or written.
+    std::size_t logAt = folder.read("sim.log").size();
+    Dialogs::clear();
+    Dialogs::preloadAnswer(app::Answer::No);
+    comm().MenuUploadClick();
+    for (const char* part : {"Records added: 1", "Records removed: 1", "Records changed: 0", "\tadded\t",
+                             "Upload the memory to the receiver?"}) {
+        EXPECT_NE(shown().find(part), std::string::npos) << part << " in " << shown();
+    }
+    EXPECT_EQ(logSince(logAt).find("wrote"), std::string::npos) << logSince(logAt);
+    EXPECT_EQ(logSince(logAt).find("erased"), std::string::npos) << logSince(logAt);
+    EXPECT_EQ(simMemory(0x1000, 0x10FF), before);
+    EXPECT_TRUE(form->state().MemoryChanged);
+    EXPECT_TRUE(unlocked());
+
+    // Confirmed: the upload goes on.
+    Dialogs::clear();
+    Dialogs::preloadAnswer(app::Answer::Yes);
+    comm().MenuUploadClick();
+    EXPECT_FALSE(form->state().MemoryChanged) << shown();
+    EXPECT_NE(simMemory(0x1000, 0x10FF).find("ABCDE"), std::string::npos);
+
+    // After an upload the receiver is read first: the same memory is said to be so, and Cancel
+    // still writes nothing.
+    const std::string uploaded = simMemory(0x1000, 0x10FF);
+    logAt = folder.read("sim.log").size();
+    Dialogs::clear();
+    Dialogs::preloadAnswer(app::Answer::No);
+    comm().MenuUploadClick();
+    EXPECT_NE(shown().find("The receiver already holds this memory"), std::string::npos) << shown();
+    EXPECT_EQ(logSince(logAt).find("wrote"), std::string::npos) << logSince(logAt);
+    EXPECT_EQ(simMemory(0x1000, 0x10FF), uploaded);
+    EXPECT_TRUE(unlocked());
+    EXPECT_FALSE(link().IsOpen());
+}
+
+TEST_F(CommSequencesTest, WithTheChangesTurnedOffTheUploadAsksOnlyItsQuestion)
+{
+    start();
+    ASSERT_FALSE(HasFatalFailure());
+    comm().MenuLoginClick();
+    ASSERT_TRUE(form->state().LoggedIn);
+    form->settings().UploadDiff = false;
+    form->records().dataSet.markEdited();
+    Dialogs::clear();
+    Dialogs::preloadAnswer(app::Answer::Yes);
+    comm().MenuUploadClick();
+    EXPECT_EQ(Dialogs::shownMessages(), QStringList{QString::fromStdString(LangText(form->lang(), 95))});
+    EXPECT_FALSE(form->state().MemoryChanged);
 }
 
 TEST_F(CommSequencesTest, PasswordChangedBehindTheProgramsBackLogsOut)

@@ -3,9 +3,11 @@
 #include "support/WindowParts.h"
 
 #include "core/app/StatusView.h"
+#include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
 #include "core/model/MemoryImage.h"
 #include "core/text/TextFile.h"
+#include "core/views/RecordChanges.h"
 #include "ui/app/RecordData.h"
 #include "ui/online/OnlineFeature.h"
 #include "ui/online/OnlinePanel.h"
@@ -558,6 +560,64 @@ TEST_F(RecordViewsFeatureTest, UndoTakesBackACommentImport)
     ASSERT_EQ(memory().Records[2].User[0], "Door");
     trigger("MenuUndo");
     EXPECT_EQ(memory().Records[2].User[0], "");
+}
+
+// The shipped example (a KV8MOD-T with records in slots 1 to 12) and a CSV file with a row that
+// changes slot 1, one that adds a record and one the record dialog's rules refuse.
+TEST_F(RecordViewsFeatureTest, CsvImportShowsTheReportFirstAndAppliesTheGoodRowsAsOneUndoStep)
+{
+    std::string exampleBytes;
+    ASSERT_TRUE(text::readFile(std::string(VORBIX_DATA_DIR) + "/Examples/Example.rxd", exampleBytes));
+    const std::string example = folder.write("example.rxd", exampleBytes);
+    Dialogs::preloadFileName(QString::fromStdString(example));
+    trigger("MenuOpen");
+    ASSERT_TRUE(form->state().DataOpen);
+    QAction* import = form->findChild<QAction*>(QStringLiteral("MenuImportCsv"));
+    ASSERT_TRUE(import->isEnabled());
+    const model::RecordTable original = memory().Records;
+    // The columns by the titles the file view shows (the test language's texts).
+    const auto title = [this](int n) { return LangText(form->lang(), n) + ","; };
+    const std::string csv =
+        folder.write("in.csv", title(lang::kColumnSerial) + title(lang::kColumnButton) + title(lang::kColumnPosition) +
+                                   title(lang::kFirstUserTitle + 1) + "Remarks\r\n"
+                                   "x01388F,8,1,Hall one,\r\n"
+                                   "x012345,2,,New,\r\n"
+                                   "x0ZZZZZ,2,,Bad,\r\n");
+    const auto importCsv = [&](app::Answer answer) {
+        Dialogs::clear();
+        Dialogs::preloadFileName(QString::fromStdString(csv));
+        Dialogs::preloadAnswer(answer);
+        trigger("MenuImportCsv");
+        return Dialogs::shownMessages().join(QLatin1Char('|'));
+    };
+
+    // Cancel: the report was shown, nothing changed.
+    const QString report = importCsv(app::Answer::No);
+    for (const char* part :
+         {"Encoding of the file: UTF-8", "Rows to add: 1", "Rows to change: 1", "Rows refused: 1",
+          "Columns ignored: Remarks", "2\t1\tchanges the record", "3\t13\tnew record", "4\t\trefused: "}) {
+        EXPECT_TRUE(report.contains(QString::fromLatin1(part))) << part << " in " << report.toStdString();
+    }
+    EXPECT_TRUE(views::changedRecords(original, memory().Records).empty());
+    EXPECT_TRUE(form->state().DataSaved);
+    EXPECT_EQ(part().undoStack().count(), 0);
+
+    // OK: the good rows are applied as one step, and one undo takes the whole import back.
+    (void)importCsv(app::Answer::Yes);
+    EXPECT_EQ(memory().Records[1].User[0], "Hall one");
+    EXPECT_FALSE(memory().Records[13].Empty);
+    EXPECT_EQ(memory().Records[13].Serial, "12345");
+    EXPECT_FALSE(form->state().DataSaved);
+    EXPECT_EQ(part().undoStack().count(), 1);
+    trigger("MenuUndo");
+    EXPECT_TRUE(views::changedRecords(original, memory().Records).empty());
+
+    // A file that is no CSV: the reason, and nothing changed.
+    folder.write("in.csv", std::string("\x01\x00\x02", 3));
+    const QString refused = importCsv(app::Answer::Yes);
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("The file cannot be imported:"))) << refused.toStdString();
+    EXPECT_TRUE(views::changedRecords(original, memory().Records).empty());
+    EXPECT_EQ(part().undoStack().count(), 1) << "only the undone import is on the stack";
 }
 
 } // namespace
