@@ -23,6 +23,9 @@ inline constexpr const char* kAddedTexts[] = {
     "Help",      // 313: help window caption, after "Vorbix - "
     "Show",      // 314: setup, accounts: show the password being typed
     "unchanged", // 315: setup, accounts: the password field of a stored account
+    "Silence",   // 316: Communication menu and monitor mode: stop the alarm sound
+    "The link to the receiver is lost; no alarm can arrive", // 317: monitor mode: the link-lost alarm
+    "The link to the receiver is restored",                  // 318: monitor mode: the journal's link-restored
 };
 constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 

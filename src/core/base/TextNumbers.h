@@ -289,5 +289,8 @@ inline constexpr int kHelpForward = 312;
 inline constexpr int kHelpCaption = 313;
 inline constexpr int kShowPassword = 314;
 inline constexpr int kPasswordUnchanged = 315;
+inline constexpr int kMonitorSilence = 316;      // the command that stops the alarm sound
+inline constexpr int kMonitorLinkLost = 317;     // the link-lost alarm of monitor mode
+inline constexpr int kMonitorLinkRestored = 318; // its return, in the alarm journal
 
 } // namespace vorbix::lang

@@ -126,6 +126,9 @@ void Reception::LinkLost(const std::string& text)
         return;
     }
     m_linkLost = true;
+    if (m_hooks.sound) {
+        m_hooks.sound({kAlarmSound, ""});
+    }
     reportOwn(ChangeKind::LinkLost, text);
 }
 

@@ -143,7 +143,8 @@ public:
     void DeactiveAll();
 
     // The receiver link was lost (`text`: what the operator reads) or answers again. Each reports
-    // a change once per loss; LinkRestored without a loss does nothing.
+    // a change once per loss; LinkRestored without a loss does nothing. The loss sounds the alarm
+    // sound; the return leaves the sound alone (the alarm sound plays once).
     void LinkLost(const std::string& text);
     void LinkRestored(const std::string& text);
     bool linkLost() const { return m_linkLost; }

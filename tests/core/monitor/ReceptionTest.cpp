@@ -290,7 +290,8 @@ TEST_F(ReceptionTest, ALostLinkIsReportedOnceAndItsReturnClearsItWhileSilenceKee
     EXPECT_FALSE(reception.linkLost());
     EXPECT_EQ(changes, (std::vector<std::string>{"activate 1 order 1 X200001/1", "link-lost 0 order 0",
                                                  "silence 0 order 0", "link-restored 0 order 0"}));
-    EXPECT_EQ(sounds.back(), SoundRequest{});
+    // The loss sounds the alarm over the permanent one; silence stops it and the return plays nothing.
+    EXPECT_EQ(sounds, (std::vector<SoundRequest>{{5, ""}, {4, ""}, {0, ""}}));
     EXPECT_EQ(activeNumbers(), std::vector<int>{1});
 }
 
