@@ -229,6 +229,23 @@ int Reception::takeSlot(int position)
     return static_cast<int>(slots.size()) - 1;
 }
 
+TSlot Reception::freeSlot() const
+{
+    const std::vector<TSlot>& slots = m_monitor.Slots;
+    std::vector<bool> held(slots.size(), false);
+    for (const TMonitorData& m : m_monitor.Messages) {
+        if (m.Slot >= 0 && static_cast<std::size_t>(m.Slot) < slots.size()) {
+            held[static_cast<std::size_t>(m.Slot)] = true;
+        }
+    }
+    for (std::size_t s = 0; s < slots.size(); ++s) {
+        if (!held[s]) {
+            return slots[s];
+        }
+    }
+    return nextSlotPosition(slots, m_area);
+}
+
 void Reception::AktivujZpravu(int position)
 {
     TMonitorData* m = message(position);

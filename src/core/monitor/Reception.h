@@ -128,6 +128,10 @@ public:
     void ReAktivujZpravu(int position);
     void DeaktivujZpravu(int position, ChangeKind kind = ChangeKind::Deactivate);
 
+    // Where the next pop-up window would open (the first slot no message holds, or a new one),
+    // without taking it: the link-lost alarm's window stands there.
+    TSlot freeSlot() const;
+
     // The table of active messages, row 1 first.
     std::vector<ActiveRow> rows() const;
 

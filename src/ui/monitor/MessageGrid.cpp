@@ -4,6 +4,7 @@
 #include "ui/widgets/QtText.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <ctime>
@@ -195,6 +196,9 @@ QVariant MessageTableModel::data(const QModelIndex& index, int role) const
         const monitor::ShownColours& colours = shown.colours[m_phase ? 1 : 0];
         return rgb(role == Qt::BackgroundRole ? colours.background : colours.text);
     }
+    case Qt::ToolTipRole:
+        // A text the column cuts short reads whole under the pointer.
+        return index.column() == Text ? QVariant(shown.texts[Text]) : QVariant();
     case Qt::FontRole:
         return shown.font;
     default:
@@ -247,6 +251,18 @@ void MessageGrid::applyRowHeights()
     const std::vector<int> heights = m_model->rowHeights();
     for (std::size_t r = 0; r < heights.size(); ++r) {
         verticalHeader()->resizeSection(static_cast<int>(r), heights[r]);
+    }
+}
+
+void MessageGrid::fitTextOf(int row)
+{
+    const QModelIndex cell = m_model->index(row, MessageTableModel::Text);
+    const QFont font = m_model->data(cell, Qt::FontRole).value<QFont>();
+    const int needed = QFontMetrics(font).horizontalAdvance(m_model->data(cell, Qt::DisplayRole).toString()) + 12;
+    const int room = viewport()->width() - columnWidth(MessageTableModel::Tick) -
+                     columnWidth(MessageTableModel::Number) - sizeHintForColumn(MessageTableModel::Activated);
+    if (columnWidth(MessageTableModel::Text) < needed) {
+        setColumnWidth(MessageTableModel::Text, std::max(columnWidth(MessageTableModel::Text), std::min(needed, room)));
     }
 }
 

@@ -95,6 +95,9 @@ public:
     MessageTableModel& table() const { return *m_model; }
     // After a refresh: each row as high as its message's text size + 12.
     void applyRowHeights();
+    // Widens the text column, when it is narrower, so that the text of `row` shows whole; the
+    // times of activation keep their room.
+    void fitTextOf(int row);
 
 signals:
     void tickPressed(int row);

@@ -285,6 +285,7 @@ void MonitorModeFeature::showLinkAlarm(const monitor::Change& change)
 {
     m_model->setFontName(fromCp(shell().settings().MonitorFont));
     m_model->showLinkAlarm(fromCp(change.text), change.time);
+    m_grid->fitTextOf(m_model->linkAlarmRow());
     m_grid->scrollToBottom();
     if (m_linkPopup == nullptr) {
         m_linkPopup = new TMonitorMessageForm(shell().mainWindow());
@@ -292,9 +293,10 @@ void MonitorModeFeature::showLinkAlarm(const monitor::Change& change)
     m_linkPopup->present(QStringLiteral("Vorbix"), fromCp(change.text),
                          monitor::linkAlarmLook(shell().settings().MonitorFont), QString());
     m_linkPopup->show();
-    // Above the messages' windows, which fill the screen from the bottom.
-    const QRect area = workArea();
-    m_linkPopup->move(area.left() + (area.width() - m_linkPopup->width()) / 2, area.top() + 10);
+    // Where the next message's window would stand: no event can open one while the link is lost.
+    updateWorkArea();
+    const monitor::TSlot slot = m_reception->freeSlot();
+    m_linkPopup->move(m_workAreaOrigin + QPoint(slot.Left, slot.Top));
     m_linkPopup->raise();
     bringToFront();
 }
@@ -309,18 +311,13 @@ void MonitorModeFeature::clearLinkAlarm()
     }
 }
 
-QRect MonitorModeFeature::workArea() const
+void MonitorModeFeature::updateWorkArea()
 {
     const QScreen* screen = shell().mainWindow()->screen();
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
-    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-void MonitorModeFeature::updateWorkArea()
-{
-    const QRect area = workArea();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     m_workAreaOrigin = area.topLeft();
     m_reception->setWorkArea({area.width(), area.height()});
 }

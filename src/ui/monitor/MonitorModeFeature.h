@@ -7,7 +7,6 @@
 
 #include <QDateTime>
 #include <QPoint>
-#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <map>
@@ -96,7 +95,6 @@ private:
     void clearLinkAlarm();
     void setModeControls(bool monitorMode);
     void raisePopups();
-    QRect workArea() const;
     void updateWorkArea();
 
     monitor::TMonitor* m_setup;
