@@ -58,6 +58,9 @@ inline constexpr const char* kAddedTexts[] = {
     "removed",                           // 348: Upload changes: a record only in the receiver
     "changed",                           // 349: Upload changes: a record with changed fields
     "Show the changes before an upload", // 350: Application setup: ask with the changes before every upload
+    "Silence",                           // 351: Communication menu and monitor mode: stop the alarm sound
+    "The link to the receiver is lost; no alarm can arrive", // 352: monitor mode: the link-lost alarm
+    "The link to the receiver is restored",                  // 353: monitor mode: the journal's link-restored
 };
 constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 

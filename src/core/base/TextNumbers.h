@@ -324,5 +324,8 @@ inline constexpr int kDiffKindAdded = 347;
 inline constexpr int kDiffKindRemoved = 348;
 inline constexpr int kDiffKindChanged = 349;
 inline constexpr int kUploadDiffBox = 350;
+inline constexpr int kMonitorSilence = 351;      // the command that stops the alarm sound
+inline constexpr int kMonitorLinkLost = 352;     // the link-lost alarm of monitor mode
+inline constexpr int kMonitorLinkRestored = 353; // its return, in the alarm journal
 
 } // namespace vorbix::lang

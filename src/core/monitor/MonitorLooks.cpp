@@ -23,6 +23,18 @@ MessageColours coloursOf(int colourCode)
     return kColours[static_cast<std::size_t>(colourCode)];
 }
 
+MessageLook linkAlarmLook(const std::string& fontName)
+{
+    const MessageColours colours = coloursOf(kLinkAlarmColour);
+    MessageLook look;
+    look.BackColour = colours.background;
+    look.TextColour = colours.text;
+    look.BlinkOn = true;
+    look.FontName = fontName;
+    look.FontSize = kLinkAlarmSize;
+    return look;
+}
+
 std::string soundFileOf(int soundCode, const std::string& programFolder, const std::string& ownFile)
 {
     static constexpr std::array<const char*, 5> kBuiltIn = {"SBeep.wav", "LBeep.wav", "TriBeep.wav", "Alarm.wav",

@@ -9,6 +9,7 @@ namespace vorbix::monitor {
 inline constexpr int kColourCount = 7; // codes 0..6
 inline constexpr int kSoundCount = 7;  // codes 0..6
 inline constexpr int kOwnSoundFile = 6;
+inline constexpr int kAlarmSound = 4;     // "Alarm.wav", or six rising tone triplets
 inline constexpr int kPermanentAlarm = 5; // repeats until the message is deactivated
 
 // Colours as 0xRRGGBB.
@@ -35,5 +36,11 @@ struct MessageLook
     std::string FontName;
     int FontSize = 8;
 };
+
+// The link-lost alarm is no message of the setup: it looks the same in every setup, red and
+// blinking, larger than a message's default size so that it stands out in a full table.
+inline constexpr int kLinkAlarmColour = 1; // red
+inline constexpr int kLinkAlarmSize = 12;
+MessageLook linkAlarmLook(const std::string& fontName);
 
 } // namespace vorbix::monitor

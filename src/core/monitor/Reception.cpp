@@ -126,6 +126,9 @@ void Reception::LinkLost(const std::string& text)
         return;
     }
     m_linkLost = true;
+    if (m_hooks.sound) {
+        m_hooks.sound({kAlarmSound, ""});
+    }
     reportOwn(ChangeKind::LinkLost, text);
 }
 
@@ -224,6 +227,23 @@ int Reception::takeSlot(int position)
     slot.Message = position;
     slots.push_back(slot);
     return static_cast<int>(slots.size()) - 1;
+}
+
+TSlot Reception::freeSlot() const
+{
+    const std::vector<TSlot>& slots = m_monitor.Slots;
+    std::vector<bool> held(slots.size(), false);
+    for (const TMonitorData& m : m_monitor.Messages) {
+        if (m.Slot >= 0 && static_cast<std::size_t>(m.Slot) < slots.size()) {
+            held[static_cast<std::size_t>(m.Slot)] = true;
+        }
+    }
+    for (std::size_t s = 0; s < slots.size(); ++s) {
+        if (!held[s]) {
+            return slots[s];
+        }
+    }
+    return nextSlotPosition(slots, m_area);
 }
 
 void Reception::AktivujZpravu(int position)

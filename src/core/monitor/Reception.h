@@ -128,6 +128,10 @@ public:
     void ReAktivujZpravu(int position);
     void DeaktivujZpravu(int position, ChangeKind kind = ChangeKind::Deactivate);
 
+    // Where the next pop-up window would open (the first slot no message holds, or a new one),
+    // without taking it: the link-lost alarm's window stands there.
+    TSlot freeSlot() const;
+
     // The table of active messages, row 1 first.
     std::vector<ActiveRow> rows() const;
 
@@ -143,7 +147,8 @@ public:
     void DeactiveAll();
 
     // The receiver link was lost (`text`: what the operator reads) or answers again. Each reports
-    // a change once per loss; LinkRestored without a loss does nothing.
+    // a change once per loss; LinkRestored without a loss does nothing. The loss sounds the alarm
+    // sound; the return leaves the sound alone (the alarm sound plays once).
     void LinkLost(const std::string& text);
     void LinkRestored(const std::string& text);
     bool linkLost() const { return m_linkLost; }

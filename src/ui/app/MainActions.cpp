@@ -74,6 +74,11 @@ MainActions::MainActions(QMainWindow* window) : QObject(window), m_window(window
     comm->addSeparator();
     addMenuAction(comm, "MenuOnline", tr("On-line"), QKeySequence(Qt::Key_F12));
     addMenuAction(comm, "MenuMonitor", tr("Monitoring"), QKeySequence(Qt::CTRL | Qt::Key_F12));
+    // Only in monitor mode. The window holds it too, so that its key works where an operator has
+    // no Communication menu.
+    QAction* silence = addMenuAction(comm, "MenuSilence", tr("Silence"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    silence->setEnabled(false);
+    window->addAction(silence);
     comm->addSeparator();
     addMenuAction(comm, "MenuQTXLogger", QStringLiteral("QTX Logger"), none);
 
@@ -212,6 +217,7 @@ void MainActions::applyTexts(const PopisType& lang, bool loggedIn, bool onLine)
         {"MenuMonitor", lang::kMenuMonitor},
         {"MenuOpenMonitoring", lang::kMenuOpenMonitoring},
         {"MenuSaveMonitoringAs", lang::kMenuSaveMonitoringAs},
+        {"MenuSilence", lang::kMonitorSilence},
     };
     for (const Text& t : menuTexts) {
         setText(t.name, lang, t.n);
@@ -236,18 +242,28 @@ void MainActions::applyTexts(const PopisType& lang, bool loggedIn, bool onLine)
 
 void MainActions::LockCommCommands()
 {
-    for (const char* name : app::kCommCommands) {
-        action(QString::fromLatin1(name))->setEnabled(false);
-    }
+    setCommCommandsEnabled(false);
 }
 
 void MainActions::UnlockCommCommands()
 {
-    for (const char* name : app::kCommCommands) {
-        action(QString::fromLatin1(name))->setEnabled(true);
-    }
+    setCommCommandsEnabled(true);
     action(QStringLiteral("ToolButtonDownload"))->setChecked(false);
     action(QStringLiteral("ToolButtonUpload"))->setChecked(false);
+}
+
+void MainActions::setCommCommandsEnabled(bool enabled)
+{
+    for (const char* name : app::kCommCommands) {
+        QAction* control = action(QString::fromLatin1(name));
+        // The monitor layout holds some of them out of reach (the status reads of monitor mode lock
+        // and unlock the commands): they get the new state when it ends.
+        if (const auto held = m_beforeMonitorLayout.find(control); held != m_beforeMonitorLayout.end()) {
+            held->second = enabled;
+        } else {
+            control->setEnabled(enabled);
+        }
+    }
 }
 
 void MainActions::setRecordCommandsEnabled(bool enabled)
@@ -272,11 +288,14 @@ void MainActions::cutDownForUser()
 void MainActions::enterMonitorLayout()
 {
     // What the monitor layout takes out of reach: the menus by their menu entries, the rest as actions.
-    static constexpr const char* kMenus[] = {"MFile", "MEdit", "MCommunication"};
-    static constexpr const char* kActions[] = {"MenuCommSetup",      "ToolButtonNew",   "ToolButtonOpen",
-                                               "ToolButtonSave",     "ToolButtonAdd",   "ToolButtonEdit",
-                                               "ToolButtonDelete",   "ToolButtonLogin", "ToolButtonUpload",
-                                               "ToolButtonDownload", "ToolButtonOnline"};
+    // The Communication menu stays for Monitoring (the documented way out that keeps the messages
+    // active) and Silence; its other items go, the logger's too, which would end on-line mode.
+    static constexpr const char* kMenus[] = {"MFile", "MEdit"};
+    static constexpr const char* kActions[] = {
+        "MenuCommSetup",      "MenuUpload",       "MenuDownload",     "MenuLogin",       "MenuPassChange",
+        "MenuOnline",         "MenuQTXLogger",    "ToolButtonNew",    "ToolButtonOpen",  "ToolButtonSave",
+        "ToolButtonAdd",      "ToolButtonEdit",   "ToolButtonDelete", "ToolButtonLogin", "ToolButtonUpload",
+        "ToolButtonDownload", "ToolButtonOnline", "ToolButtonLogger"};
     m_toolBar->hide();
     m_beforeMonitorLayout.clear();
     for (const char* name : kMenus) {

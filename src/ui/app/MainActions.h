@@ -44,11 +44,12 @@ public:
     void cutDownForUser();
     // The monitor layout: the tool bar goes (and comes back for an administrator only), and the
     // menus and buttons that change data or the link are disabled, to get their state back on
-    // leaving.
+    // leaving. Monitoring and Silence of the Communication menu stay.
     void enterMonitorLayout();
     void leaveMonitorLayout(bool adminRights);
 
 private:
+    void setCommCommandsEnabled(bool enabled);
     QAction* addMenuAction(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut);
     QAction* addToolAction(const char* name, const char* menuName, const char* themeIcon, const char* shippedIcon);
     void setText(const char* name, const PopisType& lang, int n);

@@ -36,6 +36,7 @@ int SoundPlayer::output() const
 
 void SoundPlayer::request(int code, const QString& ownFile)
 {
+    m_requested = code;
     QMetaObject::invokeMethod(m_worker, "setRequest", Qt::QueuedConnection, Q_ARG(int, code), Q_ARG(QString, ownFile),
                               Q_ARG(int, output()));
 }

@@ -42,6 +42,8 @@ public:
     // The one alarm sound: the latest request replaces what plays, code 0 silences it, code 5
     // repeats until then. `ownFile` is the message's sound file for code 6.
     void request(int code, const QString& ownFile = QString());
+    // The code of the latest alarm request (0 after a silencing one): what the alarm is now.
+    int requestedCode() const { return m_requested; }
     // A sound played once beside the alarm (the beep of a received event).
     void playOnce(int code, const QString& ownFile = QString());
 
@@ -51,6 +53,7 @@ private:
     QThread m_thread;
     SoundWorker* m_worker;
     std::function<SoundOutput()> m_output;
+    int m_requested = 0;
 };
 
 } // namespace vorbix::ui

@@ -146,6 +146,7 @@ void TMainForm::wireFeatures()
     auto* monitorMode = new MonitorModeFeature(*this);
     addFeature(monitorMode);
     connect(online, &OnlineFeature::statusReceived, monitorMode, &MonitorModeFeature::ReceiveStatus);
+    connect(online, &OnlineFeature::receiverLinkChanged, monitorMode, &MonitorModeFeature::ReceiverLinkChanged);
     connect(monitorMode, &MonitorModeFeature::loginNeeded, communication, &CommunicationFeature::MenuLoginClick);
     connect(monitorMode, &MonitorModeFeature::onlineStartNeeded, online, &OnlineFeature::StartOnline);
     connect(monitorMode, &MonitorModeFeature::onlineStopNeeded, online, &OnlineFeature::StopOnline);

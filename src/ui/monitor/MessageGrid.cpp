@@ -4,6 +4,7 @@
 #include "ui/widgets/QtText.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <ctime>
@@ -71,14 +72,53 @@ void MessageTableModel::refresh()
         shown.texts = {QString(), QString::number(row.number), fromCp(row.text), activatedText(row.activatedAt)};
         m_shown.push_back(std::move(shown));
     }
+    addLinkAlarmRow();
     endResetModel();
+}
+
+void MessageTableModel::addLinkAlarmRow()
+{
+    if (!m_linkAlarm) {
+        return;
+    }
+    Shown shown;
+    const monitor::MessageLook look = monitor::linkAlarmLook(toCp(m_fontName));
+    shown.colours = {monitor::shownColours(look, false), monitor::shownColours(look, true)};
+    shown.font = QFont(m_fontName);
+    shown.font.setPointSize(look.FontSize);
+    shown.texts = {QString(), QString(), m_linkAlarm->text, activatedText(m_linkAlarm->since)};
+    m_shown.push_back(std::move(shown));
+}
+
+void MessageTableModel::showLinkAlarm(const QString& text, std::chrono::system_clock::time_point since)
+{
+    m_linkAlarm = LinkAlarm{text, since};
+    refresh();
+}
+
+void MessageTableModel::clearLinkAlarm()
+{
+    m_linkAlarm.reset();
+    refresh();
+}
+
+std::vector<int> MessageTableModel::rowHeights() const
+{
+    std::vector<int> heights;
+    for (const monitor::ActiveRow& row : m_rows) {
+        heights.push_back(row.height);
+    }
+    if (m_linkAlarm) {
+        heights.push_back(monitor::kLinkAlarmSize + 12);
+    }
+    return heights;
 }
 
 void MessageTableModel::blink(bool phase)
 {
     m_phase = phase;
     // Only the rows of blinking messages change; runs of them are drawn again together.
-    const int count = static_cast<int>(m_rows.size());
+    const int count = rowCount();
     for (int first = 0; first < count;) {
         if (!blinks(first)) {
             ++first;
@@ -115,13 +155,16 @@ const monitor::TMonitorData* MessageTableModel::messageOf(int row) const
 
 bool MessageTableModel::blinks(int row) const
 {
+    if (row == linkAlarmRow()) {
+        return true;
+    }
     const monitor::TMonitorData* m = messageOf(row);
     return m != nullptr && m->Blink;
 }
 
 int MessageTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
 }
 
 int MessageTableModel::columnCount(const QModelIndex& parent) const
@@ -131,8 +174,11 @@ int MessageTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant MessageTableModel::data(const QModelIndex& index, int role) const
 {
-    const monitor::TMonitorData* message = index.isValid() ? messageOf(index.row()) : nullptr;
-    if (message == nullptr) {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const monitor::TMonitorData* message = messageOf(index.row());
+    if (message == nullptr && index.row() != linkAlarmRow()) {
         return {};
     }
     const Shown& shown = m_shown[static_cast<std::size_t>(index.row())];
@@ -140,12 +186,19 @@ QVariant MessageTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return index.column() == Tick ? QVariant() : QVariant(shown.texts[static_cast<std::size_t>(index.column())]);
     case Qt::CheckStateRole:
-        return index.column() == Tick ? QVariant(message->Marked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        // The link-lost alarm has no tick box: only the link's return clears it.
+        if (index.column() != Tick || message == nullptr) {
+            return {};
+        }
+        return message->Marked ? Qt::Checked : Qt::Unchecked;
     case Qt::BackgroundRole:
     case Qt::ForegroundRole: {
         const monitor::ShownColours& colours = shown.colours[m_phase ? 1 : 0];
         return rgb(role == Qt::BackgroundRole ? colours.background : colours.text);
     }
+    case Qt::ToolTipRole:
+        // A text the column cuts short reads whole under the pointer.
+        return index.column() == Text ? QVariant(shown.texts[Text]) : QVariant();
     case Qt::FontRole:
         return shown.font;
     default:
@@ -195,9 +248,21 @@ MessageGrid::MessageGrid(MessageTableModel* model, QWidget* parent)
 
 void MessageGrid::applyRowHeights()
 {
-    const auto& rows = m_model->rows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        verticalHeader()->resizeSection(static_cast<int>(r), rows[r].height);
+    const std::vector<int> heights = m_model->rowHeights();
+    for (std::size_t r = 0; r < heights.size(); ++r) {
+        verticalHeader()->resizeSection(static_cast<int>(r), heights[r]);
+    }
+}
+
+void MessageGrid::fitTextOf(int row)
+{
+    const QModelIndex cell = m_model->index(row, MessageTableModel::Text);
+    const QFont font = m_model->data(cell, Qt::FontRole).value<QFont>();
+    const int needed = QFontMetrics(font).horizontalAdvance(m_model->data(cell, Qt::DisplayRole).toString()) + 12;
+    const int room = viewport()->width() - columnWidth(MessageTableModel::Tick) -
+                     columnWidth(MessageTableModel::Number) - sizeHintForColumn(MessageTableModel::Activated);
+    if (columnWidth(MessageTableModel::Text) < needed) {
+        setColumnWidth(MessageTableModel::Text, std::max(columnWidth(MessageTableModel::Text), std::min(needed, room)));
     }
 }
 

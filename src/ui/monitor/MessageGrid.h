@@ -7,6 +7,8 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <array>
+#include <chrono>
+#include <optional>
 #include <vector>
 
 namespace vorbix::ui {
@@ -38,7 +40,17 @@ public:
     // The tick boxes drawn again after a mark changed.
     void marksChanged();
 
+    // The rows of the active messages; the link-lost alarm is not among them.
     const std::vector<monitor::ActiveRow>& rows() const { return m_rows; }
+
+    // The link-lost alarm: a row of its own after the messages, with the program's text, no number
+    // and no tick box (nothing acknowledges it), red and blinking, until the link is back.
+    void showLinkAlarm(const QString& text, std::chrono::system_clock::time_point since);
+    void clearLinkAlarm();
+    // Its row in the table; -1 when the link is well.
+    int linkAlarmRow() const { return m_linkAlarm ? static_cast<int>(m_rows.size()) : -1; }
+    // The height of each row of the table, the alarm's included.
+    std::vector<int> rowHeights() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -48,6 +60,7 @@ public:
 private:
     const monitor::TMonitorData* messageOf(int row) const;
     bool blinks(int row) const;
+    void addLinkAlarmRow();
 
     const monitor::TMonitor& m_setup;
     const monitor::Reception& m_reception;
@@ -60,7 +73,13 @@ private:
         QFont font;
         std::array<QString, ColumnCount> texts;
     };
-    std::vector<Shown> m_shown; // one per row
+    std::vector<Shown> m_shown; // one per row, the alarm's last
+    struct LinkAlarm
+    {
+        QString text;
+        std::chrono::system_clock::time_point since;
+    };
+    std::optional<LinkAlarm> m_linkAlarm;
     bool m_phase = false;
 };
 
@@ -76,6 +95,9 @@ public:
     MessageTableModel& table() const { return *m_model; }
     // After a refresh: each row as high as its message's text size + 12.
     void applyRowHeights();
+    // Widens the text column, when it is narrower, so that the text of `row` shows whole; the
+    // times of activation keep their room.
+    void fitTextOf(int row);
 
 signals:
     void tickPressed(int row);

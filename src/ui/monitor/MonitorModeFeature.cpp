@@ -51,6 +51,7 @@ MonitorModeFeature::~MonitorModeFeature()
         delete formOf(m);
         m.Popup = nullptr;
     }
+    delete m_linkPopup;
 }
 
 void MonitorModeFeature::buildPanel()
@@ -70,9 +71,13 @@ void MonitorModeFeature::buildPanel()
     m_deactive->setObjectName(QStringLiteral("MessageClearButton"));
     m_exit = new QPushButton(QStringLiteral("Exit"), strip);
     m_exit->setObjectName(QStringLiteral("MonitorEndButton"));
+    m_silence = new QPushButton(QStringLiteral("Silence"), strip);
+    m_silence->setObjectName(QStringLiteral("MessageSilenceButton"));
     row->addWidget(m_selectAll);
     row->addSpacing(12);
     row->addWidget(m_deactive);
+    row->addSpacing(12);
+    row->addWidget(m_silence);
     row->addStretch(1);
     row->addWidget(m_exit);
 
@@ -86,6 +91,7 @@ void MonitorModeFeature::buildPanel()
     connect(m_selectAll, &QCheckBox::clicked, this, &MonitorModeFeature::MessageClearBox1Click);
     connect(m_deactive, &QPushButton::clicked, this, &MonitorModeFeature::MessageClearButtonClick);
     connect(m_exit, &QPushButton::clicked, this, &MonitorModeFeature::MonitorEndButtonClick);
+    connect(m_silence, &QPushButton::clicked, this, &MonitorModeFeature::Silence);
     connect(m_grid, &MessageGrid::tickPressed, this, [this](int tickedRow) {
         if (m_reception->TickRow(tickedRow)) {
             m_selectAll->setChecked(m_reception->selectAllTicked());
@@ -105,7 +111,7 @@ monitor::ReceptionHooks MonitorModeFeature::hooks()
     h.openPopup = [this](int position, const monitor::TSlot& slot) { openPopup(position, slot); };
     h.reshowPopup = [this](int position) { reshowPopup(position); };
     h.closePopup = [this](int position) { closePopup(position); };
-    h.changed = [this](const monitor::Change& change) { journal(change); };
+    h.changed = [this](const monitor::Change& change) { changed(change); };
     return h;
 }
 
@@ -113,6 +119,10 @@ void MonitorModeFeature::connectActions(MainActions& actions)
 {
     if (QAction* action = actions.action(QStringLiteral("MenuMonitor"))) {
         connect(action, &QAction::triggered, this, &MonitorModeFeature::MenuMonitorClick);
+    }
+    m_silenceAction = actions.action(QStringLiteral("MenuSilence"));
+    if (m_silenceAction != nullptr) {
+        connect(m_silenceAction, &QAction::triggered, this, &MonitorModeFeature::Silence);
     }
 }
 
@@ -122,6 +132,7 @@ void MonitorModeFeature::applyLanguage(const PopisType& lang)
     m_selectAll->setText(fromCp(LangText(lang, lang::kMonitorSelectAll)));
     m_deactive->setText(fromCp(LangText(lang, lang::kMonitorDeactiveButton)));
     m_exit->setText(fromCp(LangText(lang, lang::kMonitorExit)));
+    m_silence->setText(fromCp(LangText(lang, lang::kMonitorSilence)));
     m_model->headerDataChanged(Qt::Horizontal, 0, MessageTableModel::ColumnCount - 1);
 }
 
@@ -176,6 +187,10 @@ void MonitorModeFeature::MenuMonitorClick()
         setModeControls(true);
         m_blinkTimer.start();
         MessageGridRefresh();
+        // On-line mode was already waiting for a lost link: the console must say so at once.
+        if (!m_linkAnswering) {
+            m_reception->LinkLost(LangText(shell().lang(), lang::kMonitorLinkLost));
+        }
         shell().RefreshStatus();
         return;
     }
@@ -189,6 +204,11 @@ void MonitorModeFeature::MenuMonitorClick()
     }
     setModeControls(false);
     m_blinkTimer.stop();
+    // Without on-line mode nothing watches the link: the alarm's window goes, its row waits (hidden)
+    // for the link to answer at the next start.
+    if (!state.OnLine && m_linkPopup != nullptr) {
+        m_linkPopup->hide();
+    }
     shell().RefreshStatus();
 }
 
@@ -198,6 +218,9 @@ void MonitorModeFeature::setModeControls(bool monitorMode)
         shell().enterMonitorLayout();
     } else {
         shell().leaveMonitorLayout();
+    }
+    if (m_silenceAction != nullptr) {
+        m_silenceAction->setEnabled(monitorMode);
     }
 }
 
@@ -222,6 +245,13 @@ void MonitorModeFeature::MessageClearButtonClick()
     MessageGridRefresh();
 }
 
+void MonitorModeFeature::Silence()
+{
+    if (inMonitorMode()) {
+        m_reception->Silence();
+    }
+}
+
 void MonitorModeFeature::MessageGridRefresh()
 {
     m_model->setFontName(fromCp(shell().settings().MonitorFont));
@@ -239,6 +269,46 @@ void MonitorModeFeature::ReceiveStatus(const QString& txCode, const QString& but
     m_reception->Prijem(toCp(txCode), toCp(buttonCode.left(1))[0]);
     MessageGridRefresh();
     raisePopups();
+}
+
+void MonitorModeFeature::ReceiverLinkChanged(bool answering)
+{
+    m_linkAnswering = answering;
+    if (answering) {
+        m_reception->LinkRestored(LangText(shell().lang(), lang::kMonitorLinkRestored));
+    } else if (inMonitorMode()) {
+        m_reception->LinkLost(LangText(shell().lang(), lang::kMonitorLinkLost));
+    }
+}
+
+void MonitorModeFeature::showLinkAlarm(const monitor::Change& change)
+{
+    m_model->setFontName(fromCp(shell().settings().MonitorFont));
+    m_model->showLinkAlarm(fromCp(change.text), change.time);
+    m_grid->fitTextOf(m_model->linkAlarmRow());
+    m_grid->scrollToBottom();
+    if (m_linkPopup == nullptr) {
+        m_linkPopup = new TMonitorMessageForm(shell().mainWindow());
+    }
+    m_linkPopup->present(QStringLiteral("Vorbix"), fromCp(change.text),
+                         monitor::linkAlarmLook(shell().settings().MonitorFont), QString());
+    m_linkPopup->show();
+    // Where the next message's window would stand: no event can open one while the link is lost.
+    updateWorkArea();
+    const monitor::TSlot slot = m_reception->freeSlot();
+    m_linkPopup->move(m_workAreaOrigin + QPoint(slot.Left, slot.Top));
+    m_linkPopup->raise();
+    bringToFront();
+}
+
+void MonitorModeFeature::clearLinkAlarm()
+{
+    m_model->clearLinkAlarm();
+    if (m_linkPopup != nullptr) {
+        m_linkPopup->hide();
+        m_linkPopup->deleteLater();
+        m_linkPopup = nullptr;
+    }
 }
 
 void MonitorModeFeature::updateWorkArea()
@@ -321,9 +391,17 @@ void MonitorModeFeature::closeTransients()
     }
 }
 
-void MonitorModeFeature::journal(const monitor::Change& change)
+void MonitorModeFeature::changed(const monitor::Change& change)
 {
-    m_journal->append(change, change.kind == monitor::ChangeKind::Acknowledge ? m_user : std::string());
+    // The operator's own acts name the operator.
+    const bool byOperator =
+        change.kind == monitor::ChangeKind::Acknowledge || change.kind == monitor::ChangeKind::Silence;
+    m_journal->append(change, byOperator ? m_user : std::string());
+    if (change.kind == monitor::ChangeKind::LinkLost) {
+        showLinkAlarm(change);
+    } else if (change.kind == monitor::ChangeKind::LinkRestored) {
+        clearLinkAlarm();
+    }
 }
 
 void MonitorModeFeature::BlinkTimerTimer()
@@ -337,6 +415,10 @@ void MonitorModeFeature::BlinkTimerTimer()
             const monitor::MessageLook look = m_setup->NastavPismo(static_cast<int>(p), shell().settings().MonitorFont);
             form->setColours(monitor::shownColours(look, m_setup->BlinkPhase));
         }
+    }
+    if (m_linkPopup != nullptr) {
+        m_linkPopup->setColours(
+            monitor::shownColours(monitor::linkAlarmLook(shell().settings().MonitorFont), m_setup->BlinkPhase));
     }
 }
 

@@ -40,6 +40,9 @@ public:
     QCheckBox* selectAllBox() const { return m_selectAll; }
     QPushButton* deactiveButton() const { return m_deactive; }
     QPushButton* exitButton() const { return m_exit; }
+    QPushButton* silenceButton() const { return m_silence; }
+    // The pop-up window of the link-lost alarm; null while the link is well.
+    TMonitorMessageForm* linkPopup() const { return m_linkPopup; }
     // The pop-up window of the message at `position`; null when it has none.
     TMonitorMessageForm* popupOf(int position) const;
     bool inMonitorMode() const;
@@ -59,6 +62,8 @@ public:
     void MonitorEndButtonClick();
     void MessageClearBox1Click(bool ticked);
     void MessageClearButtonClick();
+    // "Silence": the alarm sound stops; every message (and the link-lost alarm) stays.
+    void Silence();
     void MessageGridRefresh();
     // One blink step of the table and the pop-up windows.
     void BlinkTimerTimer();
@@ -68,6 +73,9 @@ public slots:
     // A status record of on-line mode; switches messages while monitor mode is on.
     void ReceiveStatus(const QString& txCode, const QString& buttonCode, bool lowBatt, bool inReceiver,
                        const QDateTime& time);
+    // The receiver stopped answering on-line, or answers again. A loss in monitor mode (or one that
+    // monitor mode finds when it begins) is an alarm; the return clears it.
+    void ReceiverLinkChanged(bool answering);
 
 signals:
     void loginNeeded();
@@ -82,7 +90,9 @@ private:
     void closePopup(int position);
     void bringToFront();
     void closeTransients();
-    void journal(const monitor::Change& change);
+    void changed(const monitor::Change& change);
+    void showLinkAlarm(const monitor::Change& change);
+    void clearLinkAlarm();
     void setModeControls(bool monitorMode);
     void raisePopups();
     void updateWorkArea();
@@ -95,6 +105,11 @@ private:
     QCheckBox* m_selectAll = nullptr;
     QPushButton* m_deactive = nullptr;
     QPushButton* m_exit = nullptr;
+    QPushButton* m_silence = nullptr;
+    QAction* m_silenceAction = nullptr;
+    TMonitorMessageForm* m_linkPopup = nullptr;
+    // The last the on-line session said of the link (true until it says otherwise).
+    bool m_linkAnswering = true;
     QTimer m_blinkTimer;
     QPoint m_workAreaOrigin;
     std::string m_user;

@@ -156,6 +156,7 @@ bool OnlineFeature::StartOnline()
     }
     link.setKeepAliveSuspended(true);
     applyOnlineState(true);
+    emit receiverLinkChanged(true);
     if (!link.leaseHeld()) {
         actions->UnlockCommCommands();
     }
@@ -255,12 +256,14 @@ void OnlineFeature::showLinkState(int state, int attempt)
     switch (static_cast<online::LinkState>(state)) {
     case online::LinkState::Lost:
         shell().showLinkNote(tr("Link lost"));
+        emit receiverLinkChanged(false);
         break;
     case online::LinkState::Reconnecting:
         shell().showLinkNote(tr("Link lost - reconnecting (%1)").arg(attempt));
         break;
     case online::LinkState::Restored:
         shell().showLinkNote(QString());
+        emit receiverLinkChanged(true);
         break;
     }
 }

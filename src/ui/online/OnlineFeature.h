@@ -58,6 +58,9 @@ signals:
                         const QDateTime& time);
     // A transmitter was received (serial digits, button code): the record views may select it.
     void lastTransmitterShown(const QString& serial, const QString& button);
+    // The receiver stopped answering on-line (false), or answers again after a loss or at the start
+    // of on-line mode (true).
+    void receiverLinkChanged(bool answering);
     // Add of the panel: the transmitter and button it shows go into the first free slot.
     void addTransmitterRequested(const QString& transmitter, const QString& button);
 

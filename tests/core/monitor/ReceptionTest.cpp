@@ -191,8 +191,12 @@ TEST_F(ReceptionTest, PopupsFillTheBottomRowThenTheRowsAboveAndReuseFreedSlots)
     }
     EXPECT_EQ(popups, (std::vector<std::string>{"open 0 at 10,850", "open 1 at 210,850", "open 2 at 410,850",
                                                 "open 3 at 10,700"}));
+    // The link alarm's window takes the place the next window would, without holding it.
+    const auto at = [](const TSlot& slot) { return std::pair(slot.Left, slot.Top); };
+    EXPECT_EQ(at(reception.freeSlot()), std::pair(210, 700));
     deactivate(2);
     EXPECT_EQ(popups.back(), "close 1");
+    EXPECT_EQ(at(reception.freeSlot()), std::pair(210, 850));
     activate(5);
     EXPECT_EQ(popups.back(), "open 4 at 210,850");
     EXPECT_EQ(monitor.Slots.size(), 4u);
@@ -290,7 +294,8 @@ TEST_F(ReceptionTest, ALostLinkIsReportedOnceAndItsReturnClearsItWhileSilenceKee
     EXPECT_FALSE(reception.linkLost());
     EXPECT_EQ(changes, (std::vector<std::string>{"activate 1 order 1 X200001/1", "link-lost 0 order 0",
                                                  "silence 0 order 0", "link-restored 0 order 0"}));
-    EXPECT_EQ(sounds.back(), SoundRequest{});
+    // The loss sounds the alarm over the permanent one; silence stops it and the return plays nothing.
+    EXPECT_EQ(sounds, (std::vector<SoundRequest>{{5, ""}, {4, ""}, {0, ""}}));
     EXPECT_EQ(activeNumbers(), std::vector<int>{1});
 }
 

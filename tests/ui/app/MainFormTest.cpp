@@ -178,7 +178,7 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
               QStringLiteral("MenuUndo MenuRedo - MenuAdd MenuEdit MenuDelete - MenuFind MenuFindNext - MenuCut "
                              "MenuCopy MenuPaste"));
     EXPECT_EQ(names("MCommunication"), QStringLiteral("MenuUpload MenuDownload - MenuLogin MenuPassChange - "
-                                                      "MenuOnline MenuMonitor - MenuQTXLogger"));
+                                                      "MenuOnline MenuMonitor MenuSilence - MenuQTXLogger"));
     EXPECT_EQ(names("MSettings"), QStringLiteral("MenuAppSetup MenuCommSetup"));
     EXPECT_EQ(names("MHelp"), QStringLiteral("MenuIndex MenuAbout"));
 
@@ -204,6 +204,7 @@ TEST_F(MainFormFixture, MenusHoldTheirItemsInOrder)
         {"MenuDownload", QKeySequence(Qt::Key_F11)},
         {"MenuLogin", QKeySequence(Qt::Key_F9)},
         {"MenuMonitor", QKeySequence(Qt::CTRL | Qt::Key_F12)},
+        {"MenuSilence", QKeySequence(Qt::CTRL | Qt::Key_M)},
     };
     for (const auto& [name, keys] : shortcuts) {
         EXPECT_EQ(form->actions()->action(QString::fromLatin1(name))->shortcut(), keys) << name;

@@ -8,9 +8,11 @@
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 #include "ui/app/MainActions.h"
+#include "ui/app/SoundPlayer.h"
 #include "ui/app/TMainForm.h"
 #include "ui/monitor/MessageGrid.h"
 #include "ui/monitor/TMonitorMessageForm.h"
+#include "ui/online/OnlineFeature.h"
 #include "ui/online/OnlinePanel.h"
 #include "ui/widgets/Dialogs.h"
 
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
 #include <filesystem>
 #include <functional>
@@ -101,6 +104,14 @@ protected:
     {
         return form->actions()->menu(QString::fromLatin1(name))->menuAction()->isEnabled();
     }
+    bool actionEnabled(const char* name) { return form->actions()->action(QString::fromLatin1(name))->isEnabled(); }
+    // The main window's keys reach their commands only in the active window.
+    void key(QKeyCombination keys)
+    {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers());
+    }
 
     test::TempFolder folder;
     std::unique_ptr<rxsim::test::SimProcess> sim;
@@ -121,14 +132,19 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
     EXPECT_TRUE(test::onlinePanelOf(*form)->isHidden());
     EXPECT_TRUE(form->actions()->toolBar()->isHidden());
     EXPECT_FALSE(menuEnabled("MFile"));
-    EXPECT_FALSE(menuEnabled("MCommunication"));
     EXPECT_TRUE(menuEnabled("MHelp"));
-    EXPECT_FALSE(form->actions()->action(QStringLiteral("MenuCommSetup"))->isEnabled());
     EXPECT_TRUE(mode().blinkTimer().isActive());
 
     // Activation: a row and the pop-up window at the first slot, bottom left of the work area.
     press("0100001", "1");
     ASSERT_TRUE(test::waitUntil([&] { return activeNumbers() == std::vector<int>{1}; }));
+    // The status read locked and unlocked the communication commands: the layout keeps them out of reach.
+    EXPECT_TRUE(menuEnabled("MCommunication"));
+    for (const char* name : {"MenuCommSetup", "MenuDownload", "MenuUpload", "MenuLogin", "MenuOnline"}) {
+        EXPECT_FALSE(actionEnabled(name)) << name;
+    }
+    EXPECT_TRUE(actionEnabled("MenuMonitor"));
+    EXPECT_TRUE(actionEnabled("MenuSilence"));
     ui::TMonitorMessageForm* popup = mode().popupOf(0);
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->isVisible());
@@ -161,6 +177,8 @@ TEST_F(MonitorModeTest, EnterWithLoginAndOnlineAlarmAcknowledgeAndLeaveWithExit)
     EXPECT_FALSE(test::pageControlOf(*form)->isHidden());
     EXPECT_FALSE(form->actions()->toolBar()->isHidden());
     EXPECT_TRUE(menuEnabled("MFile"));
+    EXPECT_TRUE(actionEnabled("MenuDownload"));
+    EXPECT_FALSE(actionEnabled("MenuSilence"));
     EXPECT_FALSE(mode().blinkTimer().isActive());
     EXPECT_FALSE(form->state().OnLine);
 
@@ -211,4 +229,65 @@ TEST_F(MonitorModeTest, AnAlarmClosesOurOwnMenuThatWouldHideIt)
     mode().reception().Prijem("0100002", '1');
     EXPECT_FALSE(menu.isVisible());
     EXPECT_EQ(mode().setup().ActiveCount, 1);
+}
+
+TEST_F(MonitorModeTest, ALostLinkIsAnAlarmUntilItIsBackSilenceStopsTheSoundAndTheCommandLeavesMessagesActive)
+{
+    online::OnlineTimings timings;
+    timings.timeScale = 0.1; // reconnect attempts after 0.1, 0.3, 0.8, 1.8 s
+    form->feature<ui::OnlineFeature>()->setTimings(timings);
+    form->actions()->action(QStringLiteral("MenuMonitor"))->trigger();
+    ASSERT_TRUE(mode().inMonitorMode());
+    press("0100002", "1");
+    ASSERT_TRUE(test::waitUntil([&] { return activeNumbers() == std::vector<int>{2}; }));
+
+    // The gateway refuses connections for a while.
+    ASSERT_TRUE(command("drop 1500").starts_with("OK"));
+    ui::MessageTableModel& table = mode().grid().table();
+    ASSERT_TRUE(test::waitUntil([&] { return table.linkAlarmRow() >= 0; }, 15));
+    const int row = table.linkAlarmRow();
+    EXPECT_EQ(row, 1) << "after the message activated before";
+    const QString text = QStringLiteral("The link to the receiver is lost; no alarm can arrive");
+    EXPECT_EQ(table.data(table.index(row, ui::MessageTableModel::Text), Qt::DisplayRole).toString(), text);
+    EXPECT_FALSE(table.data(table.index(row, ui::MessageTableModel::Tick), Qt::CheckStateRole).isValid());
+    const auto background = [&](bool phase) {
+        table.blink(phase);
+        return table.data(table.index(row, ui::MessageTableModel::Text), Qt::BackgroundRole).value<QColor>().rgb() &
+               0xFFFFFF;
+    };
+    EXPECT_EQ(background(false), 0xFF0000u) << "red";
+    EXPECT_EQ(background(true), 0x000000u) << "blinking";
+    ASSERT_NE(mode().linkPopup(), nullptr);
+    EXPECT_TRUE(mode().linkPopup()->isVisible());
+    EXPECT_EQ(mode().linkPopup()->TextLabel->text(), text);
+    EXPECT_EQ(form->sounds().requestedCode(), 4) << "the Alarm sound";
+
+    // Silence, by its key: the sound stops, the message and the alarm stay. Ticking the alarm's row
+    // and Deactive do not clear it.
+    key(Qt::CTRL | Qt::Key_M);
+    EXPECT_EQ(form->sounds().requestedCode(), 0);
+    emit mode().grid().tickPressed(row + 1);
+    mode().deactiveButton()->click();
+    EXPECT_EQ(activeNumbers(), std::vector<int>{2});
+    EXPECT_EQ(table.linkAlarmRow(), row);
+
+    // The link comes back: the alarm and its window go by themselves.
+    ASSERT_TRUE(test::waitUntil([&] { return table.linkAlarmRow() < 0; }, 30));
+    EXPECT_EQ(mode().linkPopup(), nullptr);
+    EXPECT_EQ(activeNumbers(), std::vector<int>{2});
+    const std::string journal = folder.read("MonitorJournal.csv");
+    const std::size_t lost = journal.find(",link-lost,0," + text.toStdString());
+    const std::size_t silence = journal.find(",silence,");
+    const std::size_t restored = journal.find(",link-restored,0,The link to the receiver is restored");
+    ASSERT_NE(restored, std::string::npos) << journal;
+    EXPECT_LT(lost, silence) << journal;
+    EXPECT_LT(silence, restored) << journal;
+
+    // Ctrl+F12 leaves monitor mode and keeps the message active for its return.
+    key(Qt::CTRL | Qt::Key_F12);
+    EXPECT_FALSE(mode().inMonitorMode());
+    EXPECT_EQ(mode().setup().ActiveCount, 1);
+    key(Qt::CTRL | Qt::Key_F12);
+    ASSERT_TRUE(mode().inMonitorMode());
+    EXPECT_EQ(activeNumbers(), std::vector<int>{2});
 }
