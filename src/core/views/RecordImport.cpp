@@ -170,6 +170,28 @@ private:
     const csv::Record& m_row;
 };
 
+// A function name as the shown language has it: a name the dialog does not offer but another
+// language's function file has takes the shown file's name at the same place in the list.
+std::string shownFunctionName(const std::string& name, const std::vector<std::string>& offered,
+                              const model::TRxFnc& shown, const ImportSetup& setup)
+{
+    if (name.empty() || std::find(offered.begin(), offered.end(), name) != offered.end()) {
+        return name;
+    }
+    for (const ViewContext& other : setup.otherTitles) {
+        if (!other.functions || other.functions == &shown) {
+            continue;
+        }
+        const std::vector<std::string>& names = other.functions->FuncNames;
+        const auto found = std::find(names.begin(), names.end(), name);
+        const auto index = static_cast<std::size_t>(found - names.begin());
+        if (found != names.end() && index < shown.FuncNames.size()) {
+            return shown.FuncNames[index];
+        }
+    }
+    return name;
+}
+
 // The record dialog filled from one row and accepted: false with the reason when a rule refuses
 // it. `base` is the slot's record (cleared for a new one).
 bool editFromRow(const RowCells& cells, const model::TData& base, const model::TDevice& device,
@@ -248,7 +270,8 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
 
     // One function and time (Single), or a function and time per relay (Multi).
     const auto takeFunction = [&](int functionCode, int timeCode) {
-        if (const std::string name = cells.text(functionCode); !name.empty()) {
+        if (const std::string name = shownFunctionName(cells.text(functionCode), c.funkceItems, functions, setup);
+            !name.empty()) {
             if (std::find(c.funkceItems.begin(), c.funkceItems.end(), name) == c.funkceItems.end()) {
                 reason = cells.title(functionCode) + ": \"" + name + "\" is not a function of this receiver";
                 return false;
@@ -303,7 +326,9 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         const bool functionColumn =
             columnCode == code::Function ||
             (columnCode > code::RelayFunctionBase && columnCode <= code::RelayFunctionBase + kMaxRelayColumns);
-        const std::string given = functionColumn ? cells.text(columnCode) : std::string();
+        const std::string given = functionColumn
+                                      ? shownFunctionName(cells.text(columnCode), functions.FuncNames, functions, setup)
+                                      : std::string();
         if (given.empty()) {
             continue;
         }

@@ -1,5 +1,6 @@
 #include "tools/vorbixctl/RecordFileCommands.h"
 
+#include "core/app/ImportLanguages.h"
 #include "core/app/Language.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
@@ -49,20 +50,6 @@ bool parseImportOptions(const std::vector<std::string>& args, ImportOptions& opt
     return !options.dataFile.empty() && !options.csvFile.empty() && !options.output.empty();
 }
 
-// The titles of the languages other than the one shown, so that a file exported in either reads.
-std::vector<PopisType> otherLanguages(const std::string& programFolder, const std::string& shown)
-{
-    std::vector<PopisType> languages;
-    for (const char* code : {"US", "CZ"}) {
-        PopisType table;
-        std::string error;
-        if (code != shown && app::LoadLanguage(programFolder, code, table, error)) {
-            languages.push_back(std::move(table));
-        }
-    }
-    return languages;
-}
-
 } // namespace
 
 int runImport(const std::string& programFolder, const std::vector<std::string>& args)
@@ -90,15 +77,8 @@ int runImport(const std::string& programFolder, const std::vector<std::string>& 
 
     views::ImportSetup setup;
     setup.context = folder.context;
-    const std::vector<PopisType> others = otherLanguages(programFolder, folder.languageCode);
-    for (const PopisType& other : others) {
-        views::ViewContext titles = folder.context;
-        titles.lang = &other;
-        for (int i = 0; i < 5; ++i) {
-            titles.userTitles[static_cast<std::size_t>(i)] = LangText(other, lang::kFirstUserTitle + i);
-        }
-        setup.otherTitles.push_back(titles);
-    }
+    app::OtherLanguages others;
+    app::addOtherLanguages(setup, programFolder, folder.languageCode, folder.loaded.Device.Model, others);
     setup.typesLoaded = model::LoadTxTypes(programFolder, setup.types, folder.lang, nullptr);
 
     views::ImportReport report;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ImportLanguages.h"
 #include "core/model/TDataSet.h"
 #include "core/views/RecordImport.h"
 #include "core/views/TFinder.h"
@@ -102,10 +103,10 @@ private:
     bool saveForClose();
     void syncState();
     void updateImportCsv();
-    // The import's checks for the records shown: the file view's titles in the language shown and
-    // in the other shipped language, and the transmitter types. `otherLanguages` keeps the titles'
-    // texts alive.
-    views::ImportSetup importSetup(std::vector<PopisType>& otherLanguages) const;
+    // The import's checks for the records shown: the file view's titles and function names in the
+    // language shown and in the other shipped language, and the transmitter types.
+    // `otherLanguages` keeps the other language's texts alive.
+    views::ImportSetup importSetup(app::OtherLanguages& otherLanguages) const;
     void showError(const std::string& message);
     bool loggedIn() const;
     RecordGrid* activeRecordGrid() const;

@@ -1,4 +1,5 @@
 // The File menu's data-file commands and their unsaved-changes questions.
+#include "core/app/ImportLanguages.h"
 #include "core/app/Language.h"
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
@@ -179,28 +180,12 @@ void RecordViewsFeature::MenuImport()
     }
 }
 
-views::ImportSetup RecordViewsFeature::importSetup(std::vector<PopisType>& otherLanguages) const
+views::ImportSetup RecordViewsFeature::importSetup(app::OtherLanguages& otherLanguages) const
 {
     views::ImportSetup setup;
     setup.context = m_views->context();
-    // A file exported while the program spoke the other language reads as well.
-    otherLanguages.clear();
-    otherLanguages.reserve(2);
-    for (const char* code : {"US", "CZ"}) {
-        PopisType table;
-        std::string error;
-        if (code != shell().settings().Language && app::LoadLanguage(shell().programFolder(), code, table, error)) {
-            otherLanguages.push_back(std::move(table));
-        }
-    }
-    for (const PopisType& other : otherLanguages) {
-        views::ViewContext titles = setup.context;
-        titles.lang = &other;
-        for (int i = 0; i < 5; ++i) {
-            titles.userTitles[static_cast<std::size_t>(i)] = LangText(other, lang::kFirstUserTitle + i);
-        }
-        setup.otherTitles.push_back(titles);
-    }
+    app::addOtherLanguages(setup, shell().programFolder(), shell().settings().Language,
+                           shell().records().memory.Device.Model, otherLanguages);
     setup.typesLoaded = model::LoadTxTypes(shell().programFolder(), setup.types, shell().lang(), nullptr);
     return setup;
 }
@@ -232,7 +217,7 @@ void RecordViewsFeature::MenuImportCsv()
         refuse(QString::fromStdString(error));
         return;
     }
-    std::vector<PopisType> otherLanguages;
+    app::OtherLanguages otherLanguages;
     const views::ImportSetup setup = importSetup(otherLanguages);
     model::ReceiverMemory& memory = shell().records().memory;
     views::ImportReport report;

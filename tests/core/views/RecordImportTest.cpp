@@ -127,6 +127,26 @@ TEST_F(RecordImportTest, EveryRowIsCheckedAndOnlyGoodRowsChangeTheDataSet)
     EXPECT_TRUE(changedRecords(original, loaded.Records).empty());
 }
 
+TEST_F(RecordImportTest, AFunctionNamedInTheOtherLanguageIsTheSameFunction)
+{
+    // A file exported while the program spoke Czech, read while it speaks English.
+    model::TRxFnc czechFunctions;
+    czechFunctions.Folder = VORBIX_DATA_DIR;
+    czechFunctions.FileName = model::TRxFnc::functionFileName(VORBIX_DATA_DIR, "CZ");
+    ASSERT_TRUE(czechFunctions.LoadFunctions(loaded.Device.Model, &loaded.Device));
+    setup.otherTitles[0].functions = &czechFunctions;
+    const std::string file = "Position,Serial number,Button,Function\r\n"
+                             "1,x01388F,8,Vypnout\r\n" // Off
+                             "2,x0B934F,1,Nikdy\r\n";  // no function in either language
+    ImportReport report;
+    std::string error;
+    ASSERT_TRUE(check(file, report, error)) << error;
+    ASSERT_EQ(report.refused.size(), 1u) << report.refused[0].reason;
+    EXPECT_EQ(report.refused[0].line, 3) << report.refused[0].reason;
+    ASSERT_EQ(report.rows.size(), 1u) << report.unchanged;
+    EXPECT_EQ(functions.FuncNameOf(report.records[1].Function), "Off");
+}
+
 TEST_F(RecordImportTest, AFullReceiverRefusesNewRowsButTakesChanges)
 {
     loaded.Device.RecordCount = 12;
@@ -138,7 +158,7 @@ TEST_F(RecordImportTest, AFullReceiverRefusesNewRowsButTakesChanges)
                       "x01388F,8,1,Hall\n",
                       report, error))
         << error;
-    ASSERT_EQ(report.refused.size(), 1u);
+    ASSERT_EQ(report.refused.size(), 1u) << report.refused[0].reason;
     EXPECT_EQ(report.refused[0].line, 2);
     EXPECT_EQ(report.refused[0].reason, LangText(lang, vorbix::lang::kNoFreeSlot));
     EXPECT_EQ(report.toChange, 1);
@@ -163,7 +183,7 @@ TEST_F(RecordImportTest, RelayFunctionsMustAgreeWhereTheModelKeepsOneFunction)
                       "x054321,2,Timed,\"0:01,000\",Pulse,-\n",
                       report, error))
         << error;
-    ASSERT_EQ(report.refused.size(), 1u);
+    ASSERT_EQ(report.refused.size(), 1u) << report.refused[0].reason;
     EXPECT_EQ(report.refused[0].line, 3);
     EXPECT_NE(report.refused[0].reason.find("Function R1: the record would keep \"Pulse\""), std::string::npos)
         << report.refused[0].reason;
