@@ -59,8 +59,32 @@ inline constexpr const char* kAddedTexts[] = {
     "changed",                           // 349: Upload changes: a record with changed fields
     "Show the changes before an upload", // 350: Application setup: ask with the changes before every upload
     "Silence",                           // 351: Communication menu and monitor mode: stop the alarm sound
-    "The link to the receiver is lost; no alarm can arrive", // 352: monitor mode: the link-lost alarm
-    "The link to the receiver is restored",                  // 353: monitor mode: the journal's link-restored
+    "The link to the receiver is lost; no alarm can arrive",   // 352: monitor mode: the link-lost alarm
+    "The link to the receiver is restored",                    // 353: monitor mode: the journal's link-restored
+    "a text may not hold a line break or a control character", // 354: Import: a user text with a line break or control
+                                                               // character
+    "the receiver keeps only %1 characters", // 355: Import: a user text longer than the receiver keeps; %1 the count
+    "\"%1\" is not a whole number",          // 356: Import: the ID column; %1 the cell
+    "\"%1\" is not a transmitter type",      // 357: Import: the type column; %1 the cell
+    "\"%1\" is not a button code",           // 358: Import: the button column; %1 the cell
+    "\"%1\" is not a button code of the transmitter type", // 359: Import: a button the transmitter type lacks; %1 the
+                                                           // cell
+    "\"%1\" is not a function of this receiver",           // 360: Import: a function column; %1 the cell
+    "\"%1\" is not a time (m:ss,mmm)",                     // 361: Import: a time column; %1 the cell
+    "\"%1\" names a channel this receiver lacks",          // 362: Import: the channels column; %1 the cell
+    "this receiver has no relay %1", // 363: Import: a relay column beyond the model's relays; %1 the relay
+    "the record would keep \"%1\"",  // 364: Import: a function the record cannot keep as given; %1 what it keeps
+    "the record would keep \"%1\" (one function stands for all relays)", // 365: Import: the same for a relay's function
+                                                                         // column
+    "the file holds no title row",                                       // 366: Import: a file without rows
+    "the title row names no column of the file view", // 367: Import: a title row without a known column
+    "the row has %1 fields, the title row %2",        // 368: Import: a row longer than the title row
+    "\"%1\" is not a slot (1 to %2)",                 // 369: Import: the position column; %1 the cell, %2 the last slot
+    "slot %1 is already given by line %2",            // 370: Import: two rows for one slot
+    "a new record needs a serial number",             // 371: Import: a new record without a serial number
+    "the file is not a text file (it holds NUL bytes)",      // 372: Import: a binary file
+    "line %1: a quote is not closed by the end of the file", // 373: Import: a quote left open; %1 the line
+    "the file is empty",                                     // 374: Import: an empty file
 };
 constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 

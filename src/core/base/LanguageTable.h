@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,27 @@ inline const std::string& LangText(const PopisType& table, int n)
 {
     static const std::string empty;
     return n >= 0 && static_cast<std::size_t>(n) < table.size() ? table[static_cast<std::size_t>(n)] : empty;
+}
+
+// Text N with "%1", "%2" ... replaced by the values in order (a text of a newer program may lack
+// one, and its value is then left out; a value's own "%" is not read again).
+inline std::string LangFill(const PopisType& table, int n, std::initializer_list<std::string> values)
+{
+    const std::string& pattern = LangText(table, n);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t k = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9') {
+            if (k < values.size()) {
+                text += values.begin()[k];
+            }
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
 // An empty table, for windows that are shown before they are given the real one.

@@ -328,4 +328,27 @@ inline constexpr int kMonitorSilence = 351;      // the command that stops the a
 inline constexpr int kMonitorLinkLost = 352;     // the link-lost alarm of monitor mode
 inline constexpr int kMonitorLinkRestored = 353; // its return, in the alarm journal
 
+// Reasons an import gives; %1 and %2 are filled in.
+inline constexpr int kImportControlCharacter = 354;
+inline constexpr int kImportTextTooLong = 355;
+inline constexpr int kImportNotWhole = 356;
+inline constexpr int kImportNotType = 357;
+inline constexpr int kImportNotButton = 358;
+inline constexpr int kImportNotTypeButton = 359;
+inline constexpr int kImportNotFunction = 360;
+inline constexpr int kImportNotTime = 361;
+inline constexpr int kImportNoChannel = 362;
+inline constexpr int kImportNoRelay = 363;
+inline constexpr int kImportWouldKeep = 364;
+inline constexpr int kImportWouldKeepAll = 365;
+inline constexpr int kImportNoTitleRow = 366;
+inline constexpr int kImportNoKnownColumn = 367;
+inline constexpr int kImportTooManyFields = 368;
+inline constexpr int kImportNotSlot = 369;
+inline constexpr int kImportSlotTaken = 370;
+inline constexpr int kImportNeedsSerial = 371;
+inline constexpr int kCsvNotText = 372;
+inline constexpr int kCsvOpenQuote = 373;
+inline constexpr int kCsvEmpty = 374;
+
 } // namespace vorbix::lang

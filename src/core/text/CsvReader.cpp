@@ -1,5 +1,6 @@
 #include "core/text/CsvReader.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/text/Cp1250.h"
 
 #include <cstdint>
@@ -30,6 +31,13 @@ char separatorOf(std::string_view text)
 bool blankRecord(const Record& record)
 {
     return record.fields.size() == 1 && record.fields[0].empty();
+}
+
+// A reason in the language's words, or in English without a language.
+std::string reason(const PopisType* lang, int n, const char* english, const std::string& value = {})
+{
+    const PopisType fallback{english};
+    return lang ? LangFill(*lang, n, {value}) : LangFill(fallback, 0, {value});
 }
 
 } // namespace
@@ -81,11 +89,11 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-bool parse(std::string_view bytes, Content& content, std::string& error)
+bool parse(std::string_view bytes, Content& content, std::string& error, const PopisType* lang)
 {
     content = Content{};
     if (bytes.find('\0') != std::string_view::npos) {
-        error = "the file is not a text file (it holds NUL bytes)";
+        error = reason(lang, lang::kCsvNotText, "the file is not a text file (it holds NUL bytes)");
         return false;
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -150,14 +158,15 @@ bool parse(std::string_view bytes, Content& content, std::string& error)
         }
     }
     if (quoted) {
-        error = "line " + std::to_string(quoteLine) + ": a quote is not closed by the end of the file";
+        error = reason(lang, lang::kCsvOpenQuote, "line %1: a quote is not closed by the end of the file",
+                       std::to_string(quoteLine));
         return false;
     }
     if (!field.empty() || !record.fields.empty() || fieldWasQuoted) {
         endRecord();
     }
     if (records.empty()) {
-        error = "the file is empty";
+        error = reason(lang, lang::kCsvEmpty, "the file is empty");
         return false;
     }
     content.encoding = encoding;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/LanguageTable.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +33,10 @@ struct Content
     std::vector<Record> records; // blank lines left out; fields in code page 1250
 };
 
-// Reads the bytes of a CSV file. False with the reason in `error` (plain English) for an empty
-// file, a file with NUL bytes (not a text file) and a quote not closed by the end of the file;
-// `content` is then empty.
-[[nodiscard]] bool parse(std::string_view bytes, Content& content, std::string& error);
+// Reads the bytes of a CSV file. False with the reason in `error` for an empty file, a file with
+// NUL bytes (not a text file) and a quote not closed by the end of the file; `content` is then
+// empty. The reason is in the language of `lang` when one is given, else in English.
+[[nodiscard]] bool parse(std::string_view bytes, Content& content, std::string& error, const PopisType* lang = nullptr);
 
 // Whether the bytes are UTF-8 as a text file holds it: no overlong forms, no surrogates, nothing
 // beyond U+10FFFF.

@@ -1,5 +1,6 @@
 #include "core/views/RecordImport.h"
 
+#include "core/base/TextNumbers.h"
 #include "core/model/MemoryImage.h"
 #include "core/model/TRxFnc.h"
 #include "core/views/EditRules.h"
@@ -211,7 +212,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         if (cells.has(code::User1 + u)) {
             const std::string text = cells.text(code::User1 + u, true);
             if (hasControlCharacter(text)) {
-                reason = cells.title(code::User1 + u) + ": a text may not hold a line break or a control character";
+                reason = cells.title(code::User1 + u) + ": " + LangText(lang, lang::kImportControlCharacter);
                 return false;
             }
             c.user[static_cast<std::size_t>(u)] = text;
@@ -220,14 +221,15 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
     if (cells.has(code::User1) && model::keepsUserTextInExtra(device.Model)) {
         const std::string& text = c.user[0];
         if (model::userTextKept(device.Model, text, base.Extra.size()) != text) {
-            reason = cells.title(code::User1) + ": the receiver keeps only " +
-                     std::to_string(model::userTextCapacity(device.Model, base.Extra.size())) + " characters";
+            reason = cells.title(code::User1) + ": " +
+                     LangFill(lang, lang::kImportTextTooLong,
+                              {std::to_string(model::userTextCapacity(device.Model, base.Extra.size()))});
             return false;
         }
     }
     if (const std::string id = cells.text(code::ID); !id.empty()) {
         if (!parseWhole(id, c.id)) {
-            reason = cells.title(code::ID) + ": \"" + id + "\" is not a whole number";
+            reason = cells.title(code::ID) + ": " + LangFill(lang, lang::kImportNotWhole, {id});
             return false;
         }
     }
@@ -236,7 +238,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
     }
     if (const std::string type = cells.text(code::TxType); !type.empty() && type != c.typ) {
         if (type != "-" && typeIndexOf(state.types(), type) < 0) {
-            reason = cells.title(code::TxType) + ": \"" + type + "\" is not a transmitter type";
+            reason = cells.title(code::TxType) + ": " + LangFill(lang, lang::kImportNotType, {type});
             return false;
         }
         c.typ = type;
@@ -247,7 +249,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         std::transform(button.begin(), button.end(), button.begin(),
                        [](char ch) { return static_cast<char>(std::toupper(static_cast<unsigned char>(ch))); });
         if (button.size() != 1 || !std::isxdigit(static_cast<unsigned char>(button[0]))) {
-            reason = cells.title(code::Button) + ": \"" + button + "\" is not a button code";
+            reason = cells.title(code::Button) + ": " + LangFill(lang, lang::kImportNotButton, {button});
             return false;
         }
         c.btn = button;
@@ -256,8 +258,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         const model::TTx* type = state.shownType();
         for (std::size_t k = 0; type && type->HasButtons && k < 4; ++k) {
             if (c.btnTicked[k] && !c.btnVisible[k]) {
-                reason =
-                    cells.title(code::Button) + ": \"" + button + "\" is not a button code of the transmitter type";
+                reason = cells.title(code::Button) + ": " + LangFill(lang, lang::kImportNotTypeButton, {button});
                 return false;
             }
         }
@@ -273,7 +274,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         if (const std::string name = shownFunctionName(cells.text(functionCode), c.funkceItems, functions, setup);
             !name.empty()) {
             if (std::find(c.funkceItems.begin(), c.funkceItems.end(), name) == c.funkceItems.end()) {
-                reason = cells.title(functionCode) + ": \"" + name + "\" is not a function of this receiver";
+                reason = cells.title(functionCode) + ": " + LangFill(lang, lang::kImportNotFunction, {name});
                 return false;
             }
             c.funkce = name;
@@ -281,7 +282,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         }
         if (const std::string time = cells.text(timeCode); !time.empty() && time != "-" && c.timeEnabled) {
             if (!splitTimeText(time, c.time)) {
-                reason = cells.title(timeCode) + ": \"" + time + "\" is not a time (m:ss,mmm)";
+                reason = cells.title(timeCode) + ": " + LangFill(lang, lang::kImportNotTime, {time});
                 return false;
             }
         }
@@ -293,7 +294,7 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         }
         if (const std::string channels = cells.text(code::Channels); !channels.empty()) {
             if (!parseChannels(channels, device.Relays, c.chTicked)) {
-                reason = cells.title(code::Channels) + ": \"" + channels + "\" names a channel this receiver lacks";
+                reason = cells.title(code::Channels) + ": " + LangFill(lang, lang::kImportNoChannel, {channels});
                 return false;
             }
         }
@@ -303,7 +304,8 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
             const int functionCode = code::RelayFunctionBase + relay;
             if (relay > relays) {
                 if (!cells.text(functionCode).empty()) {
-                    reason = cells.title(functionCode) + ": this receiver has no relay " + std::to_string(relay);
+                    reason = cells.title(functionCode) + ": " +
+                             LangFill(lang, lang::kImportNoRelay, {std::to_string(relay)});
                     return false;
                 }
                 continue;
@@ -334,13 +336,14 @@ bool editFromRow(const RowCells& cells, const model::TData& base, const model::T
         }
         const std::string kept = userCellText(result, columnCode, setup.context);
         if (kept != given) {
-            reason = cells.title(columnCode) + ": the record would keep \"" + kept + "\"" +
-                     (columnCode == code::Function ? "" : " (one function stands for all relays)");
+            reason = cells.title(columnCode) + ": " +
+                     LangFill(lang, columnCode == code::Function ? lang::kImportWouldKeep : lang::kImportWouldKeepAll,
+                              {kept});
             return false;
         }
     }
     if (!button.empty() && result.Button != button) {
-        reason = cells.title(code::Button) + ": \"" + button + "\" is not a button code of the transmitter type";
+        reason = cells.title(code::Button) + ": " + LangFill(lang, lang::kImportNotTypeButton, {button});
         return false;
     }
     return true;
@@ -356,13 +359,13 @@ bool checkImport(const csv::Content& file, const model::TDevice& device, const m
     report.device = device;
     report.records = records;
     if (!setup.context.functions || file.records.empty()) {
-        error = "the file holds no title row";
+        error = LangText(lang, lang::kImportNoTitleRow);
         return false;
     }
     const std::vector<std::string>& titles = file.records.front().fields;
     const std::vector<int> codes = columnCodesOfTitles(titles, setup, report.unknownColumns);
     if (std::all_of(codes.begin(), codes.end(), [](int c) { return c < 0; })) {
-        error = "the title row names no column of the file view";
+        error = LangText(lang, lang::kImportNoKnownColumn);
         return false;
     }
     const int slots = std::min(device.RecordCount, static_cast<int>(records.size()) - 1);
@@ -372,19 +375,19 @@ bool checkImport(const csv::Content& file, const model::TDevice& device, const m
         const RowCells cells(codes, titles, row);
         const auto refuse = [&](std::string reason) { report.refused.push_back({row.line, std::move(reason)}); };
         if (row.fields.size() > titles.size()) {
-            refuse("the row has " + std::to_string(row.fields.size()) + " fields, the title row " +
-                   std::to_string(titles.size()));
+            refuse(LangFill(lang, lang::kImportTooManyFields,
+                            {std::to_string(row.fields.size()), std::to_string(titles.size())}));
             continue;
         }
         int slot = 0;
         if (const std::string named = cells.text(code::Position); !named.empty()) {
             if (!parseWhole(named, slot) || slot < 1 || slot > slots) {
-                refuse(cells.title(code::Position) + ": \"" + named + "\" is not a slot (1 to " +
-                       std::to_string(slots) + ")");
+                refuse(cells.title(code::Position) + ": " +
+                       LangFill(lang, lang::kImportNotSlot, {named, std::to_string(slots)}));
                 continue;
             }
             if (const auto earlier = lineOfSlot.find(slot); earlier != lineOfSlot.end()) {
-                refuse("slot " + std::to_string(slot) + " is already given by line " + std::to_string(earlier->second));
+                refuse(LangFill(lang, lang::kImportSlotTaken, {std::to_string(slot), std::to_string(earlier->second)}));
                 continue;
             }
             // A slot that holds no record is no record to change: the row adds one.
@@ -394,7 +397,7 @@ bool checkImport(const csv::Content& file, const model::TDevice& device, const m
         }
         const bool adding = slot == 0;
         if (adding && cells.text(code::Serial).empty()) {
-            refuse("a new record needs a serial number");
+            refuse(LangText(lang, lang::kImportNeedsSerial));
             continue;
         }
         // What an add changes besides its slot, to put back when the row is refused.
@@ -422,7 +425,7 @@ bool checkImport(const csv::Content& file, const model::TDevice& device, const m
         bool accepted = editFromRow(cells, target, report.device, setup, lang, result, reason);
         if (accepted && adding && !finishAdd(result)) {
             accepted = false;
-            reason = "a new record needs a serial number";
+            reason = LangText(lang, lang::kImportNeedsSerial);
         }
         if (!accepted) {
             if (adding) {

@@ -1,6 +1,5 @@
 #include "tools/vorbixctl/RecordFileCommands.h"
 
-#include "core/app/ImportLanguages.h"
 #include "core/app/Language.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/DataFile.h"
@@ -8,6 +7,7 @@
 #include "core/text/Cp1250.h"
 #include "core/text/CsvReader.h"
 #include "core/text/TextFile.h"
+#include "core/views/ImportLanguages.h"
 #include "core/views/RecordDiff.h"
 #include "core/views/RecordImport.h"
 #include "tools/vorbixctl/DataFileViews.h"
@@ -70,20 +70,20 @@ int runImport(const std::string& programFolder, const std::vector<std::string>& 
         std::cerr << error << "\n";
         return 1;
     }
-    if (!csv::parse(bytes, content, error)) {
-        std::cerr << options.csvFile << ": " << error << "\n";
+    if (!csv::parse(bytes, content, error, &folder.lang)) {
+        std::cerr << options.csvFile << ": " << cp1250::toUtf8(error) << "\n";
         return 1;
     }
 
     views::ImportSetup setup;
     setup.context = folder.context;
-    app::OtherLanguages others;
-    app::addOtherLanguages(setup, programFolder, folder.languageCode, folder.loaded.Device.Model, others);
+    views::OtherLanguages others;
+    views::addOtherLanguages(setup, programFolder, folder.languageCode, folder.loaded.Device.Model, others);
     setup.typesLoaded = model::LoadTxTypes(programFolder, setup.types, folder.lang, nullptr);
 
     views::ImportReport report;
     if (!views::checkImport(content, folder.loaded.Device, folder.loaded.Records, setup, folder.lang, report, error)) {
-        std::cerr << options.csvFile << ": " << error << "\n";
+        std::cerr << options.csvFile << ": " << cp1250::toUtf8(error) << "\n";
         return 1;
     }
     const std::string encoding = csv::encodingName(report.encoding);

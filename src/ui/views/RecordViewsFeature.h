@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/ImportLanguages.h"
 #include "core/model/TDataSet.h"
+#include "core/views/ImportLanguages.h"
 #include "core/views/RecordImport.h"
 #include "core/views/TFinder.h"
 #include "core/views/UndoCleanPoints.h"
@@ -106,7 +106,7 @@ private:
     // The import's checks for the records shown: the file view's titles and function names in the
     // language shown and in the other shipped language, and the transmitter types.
     // `otherLanguages` keeps the other language's texts alive.
-    views::ImportSetup importSetup(app::OtherLanguages& otherLanguages) const;
+    views::ImportSetup importSetup(views::OtherLanguages& otherLanguages) const;
     void showError(const std::string& message);
     bool loggedIn() const;
     RecordGrid* activeRecordGrid() const;

@@ -1,5 +1,4 @@
 // The File menu's data-file commands and their unsaved-changes questions.
-#include "core/app/ImportLanguages.h"
 #include "core/app/Language.h"
 #include "core/app/Settings.h"
 #include "core/app/StatusView.h"
@@ -8,6 +7,7 @@
 #include "core/model/TTx.h"
 #include "core/text/CsvReader.h"
 #include "core/text/TextFile.h"
+#include "core/views/ImportLanguages.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
 #include "ui/views/ImportReportContent.h"
@@ -180,12 +180,12 @@ void RecordViewsFeature::MenuImport()
     }
 }
 
-views::ImportSetup RecordViewsFeature::importSetup(app::OtherLanguages& otherLanguages) const
+views::ImportSetup RecordViewsFeature::importSetup(views::OtherLanguages& otherLanguages) const
 {
     views::ImportSetup setup;
     setup.context = m_views->context();
-    app::addOtherLanguages(setup, shell().programFolder(), shell().settings().Language,
-                           shell().records().memory.Device.Model, otherLanguages);
+    views::addOtherLanguages(setup, shell().programFolder(), shell().settings().Language,
+                             shell().records().memory.Device.Model, otherLanguages);
     setup.typesLoaded = model::LoadTxTypes(shell().programFolder(), setup.types, shell().lang(), nullptr);
     return setup;
 }
@@ -213,11 +213,11 @@ void RecordViewsFeature::MenuImportCsv()
         return;
     }
     csv::Content content;
-    if (!csv::parse(bytes, content, error)) {
-        refuse(QString::fromStdString(error));
+    if (!csv::parse(bytes, content, error, &shell().lang())) {
+        refuse(fromCp(error));
         return;
     }
-    app::OtherLanguages otherLanguages;
+    views::OtherLanguages otherLanguages;
     const views::ImportSetup setup = importSetup(otherLanguages);
     model::ReceiverMemory& memory = shell().records().memory;
     views::ImportReport report;

@@ -147,6 +147,23 @@ TEST_F(RecordImportTest, AFunctionNamedInTheOtherLanguageIsTheSameFunction)
     EXPECT_EQ(functions.FuncNameOf(report.records[1].Function), "Off");
 }
 
+TEST_F(RecordImportTest, ReasonsAreInTheLanguageShown)
+{
+    csv::Content content;
+    std::string error;
+    EXPECT_FALSE(csv::parse("", content, error, &czech));
+    EXPECT_EQ(cp1250::toUtf8(error), "soubor je prázdný");
+    EXPECT_FALSE(csv::parse("a,\"b\r\n", content, error));
+    EXPECT_EQ(error, "line 1: a quote is not closed by the end of the file");
+
+    ASSERT_TRUE(csv::parse("Position,Function\r\n1,Sometimes\r\n2000,On\r\n", content, error));
+    ImportReport report;
+    ASSERT_TRUE(checkImport(content, loaded.Device, loaded.Records, setup, czech, report, error)) << error;
+    ASSERT_EQ(report.refused.size(), 2u);
+    EXPECT_EQ(cp1250::toUtf8(report.refused[0].reason), "Function: \"Sometimes\" není funkce tohoto přijímače");
+    EXPECT_EQ(cp1250::toUtf8(report.refused[1].reason), "Position: \"2000\" není pozice (1 až 1024)");
+}
+
 TEST_F(RecordImportTest, AFullReceiverRefusesNewRowsButTakesChanges)
 {
     loaded.Device.RecordCount = 12;

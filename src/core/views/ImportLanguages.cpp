@@ -1,17 +1,17 @@
-#include "core/app/ImportLanguages.h"
+#include "core/views/ImportLanguages.h"
 
 #include "core/app/Language.h"
 #include "core/base/TextNumbers.h"
 
-namespace vorbix::app {
+namespace vorbix::views {
 
-void addOtherLanguages(views::ImportSetup& setup, const std::string& programFolder, const std::string& shownCode,
+void addOtherLanguages(ImportSetup& setup, const std::string& programFolder, const std::string& shownCode,
                        const std::string& model, OtherLanguages& keep)
 {
     for (const char* code : {"US", "CZ"}) {
         PopisType table;
         std::string error;
-        if (code == shownCode || !LoadLanguage(programFolder, code, table, error)) {
+        if (code == shownCode || !app::LoadLanguage(programFolder, code, table, error)) {
             continue;
         }
         const PopisType& kept = keep.tables.emplace_back(std::move(table));
@@ -20,7 +20,7 @@ void addOtherLanguages(views::ImportSetup& setup, const std::string& programFold
         functions.Folder = programFolder;
         functions.FileName = model::TRxFnc::functionFileName(programFolder, code);
 
-        views::ViewContext other = setup.context;
+        ViewContext other = setup.context;
         other.lang = &kept;
         for (int i = 0; i < 5; ++i) {
             other.userTitles[static_cast<std::size_t>(i)] = LangText(kept, lang::kFirstUserTitle + i);
@@ -32,4 +32,4 @@ void addOtherLanguages(views::ImportSetup& setup, const std::string& programFold
     }
 }
 
-} // namespace vorbix::app
+} // namespace vorbix::views

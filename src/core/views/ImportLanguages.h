@@ -7,7 +7,7 @@
 #include <deque>
 #include <string>
 
-namespace vorbix::app {
+namespace vorbix::views {
 
 // What the languages other than the one shown give an import: their column titles and their
 // function names, so that a file exported while the program spoke another language reads as well.
@@ -21,7 +21,7 @@ struct OtherLanguages
 // Adds to `setup.otherTitles` a context for each shipped language but `shownCode` that loads from
 // the program folder: its language texts, its user column titles and its function names for
 // `model`. A language whose files do not load is left out.
-void addOtherLanguages(views::ImportSetup& setup, const std::string& programFolder, const std::string& shownCode,
+void addOtherLanguages(ImportSetup& setup, const std::string& programFolder, const std::string& shownCode,
                        const std::string& model, OtherLanguages& keep);
 
-} // namespace vorbix::app
+} // namespace vorbix::views
