@@ -289,5 +289,22 @@ inline constexpr int kHelpForward = 312;
 inline constexpr int kHelpCaption = 313;
 inline constexpr int kShowPassword = 314;
 inline constexpr int kPasswordUnchanged = 315;
+inline constexpr int kUndo = 316;
+inline constexpr int kRedo = 317;
+inline constexpr int kUndoStep = 318;
+inline constexpr int kRedoStep = 319;
+inline constexpr int kPrintPreview = 320;
+inline constexpr int kExportPdf = 321;
+inline constexpr int kPdfFiles = 322;
+inline constexpr int kPrinterNotStarted = 323;
+inline constexpr int kLinkLost = 324;
+inline constexpr int kLinkReconnecting = 325;
+inline constexpr int kLoggerNotStarted = 326;
+inline constexpr int kLoggerNotFound = 327;
+inline constexpr int kReceiverKV1MOD = 328;
+inline constexpr int kReceiverKVPMOD = 329;
+inline constexpr int kReceiverKV8MOD = 330;
+inline constexpr int kReceiverKV4MUL = 331;
+inline constexpr int kReceiverKV2MIN = 332;
 
 } // namespace vorbix::lang

@@ -7,6 +7,7 @@
 #include "core/base/TextNumbers.h"
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
+#include "core/model/ReceiverDescription.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Feature.h"
 #include "ui/app/FocusReturn.h"
@@ -397,7 +398,8 @@ void TMainForm::UpdateStatus()
     in.state = m_state;
     in.monitor = m_monitorMarks;
     in.connectionText = connectionText();
-    in.receiverDescription = m_state.LoggedIn && m_records ? m_records->memory.Device.Description : std::string();
+    const model::TDevice* device = m_state.LoggedIn && m_records ? &m_records->memory.Device : nullptr;
+    in.receiverDescription = device ? model::ReceiverDescription(m_lang, device->Model, device->Description) : "";
     in.savedText = LangText(m_lang, lang::kStatusSaved);
     in.activePage = pages->currentIndex();
     in.messageViewShown = inMonitorLayout();

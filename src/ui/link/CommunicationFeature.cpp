@@ -5,6 +5,7 @@
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
+#include "core/model/ReceiverDescription.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
@@ -166,7 +167,7 @@ void CommunicationFeature::MenuLoginClick()
         device = dataSetDevice;
         return;
     }
-    m_loginForm->RxTypeText = device.Description;
+    m_loginForm->RxTypeText = model::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_loginForm->RxPassword = device.Password;
     closeBusy();
 
@@ -263,7 +264,7 @@ void CommunicationFeature::MenuDownloadClick()
         return;
     }
 
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kDownloading)));
+    m_commForm->setMessage(fromCp(LangText(shell().lang(), lang::kDownloading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -329,7 +330,7 @@ void CommunicationFeature::MenuUploadClick()
         return;
     }
 
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kUploading)));
+    m_commForm->setMessage(fromCp(LangText(shell().lang(), lang::kUploading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -387,7 +388,7 @@ void CommunicationFeature::MenuPassChangeClick()
     }
 
     link::TRx& rx = shell().linkSession().rx();
-    m_changePassForm->RxTypeText = device.Description;
+    m_changePassForm->RxTypeText = model::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_changePassForm->RxPassword = device.Password;
     closeBusy();
     if (m_changePassForm->exec() == QDialog::Accepted) {

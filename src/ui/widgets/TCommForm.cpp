@@ -43,6 +43,15 @@ void TCommForm::ShowProgress(int progress)
     ProgressBar1->setValue(std::clamp(progress, 0, 100));
 }
 
+void TCommForm::setMessage(const QString& text)
+{
+    Label1->setText(text);
+    if (QLayout* frame = layout()) {
+        frame->activate();
+    }
+    resize(size().expandedTo(sizeHint()));
+}
+
 void TCommForm::CloseProgress()
 {
     reset();
