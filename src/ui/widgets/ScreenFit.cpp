@@ -2,10 +2,13 @@
 
 #include "core/app/ScreenPlacement.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 namespace vorbix::ui {
 namespace {
@@ -26,7 +29,23 @@ bool framed(const QWidget& window)
     return window.isVisible() && window.frameGeometry() != window.geometry();
 }
 
+// The title bar beside the caption: the icon, the buttons and the window manager's margins.
+constexpr int kTitleBarRoom = 130;
+
 } // namespace
+
+void fitToContentAndCaption(QWidget& dialog)
+{
+    if (QLayout* frame = dialog.layout()) {
+        frame->activate();
+    }
+    // Window managers draw captions in a bold face of about the program's size.
+    QFont captionFont = dialog.font();
+    captionFont.setBold(true);
+    const int caption = QFontMetrics(captionFont).horizontalAdvance(dialog.windowTitle()) + kTitleBarRoom;
+    const QSize content = dialog.sizeHint().expandedTo(dialog.minimumSizeHint());
+    dialog.setFixedSize(std::max(content.width(), caption), content.height());
+}
 
 void openWhollyOnScreen(QWidget& window)
 {

@@ -10,4 +10,10 @@ namespace vorbix::ui {
 // the window itself once it has one, else from the window it belongs to.
 void openWhollyOnScreen(QWidget& window);
 
+// Sizes a dialog with a fixed set of controls to its contents, and never narrower than its caption
+// needs beside the title bar's icon and buttons. The size is fixed: the window manager then gives
+// the dialog no resize handle (under openbox a second bar along its bottom edge). Call it once the
+// texts are in place.
+void fitToContentAndCaption(QWidget& dialog);
+
 } // namespace vorbix::ui

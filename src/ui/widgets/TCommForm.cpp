@@ -1,7 +1,9 @@
 #include "ui/widgets/TCommForm.h"
 
 #include "core/base/TextNumbers.h"
+#include "ui/widgets/DialogParts.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -46,10 +48,7 @@ void TCommForm::ShowProgress(int progress)
 void TCommForm::setMessage(const QString& text)
 {
     Label1->setText(text);
-    if (QLayout* frame = layout()) {
-        frame->activate();
-    }
-    resize(size().expandedTo(sizeHint()));
+    fitToContentAndCaption(*this);
 }
 
 void TCommForm::CloseProgress()
@@ -75,6 +74,8 @@ void TCommForm::reset()
 void TCommForm::showEvent(QShowEvent* event)
 {
     setWindowTitle(fromCp(LangText(*m_lang, lang::kMenuCommunication)));
+    CancelButton->setText(cancelText());
+    fitToContentAndCaption(*this);
     CancelPressed = false;
     if (m_cancelRequested != nullptr) {
         m_cancelRequested->store(false);

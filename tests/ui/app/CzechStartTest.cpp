@@ -10,6 +10,7 @@
 #include "ui/help/TAboutForm.h"
 #include "ui/online/OnlinePanel.h"
 #include "ui/views/RecordViewsFeature.h"
+#include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QAction>
@@ -88,6 +89,8 @@ TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ano"));
     EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("File &name:"));
+    // The program's own Cancel buttons (the transfer and busy windows) take Qt's word for it.
+    EXPECT_EQ(ui::cancelText(), QStringLiteral("Zrušit"));
 
     ui::HelpWindow& help = *form->feature<ui::HelpFeature>()->helpWindow();
     const auto buttons = help.findChildren<QPushButton*>();
