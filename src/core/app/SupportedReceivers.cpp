@@ -1,6 +1,6 @@
 #include "core/app/SupportedReceivers.h"
 
-#include "core/model/ReceiverDescription.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/text/TextFile.h"
 
 namespace vorbix::app {
@@ -14,7 +14,7 @@ std::vector<std::string> SupportedReceiversFromLines(const std::vector<std::stri
         if (i >= lines.size()) {
             break;
         }
-        descriptions.push_back(model::ReceiverDescription(lang, model, lines[i++]));
+        descriptions.push_back(receivers::ReceiverDescription(lang, model, lines[i++]));
         while (i < lines.size() && lines[i++] != "#E") {
         }
     }

@@ -1,9 +1,9 @@
 #include "core/model/RxDefinition.h"
 
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
-#include "core/model/ReceiverDescription.h"
 #include "core/text/TextFile.h"
 
 namespace vorbix::model {
@@ -148,7 +148,7 @@ bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::
         entry.Name = reader.next();
         entry.Description = reader.next();
         entry.ItemIndex = static_cast<int>(descriptions.size());
-        descriptions.push_back(ReceiverDescription(lang, entry.Name, entry.Description));
+        descriptions.push_back(receivers::ReceiverDescription(lang, entry.Name, entry.Description));
         models.push_back(std::move(entry));
         skipToBlockEnd(reader);
     }

@@ -4,10 +4,10 @@
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/Startup.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
-#include "core/model/ReceiverDescription.h"
 #include "core/text/TextFile.h"
 #include "ui/app/Feature.h"
 #include "ui/app/FocusReturn.h"
@@ -399,7 +399,7 @@ void TMainForm::UpdateStatus()
     in.monitor = m_monitorMarks;
     in.connectionText = connectionText();
     const model::TDevice* device = m_state.LoggedIn && m_records ? &m_records->memory.Device : nullptr;
-    in.receiverDescription = device ? model::ReceiverDescription(m_lang, device->Model, device->Description) : "";
+    in.receiverDescription = device ? receivers::ReceiverDescription(m_lang, device->Model, device->Description) : "";
     in.savedText = LangText(m_lang, lang::kStatusSaved);
     in.activePage = pages->currentIndex();
     in.messageViewShown = inMonitorLayout();

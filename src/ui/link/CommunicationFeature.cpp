@@ -1,11 +1,11 @@
 #include "ui/link/CommunicationFeature.h"
 
 #include "core/app/Settings.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
 #include "core/model/MemoryImage.h"
-#include "core/model/ReceiverDescription.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/RecordData.h"
 #include "ui/app/Shell.h"
@@ -167,7 +167,7 @@ void CommunicationFeature::MenuLoginClick()
         device = dataSetDevice;
         return;
     }
-    m_loginForm->RxTypeText = model::ReceiverDescription(shell().lang(), device.Model, device.Description);
+    m_loginForm->RxTypeText = receivers::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_loginForm->RxPassword = device.Password;
     closeBusy();
 
@@ -388,7 +388,7 @@ void CommunicationFeature::MenuPassChangeClick()
     }
 
     link::TRx& rx = shell().linkSession().rx();
-    m_changePassForm->RxTypeText = model::ReceiverDescription(shell().lang(), device.Model, device.Description);
+    m_changePassForm->RxTypeText = receivers::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_changePassForm->RxPassword = device.Password;
     closeBusy();
     if (m_changePassForm->exec() == QDialog::Accepted) {

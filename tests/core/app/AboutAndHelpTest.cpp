@@ -1,8 +1,8 @@
 #include "core/app/HelpTopics.h"
 #include "core/app/Language.h"
 #include "core/app/SupportedReceivers.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
-#include "core/model/ReceiverDescription.h"
 #include "core/text/TextFile.h"
 #include "support/TempFolder.h"
 
@@ -40,7 +40,7 @@ TEST(SupportedReceiversTest, ShippedModelsAreDescribedInTheLanguageOthersAsTheir
     EXPECT_EQ(SupportedReceiversFromLines({"RX2", "Two relays", "#E"}, czech), std::vector<std::string>{"Two relays"});
     PopisType older = czech;
     older.resize(static_cast<std::size_t>(lang::kReceiverKV1MOD));
-    EXPECT_EQ(model::ReceiverDescription(older, "KV1MOD-T", "Receiver 1 relay with name memory"),
+    EXPECT_EQ(receivers::ReceiverDescription(older, "KV1MOD-T", "Receiver 1 relay with name memory"),
               "Receiver 1 relay with name memory");
 }
 

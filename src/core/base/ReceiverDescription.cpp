@@ -1,4 +1,4 @@
-#include "core/model/ReceiverDescription.h"
+#include "core/base/ReceiverDescription.h"
 
 #include "core/base/TextNumbers.h"
 
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string_view>
 
-namespace vorbix::model {
+namespace vorbix::receivers {
 namespace {
 
 struct ModelText
@@ -32,4 +32,4 @@ std::string ReceiverDescription(const PopisType& lang, const std::string& model,
     return LangText(lang, found->text);
 }
 
-} // namespace vorbix::model
+} // namespace vorbix::receivers

@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace vorbix::model {
+namespace vorbix::receivers {
 
 // The description of receiver model `model` in the language of `lang`: the models shipped in
 // "Rx.def" have language texts of their own; any other model, or a language file without the text,
 // keeps `described` (its description line in "Rx.def").
 std::string ReceiverDescription(const PopisType& lang, const std::string& model, const std::string& described);
 
-} // namespace vorbix::model
+} // namespace vorbix::receivers
