@@ -85,6 +85,23 @@ inline constexpr const char* kAddedTexts[] = {
     "the file is not a text file (it holds NUL bytes)",      // 372: Import: a binary file
     "line %1: a quote is not closed by the end of the file", // 373: Import: a quote left open; %1 the line
     "the file is empty",                                     // 374: Import: an empty file
+    "Undo",                                        // 375: Edit menu: undo (alone when there is nothing to undo)
+    "Redo",                                        // 376: Edit menu: redo
+    "Undo %1",                                     // 377: Edit menu: undo the named step (%1: the command, e.g. Edit)
+    "Redo %1",                                     // 378: Edit menu: redo the named step (%1: the command)
+    "Print preview ...",                           // 379: File menu: print preview
+    "Export to PDF ...",                           // 380: File menu: print into a PDF file
+    "PDF files (*.pdf)",                           // 381: save dialog of Export to PDF: file type
+    "The printer cannot be started.",              // 382: error: the print job could not begin
+    "Link lost",                                   // 383: status bar: the on-line link broke
+    "Link lost - reconnecting (%1)",               // 384: status bar: reconnect attempt %1
+    "The logger program could not be started: %1", // 385: error: the logger program failed to start (%1: its path)
+    "The logger program was not found: %1",        // 386: error: no logger program (%1: its path)
+    "Receiver 1 relay with name memory", // 387: receiver description of KV1MOD-T (About box, status bar, New, Login)
+    "Receiver 1 relay with name memory, page erase",  // 388: receiver description of KVPMOD-T
+    "Receiver 8 relays with name memory",             // 389: receiver description of KV8MOD-T
+    "Receiver 4 relays, own function time per relay", // 390: receiver description of KV4MUL-M
+    "Receiver 2 relays, compact memory",              // 391: receiver description of KV2MIN-S
 };
 constexpr int kAllTextCount = kLanguageTextCount + static_cast<int>(std::size(kAddedTexts));
 

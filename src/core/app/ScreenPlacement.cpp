@@ -26,6 +26,27 @@ bool topEdgeOn(const ScreenRect& window, const ScreenRect& area)
 
 } // namespace
 
+ScreenRect WhollyOnScreen(const ScreenRect& window, const FrameMargins& frame, const std::vector<ScreenRect>& areas)
+{
+    if (areas.empty()) {
+        return window;
+    }
+    const ScreenRect outer{window.left - frame.left, window.top - frame.top, window.width + frame.left + frame.right,
+                           window.height + frame.top + frame.bottom};
+    const auto shown = [&](const ScreenRect& area) {
+        return overlap(outer.left, outer.width, area.left, area.width) *
+               overlap(outer.top, outer.height, area.top, area.height);
+    };
+    const ScreenRect& area = *std::max_element(
+        areas.begin(), areas.end(), [&](const ScreenRect& a, const ScreenRect& b) { return shown(a) < shown(b); });
+    const int width = std::min(outer.width, area.width);
+    const int height = std::min(outer.height, area.height);
+    const int left = std::clamp(outer.left, area.left, area.left + area.width - width);
+    const int top = std::clamp(outer.top, area.top, area.top + area.height - height);
+    return {left + frame.left, top + frame.top, std::max(width - frame.left - frame.right, 1),
+            std::max(height - frame.top - frame.bottom, 1)};
+}
+
 ScreenRect BringOntoScreen(const ScreenRect& window, const std::vector<ScreenRect>& areas)
 {
     if (areas.empty() ||

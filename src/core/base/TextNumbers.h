@@ -350,5 +350,22 @@ inline constexpr int kImportNeedsSerial = 371;
 inline constexpr int kCsvNotText = 372;
 inline constexpr int kCsvOpenQuote = 373;
 inline constexpr int kCsvEmpty = 374;
+inline constexpr int kUndo = 375;
+inline constexpr int kRedo = 376;
+inline constexpr int kUndoStep = 377;
+inline constexpr int kRedoStep = 378;
+inline constexpr int kPrintPreview = 379;
+inline constexpr int kExportPdf = 380;
+inline constexpr int kPdfFiles = 381;
+inline constexpr int kPrinterNotStarted = 382;
+inline constexpr int kLinkLost = 383;
+inline constexpr int kLinkReconnecting = 384;
+inline constexpr int kLoggerNotStarted = 385;
+inline constexpr int kLoggerNotFound = 386;
+inline constexpr int kReceiverKV1MOD = 387;
+inline constexpr int kReceiverKVPMOD = 388;
+inline constexpr int kReceiverKV8MOD = 389;
+inline constexpr int kReceiverKV4MUL = 390;
+inline constexpr int kReceiverKV2MIN = 391;
 
 } // namespace vorbix::lang

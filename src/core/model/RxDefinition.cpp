@@ -1,5 +1,6 @@
 #include "core/model/RxDefinition.h"
 
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/model/Layout.h"
 #include "core/model/ModelText.h"
@@ -147,7 +148,7 @@ bool LoadModelList(const std::string& path, std::vector<TRxArray>& models, std::
         entry.Name = reader.next();
         entry.Description = reader.next();
         entry.ItemIndex = static_cast<int>(descriptions.size());
-        descriptions.push_back(entry.Description);
+        descriptions.push_back(receivers::ReceiverDescription(lang, entry.Name, entry.Description));
         models.push_back(std::move(entry));
         skipToBlockEnd(reader);
     }

@@ -37,7 +37,9 @@ bool blankRecord(const Record& record)
 std::string reason(const PopisType* lang, int n, const char* english, const std::string& value = {})
 {
     const PopisType fallback{english};
-    return lang ? LangFill(*lang, n, {value}) : LangFill(fallback, 0, {value});
+    const PopisType& table = lang ? *lang : fallback;
+    const int number = lang ? n : 0;
+    return value.empty() ? LangText(table, number) : LangFill(table, number, {value});
 }
 
 } // namespace

@@ -47,7 +47,7 @@ MainActions::MainActions(QMainWindow* window) : QObject(window), m_window(window
     addMenuAction(file, "MenuExit", tr("Exit"), none);
 
     QMenu* edit = addMenu("MEdit", tr("&Edit"), 220);
-    // Undo and Redo have no language texts; their captions stay as they are here.
+    // Undo and Redo name the step they take; the record views keep their captions.
     addMenuAction(edit, "MenuUndo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
     QAction* redo = addMenuAction(edit, "MenuRedo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});

@@ -4,6 +4,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/Startup.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/link/ConnectionSettings.h"
 #include "core/link/Komunikace.h"
@@ -398,7 +399,8 @@ void TMainForm::UpdateStatus()
     in.state = m_state;
     in.monitor = m_monitorMarks;
     in.connectionText = connectionText();
-    in.receiverDescription = m_state.LoggedIn && m_records ? m_records->memory.Device.Description : std::string();
+    const model::TDevice* device = m_state.LoggedIn && m_records ? &m_records->memory.Device : nullptr;
+    in.receiverDescription = device ? receivers::ReceiverDescription(m_lang, device->Model, device->Description) : "";
     in.savedText = LangText(m_lang, lang::kStatusSaved);
     in.activePage = pages->currentIndex();
     in.messageViewShown = inMonitorLayout();

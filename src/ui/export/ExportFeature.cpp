@@ -80,14 +80,20 @@ void ExportFeature::connectActions(MainActions& actions)
     connect(actions.action(QStringLiteral("MenuExport")), &QAction::triggered, this, &ExportFeature::MenuExportClick);
     connect(actions.action(QStringLiteral("MenuPrint")), &QAction::triggered, this, &ExportFeature::MenuPrintClick);
 
-    auto* preview = new QAction(tr("Print preview ..."), shell().mainWindow());
+    auto* preview = m_preview = new QAction(tr("Print preview ..."), shell().mainWindow());
     preview->setObjectName(QStringLiteral("MenuPrintPreview"));
     connect(preview, &QAction::triggered, this, &ExportFeature::MenuPrintPreviewClick);
     addAfterPrint(actions, preview);
-    auto* pdf = new QAction(tr("Export to PDF ..."), shell().mainWindow());
+    auto* pdf = m_pdf = new QAction(tr("Export to PDF ..."), shell().mainWindow());
     pdf->setObjectName(QStringLiteral("MenuPrintPdf"));
     connect(pdf, &QAction::triggered, this, &ExportFeature::MenuExportPdfClick);
     addAfterPrint(actions, pdf);
+}
+
+void ExportFeature::applyLanguage(const PopisType& lang)
+{
+    m_preview->setText(fromCp(LangText(lang, lang::kPrintPreview)));
+    m_pdf->setText(fromCp(LangText(lang, lang::kExportPdf)));
 }
 
 exports::SheetTable ExportFeature::activeTable() const
@@ -171,7 +177,7 @@ void ExportFeature::MenuPrintClick()
         return;
     }
     if (TablePrinter::print(*table, printer) < 0) {
-        Dialogs::error(shell().mainWindow(), tr("The printer cannot be started."));
+        Dialogs::error(shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kPrinterNotStarted)));
     }
 }
 
@@ -196,8 +202,9 @@ void ExportFeature::MenuExportPdfClick()
     if (!table) {
         return;
     }
-    const QString path =
-        Dialogs::saveFileName(shell().mainWindow(), tr("PDF files (*.pdf);;All files (*)"), QStringLiteral("pdf"));
+    const QString path = Dialogs::saveFileName(
+        shell().mainWindow(), fromCp(LangText(shell().lang(), lang::kPdfFiles)) + QStringLiteral(";;All files (*)"),
+        QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 
+class QAction;
 class QPrinter;
 
 namespace vorbix::ui {
@@ -26,6 +27,8 @@ public:
     explicit ExportFeature(Shell& shell);
 
     void connectActions(MainActions& actions) override;
+    // The captions of the two commands this feature adds.
+    void applyLanguage(const PopisType& lang) override;
 
     // Replaces the print dialog (tests): fills in the printer and says whether to print.
     void setPrinterQuestion(std::function<bool(QPrinter&)> question) { m_askPrinter = std::move(question); }
@@ -49,6 +52,8 @@ private:
     void updateCopy();
 
     std::function<bool(QPrinter&)> m_askPrinter;
+    QAction* m_preview = nullptr;
+    QAction* m_pdf = nullptr;
 };
 
 } // namespace vorbix::ui

@@ -4,6 +4,7 @@
 #include "core/base/TextNumbers.h"
 #include "ui/help/HelpPageBrowser.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -84,6 +85,9 @@ void HelpWindow::showFile(const QString& pathWithAnchor)
         url.setFragment(pathWithAnchor.mid(hash + 1));
     }
     m_browser->setSource(url);
+    if (!isVisible()) {
+        openWhollyOnScreen(*this);
+    }
     show();
     raise();
     activateWindow();

@@ -96,7 +96,7 @@ void TAboutForm::showEvent(QShowEvent* event)
     RxEdit->clear();
     std::vector<std::string> receivers;
     std::string error;
-    if (app::ReadSupportedReceivers(m_rxDefPath, receivers, error)) {
+    if (app::ReadSupportedReceivers(m_rxDefPath, receivers, error, m_lang != nullptr ? *m_lang : NoTexts())) {
         QStringList lines;
         for (const std::string& r : receivers) {
             lines << fromCp(r);

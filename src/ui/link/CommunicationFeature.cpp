@@ -1,6 +1,7 @@
 #include "ui/link/CommunicationFeature.h"
 
 #include "core/app/Settings.h"
+#include "core/base/ReceiverDescription.h"
 #include "core/base/TextNumbers.h"
 #include "core/link/Komunikace.h"
 #include "core/link/Rx.h"
@@ -170,7 +171,7 @@ void CommunicationFeature::MenuLoginClick()
         device = dataSetDevice;
         return;
     }
-    m_loginForm->RxTypeText = device.Description;
+    m_loginForm->RxTypeText = receivers::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_loginForm->RxPassword = device.Password;
     closeBusy();
 
@@ -269,7 +270,7 @@ void CommunicationFeature::MenuDownloadClick()
         return;
     }
 
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kDownloading)));
+    m_commForm->setMessage(fromCp(LangText(shell().lang(), lang::kDownloading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -404,7 +405,7 @@ void CommunicationFeature::MenuUploadClick()
 
     // From here the receiver may hold something else than the last download.
     m_downloaded.reset();
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kUploading)));
+    m_commForm->setMessage(fromCp(LangText(shell().lang(), lang::kUploading)));
     closeBusy();
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
@@ -462,7 +463,7 @@ void CommunicationFeature::MenuPassChangeClick()
     }
 
     link::TRx& rx = shell().linkSession().rx();
-    m_changePassForm->RxTypeText = device.Description;
+    m_changePassForm->RxTypeText = receivers::ReceiverDescription(shell().lang(), device.Model, device.Description);
     m_changePassForm->RxPassword = device.Password;
     closeBusy();
     if (m_changePassForm->exec() == QDialog::Accepted) {

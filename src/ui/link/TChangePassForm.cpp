@@ -5,6 +5,7 @@
 #include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ void TChangePassForm::showEvent(QShowEvent* event)
         LabelFirstLog->setText(fromCp(LangText(*m_lang, lang::kNoPassword)));
     }
     (hasPassword ? EditOldPass : EditNewPass)->setFocus();
+    fitToContentAndCaption(*this);
     QDialog::showEvent(event);
 }
 

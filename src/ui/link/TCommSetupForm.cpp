@@ -5,6 +5,7 @@
 #include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,6 +128,7 @@ void TCommSetupForm::showEvent(QShowEvent* event)
     ConnTypeRadio->setTitle(fromCp(LangText(*m_lang, lang::kSetupConnectOver)));
     IPAddressLabel->setText(fromCp(LangText(*m_lang, lang::kSetupIPAddress)));
     IPPortLabel->setText(fromCp(LangText(*m_lang, lang::kSetupTcpPort)));
+    fitToContentAndCaption(*this);
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -50,6 +51,7 @@ void TLoginForm::showEvent(QShowEvent* event)
     RxType->setText(fromCp(RxTypeText));
     EditPassword->clear();
     EditPassword->setFocus();
+    fitToContentAndCaption(*this);
     QDialog::showEvent(event);
 }
 

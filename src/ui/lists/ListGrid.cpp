@@ -22,6 +22,8 @@ ListGrid::ListGrid(const QString& objectName, QAbstractItemView::SelectionMode s
     setUpStringGrid(*this, selection, RowHeight);
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // Times, serial numbers and states show whole.
+    fitToTexts(true);
 }
 
 } // namespace vorbix::ui

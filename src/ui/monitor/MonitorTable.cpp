@@ -97,6 +97,8 @@ MonitorTable::MonitorTable(const QString& objectName, QAbstractItemView::Selecti
     setModel(m_model);
     setItemDelegate(new SwatchDelegate(this));
     setUpStringGrid(*this, selection, kRowHeight);
+    // Serial numbers, buttons and sound names show whole.
+    fitToTexts(true);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
 }

@@ -54,6 +54,8 @@ void TMonitorAddForm::FormShow(const PopisType& lang, const QWidget* mainWindow)
 {
     setWindowTitle(fromCp(LangText(lang, lang::kMonitorAddCaption)));
     m_label->setText(fromCp(LangText(lang, lang::kMonitorAddLabel)));
+    m_ok->setText(okText());
+    m_cancel->setText(cancelText());
     adjustSize();
     if (mainWindow != nullptr) {
         const QRect frame = mainWindow->frameGeometry();

@@ -1,5 +1,8 @@
 #include "ui/online/LoggerLaunch.h"
 
+#include "core/base/TextNumbers.h"
+#include "ui/widgets/QtText.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -8,8 +11,11 @@
 
 namespace vorbix::ui {
 
-bool LaunchLogger(const QString& programFolder, QString& error)
+bool LaunchLogger(const QString& programFolder, const PopisType& lang, QString& error)
 {
+    const auto naming = [&lang](int text, const QString& path) {
+        return fromCp(LangTextWith(lang, text, toCp(QDir::toNativeSeparators(path))));
+    };
     const QDir folder(programFolder);
     const QString native = folder.filePath(QStringLiteral("QTXLog"));
     const QString windows = folder.filePath(QStringLiteral("QTXLog.exe"));
@@ -17,17 +23,17 @@ bool LaunchLogger(const QString& programFolder, QString& error)
         if (QProcess::startDetached(native, {}, programFolder)) {
             return true;
         }
-        error = QStringLiteral("The logger program could not be started: %1").arg(QDir::toNativeSeparators(native));
+        error = naming(lang::kLoggerNotStarted, native);
         return false;
     }
     if (QFileInfo(windows).isFile()) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(windows))) {
             return true;
         }
-        error = QStringLiteral("The logger program could not be started: %1").arg(QDir::toNativeSeparators(windows));
+        error = naming(lang::kLoggerNotStarted, windows);
         return false;
     }
-    error = QStringLiteral("The logger program was not found: %1").arg(QDir::toNativeSeparators(native));
+    error = naming(lang::kLoggerNotFound, native);
     return false;
 }
 

@@ -185,7 +185,7 @@ void OnlineFeature::MenuQTXLoggerClick()
 {
     (void)StopOnline(); // not restarted: the logger program has the link now
     QString error;
-    if (!LaunchLogger(QFile::decodeName(shell().programFolder().c_str()), error)) {
+    if (!LaunchLogger(QFile::decodeName(shell().programFolder().c_str()), shell().lang(), error)) {
         Dialogs::error(shell().mainWindow(), error);
     }
 }
@@ -255,11 +255,11 @@ void OnlineFeature::showLinkState(int state, int attempt)
     }
     switch (static_cast<online::LinkState>(state)) {
     case online::LinkState::Lost:
-        shell().showLinkNote(tr("Link lost"));
+        shell().showLinkNote(fromCp(LangText(shell().lang(), lang::kLinkLost)));
         emit receiverLinkChanged(false);
         break;
     case online::LinkState::Reconnecting:
-        shell().showLinkNote(tr("Link lost - reconnecting (%1)").arg(attempt));
+        shell().showLinkNote(fromCp(LangTextWith(shell().lang(), lang::kLinkReconnecting, std::to_string(attempt))));
         break;
     case online::LinkState::Restored:
         shell().showLinkNote(QString());
@@ -277,8 +277,8 @@ void OnlineFeature::showWait(const online::WaitProgress& progress)
         return;
     }
     if (progress.step == 0) {
+        m_waitForm->setMessage(fromCp(LangText(shell().lang(), lang::kOnlineNextAttempt)));
         m_waitForm->show();
-        m_waitForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kOnlineNextAttempt)));
     }
     m_waitForm->ShowProgress(progress.steps > 0 ? progress.step * 100 / progress.steps : 0);
 }

@@ -5,6 +5,7 @@
 #include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -84,6 +85,7 @@ void TUserLoginForm::showEvent(QShowEvent* event)
     setWindowTitle(fromCp(LangText(*m_lang, lang::kUserLoginCaption)));
     NameLabel->setText(fromCp(LangText(*m_lang, lang::kNameLabel)));
     PassLabel->setText(fromCp(LangText(*m_lang, lang::kPassword)));
+    fitToContentAndCaption(*this);
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/help/HelpContext.h"
 #include "ui/widgets/DialogParts.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,6 +115,7 @@ void TWelcomeForm::applyTexts()
     LabelMonitor->setText(t(lang::kMenuMonitor));
     ConnLabel->setText(t(lang::kProfileLabel));
     ConnOpenButton->setText(t(lang::kWelcomeRunProfile));
+    fitToContentAndCaption(*this);
 }
 
 } // namespace vorbix::ui

@@ -115,14 +115,30 @@ void RecordViewsFeature::connectActions(MainActions& actions)
     connect(redo, &QAction::triggered, m_undo, &QUndoStack::redo);
     connect(m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(m_undo, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    // "Undo Delete", "Redo Edit": the menu says which step it takes.
-    const auto namesStep = [](QAction* action) {
-        return [action, caption = action->text()](const QString& step) {
-            action->setText(step.isEmpty() ? caption : caption + QLatin1Char(' ') + step);
-        };
+    m_undoAction = undo;
+    m_redoAction = redo;
+    connect(m_undo, &QUndoStack::undoTextChanged, this, &RecordViewsFeature::nameUndoSteps);
+    connect(m_undo, &QUndoStack::redoTextChanged, this, &RecordViewsFeature::nameUndoSteps);
+}
+
+void RecordViewsFeature::applyLanguage(const PopisType& /*lang*/)
+{
+    nameUndoSteps();
+}
+
+void RecordViewsFeature::nameUndoSteps()
+{
+    // "Undo Delete", "Redo Edit": the menu says which step it takes, where the language puts it.
+    if (m_undoAction == nullptr) {
+        return;
+    }
+    const PopisType& lang = shell().lang();
+    const auto name = [&lang](QAction* action, int alone, int withStep, const QString& step) {
+        action->setText(step.isEmpty() ? fromCp(LangText(lang, alone))
+                                       : fromCp(LangTextWith(lang, withStep, toCp(step))));
     };
-    connect(m_undo, &QUndoStack::undoTextChanged, undo, namesStep(undo));
-    connect(m_undo, &QUndoStack::redoTextChanged, redo, namesStep(redo));
+    name(m_undoAction, lang::kUndo, lang::kUndoStep, m_undo->undoText());
+    name(m_redoAction, lang::kRedo, lang::kRedoStep, m_undo->redoText());
 }
 
 void RecordViewsFeature::settingsLoaded()

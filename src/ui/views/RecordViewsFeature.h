@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+class QAction;
 class QUndoStack;
 
 namespace vorbix::ui {
@@ -44,6 +45,8 @@ public:
     QUndoStack& undoStack() { return *m_undo; }
 
     void connectActions(MainActions& actions) override;
+    // The Undo and Redo captions.
+    void applyLanguage(const PopisType& lang) override;
     // The user grid's column codes and visibility.
     void settingsLoaded() override;
     // The data file named in the settings or on the command line becomes the data set.
@@ -98,6 +101,8 @@ signals:
     void transmitterAdded();
 
 private:
+    // The Undo and Redo captions, with the step each takes.
+    void nameUndoSteps();
     // The data file named at start-up becomes the data set (counted as saved).
     bool openBackupFile(const std::string& path);
     bool saveForClose();
@@ -139,6 +144,8 @@ private:
     TFindForm* m_findForm = nullptr;
     views::TFinder m_finder;
     QUndoStack* m_undo = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     bool m_changingRecords = false; // the records change through an undoable command
     views::UndoCleanPoints m_clean;
     bool m_returningToClean = false; // an undo step is marking the data set unchanged

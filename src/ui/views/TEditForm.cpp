@@ -246,6 +246,8 @@ void TEditForm::build()
 void TEditForm::applyTexts(const std::array<std::string, 5>& userTitles)
 {
     setWindowTitle(fromCp(LangText(m_lang, lang::kEditCaption)));
+    m_okButton->setText(okText());
+    m_stornoButton->setText(cancelText());
     m_userGroup->setTitle(fromCp(LangText(m_lang, lang::kEditUserGroup)));
     m_userIDLabel->setText(fromCp(userTitles[0]));
     for (std::size_t k = 0; k < 4; ++k) {

@@ -37,6 +37,16 @@ public:
     void keepWidths(app::Settings& settings, std::string section);
     // The widths of the kept section, when there is one.
     void loadWidths();
+    // Fits the columns whenever the model's titles or rows change.
+    void setModel(QAbstractItemModel* model) override;
+
+    // Every title shows whole, with room for the sort arrow: a narrower column (a stored width, one
+    // kept from another language) is widened whenever the titles, the rows or the sort mark change.
+    // With `cells` on, a column also grows for a cell text wider than any it showed before (up to a
+    // limit), as the rows come and as the language changes them.
+    void fitToTexts(bool cells) { m_fitCells = cells; }
+    // The widening, now rather than once the window has time (tests, and after a width is loaded).
+    void fitColumns();
 
     // While picking, an activation emits rowsPicked and not rowsActivated.
     void setPicking(bool picking) { m_picking = picking; }
@@ -63,6 +73,12 @@ private:
     std::string m_section;
     bool m_widthsLoaded = false;
     bool m_picking = false;
+    bool m_fitCells = false;
+    bool m_fitPending = false;
+    // Per column, the widest cell text the column was fitted to.
+    std::vector<int> m_fittedCells;
+
+    void fitSoon();
 };
 
 } // namespace vorbix::ui

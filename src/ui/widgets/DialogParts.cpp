@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -46,6 +47,16 @@ void enterPresses(QComboBox* combo, QPushButton* ok)
     if (combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(filter);
     }
+}
+
+QString okText()
+{
+    return QCoreApplication::translate("QPlatformTheme", "OK");
+}
+
+QString cancelText()
+{
+    return QCoreApplication::translate("QPlatformTheme", "Cancel");
 }
 
 OkCancelButtons addOkCancel(QDialog* dialog)

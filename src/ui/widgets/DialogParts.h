@@ -27,6 +27,11 @@ struct OkCancelButtons
 };
 OkCancelButtons addOkCancel(QDialog* dialog);
 
+// The captions Qt gives its own OK and Cancel buttons in the language in force (Qt's translations),
+// for the program's plain buttons of the same meaning.
+QString okText();
+QString cancelText();
+
 } // namespace vorbix::ui
 
 namespace vorbix::ui {

@@ -1,7 +1,9 @@
 #include "ui/widgets/TCommForm.h"
 
 #include "core/base/TextNumbers.h"
+#include "ui/widgets/DialogParts.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -43,6 +45,12 @@ void TCommForm::ShowProgress(int progress)
     ProgressBar1->setValue(std::clamp(progress, 0, 100));
 }
 
+void TCommForm::setMessage(const QString& text)
+{
+    Label1->setText(text);
+    fitToContentAndCaption(*this);
+}
+
 void TCommForm::CloseProgress()
 {
     reset();
@@ -66,6 +74,8 @@ void TCommForm::reset()
 void TCommForm::showEvent(QShowEvent* event)
 {
     setWindowTitle(fromCp(LangText(*m_lang, lang::kMenuCommunication)));
+    CancelButton->setText(cancelText());
+    fitToContentAndCaption(*this);
     CancelPressed = false;
     if (m_cancelRequested != nullptr) {
         m_cancelRequested->store(false);

@@ -26,6 +26,9 @@ public:
 
     // Called on the user-interface thread with the worker's progress, 0..100.
     void ShowProgress(int progress);
+    // The text of Label1; the window takes the size that shows it whole, also when it is already on
+    // show or was sized for another text before.
+    void setMessage(const QString& text);
     // Closes the dialog when the worker is done.
     void CloseProgress();
 

@@ -1,5 +1,8 @@
 #include "ui/widgets/TInfoForm.h"
 
+#include "ui/widgets/DialogParts.h"
+#include "ui/widgets/ScreenFit.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -47,11 +50,12 @@ void TInfoForm::setCancel(bool value)
 
 void TInfoForm::showEvent(QShowEvent* event)
 {
+    m_cancelButton->setText(cancelText());
     if (m_cancelButton->isEnabled()) {
         setCancel(false);
     }
     if (QWidget* owner = parentWidget()) {
-        adjustSize();
+        fitToContentAndCaption(*this);
         move(owner->geometry().center() - rect().center());
     }
     QDialog::showEvent(event);

@@ -1,5 +1,8 @@
 #include "core/app/HelpTopics.h"
+#include "core/app/Language.h"
 #include "core/app/SupportedReceivers.h"
+#include "core/base/ReceiverDescription.h"
+#include "core/base/TextNumbers.h"
 #include "core/text/TextFile.h"
 #include "support/TempFolder.h"
 
@@ -16,6 +19,29 @@ TEST(SupportedReceiversTest, ListsTheDescriptionOfEveryBlock)
     EXPECT_EQ(SupportedReceiversFromLines({"RX2", "Two relays", "2", "RX4", "Four relays"}),
               (std::vector<std::string>{"Two relays"}));
     EXPECT_TRUE(SupportedReceiversFromLines({}).empty());
+}
+
+TEST(SupportedReceiversTest, ShippedModelsAreDescribedInTheLanguageOthersAsTheirDefinitionSays)
+{
+    PopisType czech;
+    std::string error;
+    ASSERT_TRUE(LoadLanguage(VORBIX_DATA_DIR, "CZ", czech, error)) << error;
+    std::vector<std::string> shipped;
+    ASSERT_TRUE(ReadSupportedReceivers(std::string(VORBIX_DATA_DIR) + "/Rx.def", shipped, error, czech)) << error;
+    std::vector<std::string> english;
+    ASSERT_TRUE(ReadSupportedReceivers(std::string(VORBIX_DATA_DIR) + "/Rx.def", english, error));
+    ASSERT_EQ(shipped.size(), english.size());
+    ASSERT_FALSE(shipped.empty());
+    for (std::size_t i = 0; i < shipped.size(); ++i) {
+        EXPECT_NE(shipped[i], english[i]) << "no Czech description for " << english[i];
+        EXPECT_TRUE(shipped[i].starts_with("P\xF8ij\xEDma\xE8")) << shipped[i]; // "Přijímač" in code page 1250
+    }
+    // A model this program does not ship, and a language file that predates the texts.
+    EXPECT_EQ(SupportedReceiversFromLines({"RX2", "Two relays", "#E"}, czech), std::vector<std::string>{"Two relays"});
+    PopisType older = czech;
+    older.resize(static_cast<std::size_t>(lang::kReceiverKV1MOD));
+    EXPECT_EQ(receivers::ReceiverDescription(older, "KV1MOD-T", "Receiver 1 relay with name memory"),
+              "Receiver 1 relay with name memory");
 }
 
 TEST(SupportedReceiversTest, MissingFileIsReported)

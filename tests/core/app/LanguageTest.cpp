@@ -105,3 +105,13 @@ TEST(LanguageTest, AFileWithFewerTextsThanTheProgramUsesIsRefused)
     ASSERT_TRUE(LoadLanguage(dir.path(), "CZ", table, error)) << error;
     EXPECT_EQ(table.size(), static_cast<std::size_t>(kAllTextCount));
 }
+
+TEST(LanguageTest, TextsThatNameSomethingPutTheNameWhereTheLanguageDoes)
+{
+    const PopisType table{"Undo %1", "Zpět: %1", "Undo", ""};
+    EXPECT_EQ(LangTextWith(table, 0, "Edit"), "Undo Edit");
+    EXPECT_EQ(LangTextWith(table, 1, "Upravit"), "Zpět: Upravit");
+    EXPECT_EQ(LangTextWith(table, 2, "Edit"), "Undo Edit") << "a file that lost the place keeps the name";
+    EXPECT_EQ(LangTextWith(table, 3, "Edit"), "Edit");
+    EXPECT_EQ(LangTextWith(table, 9, "Edit"), "Edit");
+}

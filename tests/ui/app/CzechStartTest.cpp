@@ -9,6 +9,8 @@
 #include "ui/help/HelpWindow.h"
 #include "ui/help/TAboutForm.h"
 #include "ui/online/OnlinePanel.h"
+#include "ui/views/RecordViewsFeature.h"
+#include "ui/widgets/DialogParts.h"
 #include "ui/widgets/Dialogs.h"
 
 #include <QAction>
@@ -21,6 +23,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <filesystem>
 
 using namespace vorbix;
@@ -85,6 +89,8 @@ TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ano"));
     EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("File &name:"));
+    // The program's own Cancel buttons (the transfer and busy windows) take Qt's word for it.
+    EXPECT_EQ(ui::cancelText(), QStringLiteral("Zrušit"));
 
     ui::HelpWindow& help = *form->feature<ui::HelpFeature>()->helpWindow();
     const auto buttons = help.findChildren<QPushButton*>();
@@ -99,4 +105,36 @@ TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
     EXPECT_TRUE(form->feature<ui::QtLanguageFeature>()->installedLocale().isEmpty());
     QMessageBox english(QMessageBox::Question, QStringLiteral("Vorbix"), QStringLiteral("?"), QMessageBox::Cancel);
     EXPECT_EQ(english.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
+// The captions this program added beyond the original texts speak Czech too, the undo step named
+// where Czech puts it; an older Czech file without those texts still loads and shows them in English.
+TEST_F(MainFormFixture, AddedCaptionsFollowTheLanguageFileAndFallBackToEnglish)
+{
+    folder.copyData("CZ.lng");
+    writeIni("[Setup]\r\nLanguage=CZ\r\nWelcome=0\r\n");
+    ASSERT_TRUE(start());
+    const auto text = [this](const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name))->text(); };
+    EXPECT_EQ(text("MenuUndo"), QStringLiteral("Zpět"));
+    EXPECT_EQ(text("MenuRedo"), QStringLiteral("Znovu"));
+    EXPECT_EQ(text("MenuPrintPreview"), QStringLiteral("Náhled tisku ..."));
+    EXPECT_EQ(text("MenuPrintPdf"), QStringLiteral("Export do PDF ..."));
+    QUndoStack& undo = form->feature<ui::RecordViewsFeature>()->undoStack();
+    undo.push(new QUndoCommand(QStringLiteral("Upravit")));
+    EXPECT_EQ(text("MenuUndo"), QStringLiteral("Zpět: Upravit"));
+    undo.undo();
+    EXPECT_EQ(text("MenuUndo"), QStringLiteral("Zpět"));
+    EXPECT_EQ(text("MenuRedo"), QStringLiteral("Znovu: Upravit"));
+    undo.clear();
+
+    // The same file as it was before the added texts: 316 entries.
+    const std::string shipped = folder.read("CZ.lng");
+    std::string older = "316" + shipped.substr(3, shipped.find("\r\n316 ") + 2 - 3);
+    folder.write("CZ.lng", older);
+    ASSERT_TRUE(form->LoadLanguage("CZ"));
+    EXPECT_EQ(form->actions()->menu(QStringLiteral("MFile"))->title(), QStringLiteral("Soubor"));
+    EXPECT_EQ(text("MenuUndo"), QStringLiteral("Undo"));
+    EXPECT_EQ(text("MenuPrintPreview"), QStringLiteral("Print preview ..."));
+    undo.push(new QUndoCommand(QStringLiteral("Upravit")));
+    EXPECT_EQ(text("MenuUndo"), QStringLiteral("Undo Upravit"));
 }
