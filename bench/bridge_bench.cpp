@@ -247,7 +247,8 @@ int main(int argc, char** argv)
         }
     }
     stop(bridgePid);
-    static_cast<void>(::write(stopPipe[1], "x", 1));
+    // One byte stops the simulator thread; an empty pipe of our own always takes it.
+    [[maybe_unused]] const ssize_t stopped = ::write(stopPipe[1], "x", 1);
     simThread.join();
     mosquitto_disconnect(sub);
     mosquitto_loop_stop(sub, false);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace vorbix::ui {
@@ -55,8 +56,11 @@ void QtLanguageFeature::install(const QString& locale)
     m_translators.clear();
     m_installed.clear();
     if (locale.isEmpty() || locale == QLatin1String("en")) {
+        QLocale::setDefault(QLocale::system());
         return; // Qt's own texts are English
     }
+    // Dates and sizes in Qt's windows (the file dialog's columns) as the language writes them.
+    QLocale::setDefault(QLocale(locale));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : kCatalogues) {
         auto translator = std::make_unique<QTranslator>();

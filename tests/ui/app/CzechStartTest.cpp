@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +85,7 @@ TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
     writeIni("[Setup]\r\nLanguage=CZ\r\nWelcome=0\r\n");
     ASSERT_TRUE(start());
     EXPECT_EQ(form->feature<ui::QtLanguageFeature>()->installedLocale(), QStringLiteral("cs"));
+    EXPECT_EQ(QLocale().language(), QLocale::Czech); // the file dialog's dates
     QMessageBox box(QMessageBox::Question, QStringLiteral("Vorbix"), QStringLiteral("?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Zrušit"));
@@ -103,6 +105,7 @@ TEST_F(MainFormFixture, CzechStartTranslatesQtsOwnWindowsAndTheHelpButtons)
 
     EXPECT_TRUE(form->LoadLanguage("US"));
     EXPECT_TRUE(form->feature<ui::QtLanguageFeature>()->installedLocale().isEmpty());
+    EXPECT_EQ(QLocale(), QLocale::system());
     QMessageBox english(QMessageBox::Question, QStringLiteral("Vorbix"), QStringLiteral("?"), QMessageBox::Cancel);
     EXPECT_EQ(english.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
 }
