@@ -1,16 +1,13 @@
 // vorbixctl bridge between the simulated receiver and a real MQTT broker started by the test, on a
 // loopback address of this process's own; a subscriber checks what reaches the broker.
 #include "core/text/TextFile.h"
+#include "support/ChildProcess.h"
+#include "support/LoopbackAddress.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -37,77 +34,8 @@ std::string findProgram(const std::string& name)
     return {};
 }
 
-// A loopback address no other test process uses, so that the broker can take a fixed port on it
-// and come back on the same one after a restart.
-std::string ownLoopbackAddress()
-{
-    const auto pid = static_cast<unsigned>(::getpid());
-    return "127." + std::to_string(100 + ((pid >> 16) & 0x3F)) + "." + std::to_string((pid >> 8) & 0xFF) + "." +
-           std::to_string(pid & 0xFF);
-}
-
-// A program running in the background, its stdout and stderr going to files of its own.
-class Process
-{
-public:
-    Process(const std::vector<std::string>& args, const std::string& outPath, const std::string& errPath)
-        : m_out(outPath), m_err(errPath)
-    {
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            const int out = ::open(m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(err, STDERR_FILENO);
-            std::vector<std::string> copy = args;
-            std::vector<char*> argv;
-            for (std::string& arg : copy) {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-    }
-    ~Process() { kill(SIGKILL); }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    std::string out() const { return read(m_out); }
-    std::string err() const { return read(m_err); }
-    // Waits at most `wait` for `text` in `which` (out or err).
-    bool waitFor(const std::string& text, bool inErr = false, std::chrono::milliseconds wait = 10s) const
-    {
-        const auto end = std::chrono::steady_clock::now() + wait;
-        do {
-            if ((inErr ? err() : out()).find(text) != std::string::npos) {
-                return true;
-            }
-            std::this_thread::sleep_for(10ms);
-        } while (std::chrono::steady_clock::now() < end);
-        return false;
-    }
-    // Sends `signal` and collects the process.
-    void kill(int signal)
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, signal);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-private:
-    static std::string read(const std::string& path)
-    {
-        std::string text;
-        return vorbix::text::readFile(path, text) ? text : std::string();
-    }
-
-    pid_t m_pid = -1;
-    std::string m_out;
-    std::string m_err;
-};
+using Process = vorbix::test::ChildProcess;
+constexpr Process::Stream kErr = Process::Stream::Err;
 
 class BridgeTest : public ::testing::Test
 {
@@ -121,7 +49,7 @@ protected:
             GTEST_SKIP() << "the MQTT broker and its clients (Debian mosquitto, mosquitto-clients) are not "
                             "installed; scripts/install-deps.sh installs them";
         }
-        address = ownLoopbackAddress();
+        address = vorbix::test::uniqueLoopbackAddress();
         folder.write("broker.conf", "listener 1883 " + address + "\nallow_anonymous true\npersistence false\n");
         startBroker();
         sim = std::make_unique<SimProcess>(std::vector<std::string>{
@@ -142,8 +70,7 @@ protected:
 
     void startBroker()
     {
-        brokerProcess = std::make_unique<Process>(std::vector<std::string>{broker, "-c", folder.file("broker.conf")},
-                                                  folder.file("broker.out"), folder.file("broker.err"));
+        brokerProcess = std::make_unique<Process>(std::vector<std::string>{broker, "-c", folder.file("broker.conf")});
         const auto end = std::chrono::steady_clock::now() + 5s;
         int fd = -1;
         while ((fd = connectLoopback(address, 1883)) < 0 && std::chrono::steady_clock::now() < end) {
@@ -165,24 +92,23 @@ protected:
                                          "--topic",
                                          kPrefix};
         args.insert(args.end(), extra.begin(), extra.end());
-        return std::make_unique<Process>(args, folder.file("bridge.out"), folder.file("bridge.err"));
+        return std::make_unique<Process>(args);
     }
     // A subscriber to everything under the prefix: one line per message, "RETAIN TOPIC PAYLOAD".
     // With `debug` it also prints "SUBACK" once it listens.
-    std::unique_ptr<Process> subscribe(const std::string& name, bool debug = false)
+    std::unique_ptr<Process> subscribe(bool debug = false)
     {
         std::vector<std::string> args = {
             subscriber, "-h", address, "-p", "1883", "-q", "1", "-t", std::string(kPrefix) + "/#", "-F", "%r %t %p"};
         if (debug) {
             args.push_back("-d");
         }
-        return std::make_unique<Process>(args, folder.file(name), folder.file(name + ".err"));
+        return std::make_unique<Process>(args);
     }
     void publish(const std::string& topic, const std::string& payload)
     {
         Process pub({publisher, "-h", address, "-p", "1883", "-q", "1", "-t", std::string(kPrefix) + "/" + topic, "-m",
-                     payload},
-                    folder.file("pub.out"), folder.file("pub.err"));
+                     payload});
         std::this_thread::sleep_for(300ms);
     }
     void press(const std::string& event)
@@ -207,10 +133,10 @@ TEST_F(BridgeTest, PublishesEventsAlarmsAndRetainedStatesRefusesRelaysAndLeavesI
                                                         "Active:0100001#3#n#end\r\n"
                                                         "Deactive:0100001#4#n#end\r\n");
     auto ctl = bridge({"--monitor", setup});
-    ASSERT_TRUE(ctl->waitFor("publishing under test/bridge", true)) << ctl->err();
+    ASSERT_TRUE(ctl->waitFor("publishing under test/bridge", kErr)) << ctl->err();
     // A subscriber that comes later gets the states as retained messages.
     std::this_thread::sleep_for(300ms);
-    auto sub = subscribe("sub.out");
+    auto sub = subscribe();
     ASSERT_TRUE(sub->waitFor("1 test/bridge/relay/4/state OFF\n")) << sub->out() << sub->err();
     EXPECT_TRUE(sub->waitFor("1 test/bridge/status online\n")) << sub->out();
 
@@ -230,52 +156,52 @@ TEST_F(BridgeTest, PublishesEventsAlarmsAndRetainedStatesRefusesRelaysAndLeavesI
 
     // Without --allow-relays a command opens nothing.
     publish("relay/1/set", "ON");
-    EXPECT_TRUE(ctl->waitFor("relay commands need --allow-relays", true)) << ctl->err();
+    EXPECT_TRUE(ctl->waitFor("relay commands need --allow-relays", kErr)) << ctl->err();
     EXPECT_EQ(simLog().find("relays 01 on"), std::string::npos) << simLog();
 
     // The broker publishes the last will, and keeps it for later subscribers.
-    ctl->kill(SIGKILL);
+    ctl->stop(SIGKILL);
     EXPECT_TRUE(sub->waitFor("test/bridge/status offline\n")) << sub->out();
-    auto later = subscribe("later.out");
+    auto later = subscribe();
     EXPECT_TRUE(later->waitFor("1 test/bridge/status offline\n")) << later->out();
 }
 
 TEST_F(BridgeTest, RelayCommandsReachTheReceiverOnlyWhenAllowedAndWellFormed)
 {
     auto ctl = bridge({"--allow-relays"});
-    ASSERT_TRUE(ctl->waitFor("publishing under test/bridge", true)) << ctl->err();
-    auto sub = subscribe("sub.out");
+    ASSERT_TRUE(ctl->waitFor("publishing under test/bridge", kErr)) << ctl->err();
+    auto sub = subscribe();
     ASSERT_TRUE(sub->waitFor("test/bridge/relay/1/state OFF\n")) << sub->out();
 
     for (const auto& [topic, payload] : std::vector<std::pair<std::string, std::string>>{
              {"relay/1/set", "PULSE soon"}, {"relay/1/set", "on"}, {"relay/9/set", "ON"}, {"relay/x/set", "ON"}}) {
         publish(topic, payload);
     }
-    EXPECT_TRUE(ctl->waitFor("relay 9 is unknown", true)) << ctl->err();
-    EXPECT_TRUE(ctl->waitFor("refused \"on\"", true)) << ctl->err();
+    EXPECT_TRUE(ctl->waitFor("relay 9 is unknown", kErr)) << ctl->err();
+    EXPECT_TRUE(ctl->waitFor("refused \"on\"", kErr)) << ctl->err();
     EXPECT_EQ(simLog().find(" relays "), std::string::npos) << simLog();
 
     publish("relay/1/set", "ON");
     ASSERT_TRUE(sub->waitFor("test/bridge/relay/1/state ON\n")) << sub->out() << ctl->err();
     EXPECT_NE(simLog().find("relays 01 on"), std::string::npos) << simLog();
     publish("relay/2/set", "PULSE 1.5");
-    EXPECT_TRUE(ctl->waitFor("relay 2: \"PULSE 1.5\" sent", true)) << ctl->err();
+    EXPECT_TRUE(ctl->waitFor("relay 2: \"PULSE 1.5\" sent", kErr)) << ctl->err();
 }
 
 TEST_F(BridgeTest, EventsQueuedWhileTheBrokerIsAwayArriveInOrderWhenItIsBack)
 {
     auto ctl = bridge({});
-    ASSERT_TRUE(ctl->waitFor("connected to the broker", true)) << ctl->err();
-    brokerProcess->kill(SIGTERM);
-    ASSERT_TRUE(ctl->waitFor("lost the broker", true)) << ctl->err();
+    ASSERT_TRUE(ctl->waitFor("connected to the broker", kErr)) << ctl->err();
+    brokerProcess->stop(SIGTERM);
+    ASSERT_TRUE(ctl->waitFor("lost the broker", kErr)) << ctl->err();
     for (const char* event : {"press 0100001 1", "press 0100002 2", "press 0100003 3"}) {
         press(event);
     }
     startBroker();
     // The bridge's first reconnect comes a second after the loss at the earliest.
-    auto sub = subscribe("sub.out", true);
+    auto sub = subscribe(true);
     ASSERT_TRUE(sub->waitFor("SUBACK")) << sub->out();
-    ASSERT_TRUE(sub->waitFor("\"tx\":\"0100003\"", false, 20s)) << sub->out() << ctl->err();
+    ASSERT_TRUE(sub->waitFor("\"tx\":\"0100003\"", Process::Stream::Out, 20s)) << sub->out() << ctl->err();
     const std::string out = sub->out();
     const std::size_t first = out.find("\"tx\":\"0100001\"");
     const std::size_t second = out.find("\"tx\":\"0100002\"");

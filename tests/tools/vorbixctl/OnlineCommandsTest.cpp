@@ -1,13 +1,12 @@
 // watch and relay, run as a user runs them, against the simulated receiver.
 #include "core/link/Checksum.h"
 #include "core/text/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempFolder.h"
 #include "tools/rxsim/SimProcess.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,81 +23,20 @@ using vorbix::rxsim::test::connectLoopback;
 using vorbix::rxsim::test::controlCommand;
 using vorbix::rxsim::test::SimProcess;
 
-// vorbixctl running in the background, its output going to files.
-class CtlProcess
+// vorbixctl running in the background, its output going to files; the password comes only from
+// the command line.
+class CtlProcess : public vorbix::test::ChildProcess
 {
 public:
-    explicit CtlProcess(const std::vector<std::string>& args)
-        : m_out(m_folder.file("ctl.out")), m_err(m_folder.file("ctl.err"))
-    {
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            const int out = ::open(m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(err, STDERR_FILENO);
-            ::unsetenv("VORBIX_PASSWORD");
-            std::string program = VORBIXCTL_PATH;
-            std::vector<std::string> copy = args;
-            std::vector<char*> argv{program.data()};
-            for (std::string& arg : copy) {
-                argv.push_back(arg.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
-        }
-    }
-    ~CtlProcess()
-    {
-        if (m_pid > 0 && m_status < 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-
-    std::string out() const { return read(m_out); }
-    std::string err() const { return read(m_err); }
-    // Waits at most `wait` for `text` to appear on stdout.
-    bool waitForOutput(const std::string& text, std::chrono::milliseconds wait = 10s) const
-    {
-        const auto end = std::chrono::steady_clock::now() + wait;
-        while (std::chrono::steady_clock::now() < end) {
-            if (out().find(text) != std::string::npos) {
-                return true;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return false;
-    }
-    void signal(int number) const { ::kill(m_pid, number); }
-    // The exit status, or -1 when it did not end within `wait`.
-    int wait(std::chrono::milliseconds wait = 10s)
-    {
-        const auto end = std::chrono::steady_clock::now() + wait;
-        int status = 0;
-        while (m_status < 0 && std::chrono::steady_clock::now() < end) {
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            } else {
-                std::this_thread::sleep_for(10ms);
-            }
-        }
-        return m_status;
-    }
+    explicit CtlProcess(const std::vector<std::string>& args) : ChildProcess(withProgram(args), {"VORBIX_PASSWORD"}) {}
 
 private:
-    static std::string read(const std::string& path)
+    static std::vector<std::string> withProgram(const std::vector<std::string>& args)
     {
-        std::string text;
-        return vorbix::text::readFile(path, text) ? text : std::string();
+        std::vector<std::string> all{VORBIXCTL_PATH};
+        all.insert(all.end(), args.begin(), args.end());
+        return all;
     }
-
-    vorbix::test::TempFolder m_folder; // of its own, so that no output of an earlier run is seen
-    pid_t m_pid = -1;
-    int m_status = -1;
-    std::string m_out;
-    std::string m_err;
 };
 
 // A simulated KV4MUL-M (4 relays, 16-byte records) with 8 transmitters on loopback TCP.
@@ -154,7 +92,7 @@ protected:
         std::vector<std::string> all = {"watch", "--count", std::to_string(events.size())};
         all.insert(all.end(), args.begin(), args.end());
         CtlProcess watch(ctl(all));
-        ASSERT_TRUE(watch.waitForOutput("  relays  ")) << watch.err();
+        ASSERT_TRUE(watch.waitFor("  relays  ")) << watch.err();
         for (const std::string& event : events) {
             ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
             // One report at a time, so that each gets its own status read.
@@ -176,7 +114,7 @@ TEST_F(OnlineCommandsTest, WatchJsonPrintsTheInjectedEvents)
     ASSERT_EQ(tx.size(), 7u);
     ASSERT_EQ(controlCommand(control, "relay 05"), "OK 05");
     CtlProcess watch(ctl({"watch", "--json", "--count", "3"}));
-    ASSERT_TRUE(watch.waitForOutput("\"kind\":\"relays\"")) << watch.err();
+    ASSERT_TRUE(watch.waitFor("\"kind\":\"relays\"")) << watch.err();
     for (const std::string& event : {"lowbatt " + tx + " 2", std::string("input A123456 9"),
                                      std::string("temp B000001 5118 R"), std::string("press 0100001 1")}) {
         ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
@@ -288,9 +226,9 @@ TEST_F(OnlineCommandsTest, WatchEndsCleanlyOnASignalOrAfterItsSeconds)
 {
     for (const int signal : {SIGTERM, SIGINT}) {
         CtlProcess watch(ctl({"watch"}));
-        ASSERT_TRUE(watch.waitForOutput("  relays  -\n")) << watch.err();
+        ASSERT_TRUE(watch.waitFor("  relays  -\n")) << watch.err();
         ASSERT_TRUE(controlCommand(control, "relay 08").starts_with("OK"));
-        ASSERT_TRUE(watch.waitForOutput("  relays  4\n")) << watch.out();
+        ASSERT_TRUE(watch.waitFor("  relays  4\n")) << watch.out();
         watch.signal(signal);
         EXPECT_EQ(watch.wait(3s), 0) << signal;
         ASSERT_TRUE(controlCommand(control, "relay 00").starts_with("OK"));
@@ -373,11 +311,7 @@ TEST_F(OnlineCommandsTest, MonitorSwitchesAMessageByItsEventsAndJournalsIt)
                                                         "Active:0100001#1#n#end\r\n"
                                                         "Deactive:0100001#2#n#end\r\n");
     CtlProcess monitor(ctl({"monitor", setup, "--json", "--count", "2"}));
-    const auto end = std::chrono::steady_clock::now() + 10s;
-    while (monitor.err().find("monitoring 1 messages") == std::string::npos && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(10ms);
-    }
-    ASSERT_NE(monitor.err().find("monitoring 1 messages"), std::string::npos) << monitor.err();
+    ASSERT_TRUE(monitor.waitFor("monitoring 1 messages", CtlProcess::Stream::Err)) << monitor.err();
     for (const std::string event : {"press 0100001 1", "press 0100001 2"}) {
         ASSERT_TRUE(controlCommand(control, event).starts_with("OK ")) << event;
         std::this_thread::sleep_for(700ms);
@@ -408,14 +342,10 @@ TEST_F(OnlineCommandsTest, MonitorReportsAndJournalsALostLinkAndItsReturn)
                                                         "Active:0100001#1#n#end\r\n"
                                                         "Deactive:0100001#2#n#end\r\n");
     CtlProcess monitor(ctl({"monitor", setup, "--json", "--count", "2"}));
-    const auto end = std::chrono::steady_clock::now() + 10s;
-    while (monitor.err().find("monitoring 1 messages") == std::string::npos && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(10ms);
-    }
-    ASSERT_NE(monitor.err().find("monitoring 1 messages"), std::string::npos) << monitor.err();
+    ASSERT_TRUE(monitor.waitFor("monitoring 1 messages", CtlProcess::Stream::Err)) << monitor.err();
     // The gateway loses its network: the client is cut off and the next attempt gets through.
     ASSERT_TRUE(controlCommand(control, "drop 0").starts_with("OK dropped"));
-    ASSERT_TRUE(monitor.waitForOutput("\"kind\":\"link-lost\"")) << monitor.out() << monitor.err();
+    ASSERT_TRUE(monitor.waitFor("\"kind\":\"link-lost\"")) << monitor.out() << monitor.err();
     EXPECT_EQ(monitor.wait(15s), 0) << monitor.err();
 
     const std::regex time("\"time\":\"(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\",");
