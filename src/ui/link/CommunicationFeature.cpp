@@ -325,7 +325,7 @@ bool CommunicationFeature::confirmUpload(const model::RecordTable& receiver)
 bool CommunicationFeature::readReceiverRecords(LinkLease& lease, model::RecordTable& records)
 {
     model::ReceiverMemory& memory = shell().records().memory;
-    m_commForm->Label1->setText(fromCp(LangText(shell().lang(), lang::kDownloading)));
+    m_commForm->setMessage(fromCp(LangText(shell().lang(), lang::kDownloading)));
     QApplication::processEvents();
     link::TRx& rx = shell().linkSession().rx();
     // The read lands in the memory image; what the program holds is put back after it.
